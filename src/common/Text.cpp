@@ -1,0 +1,56 @@
+#include "common/Text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace vkt {
+
+std::string ToUpperAscii(std::string_view text)
+{
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return result;
+}
+
+std::string ToLowerAscii(std::string_view text)
+{
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return result;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+std::string ToUpperUtf8(std::string_view text)
+{
+    std::string result = ToUpperAscii(text);
+    // Latin-1 small letters U+00E0..U+00FE (but U+00F7) are encoded C3 A0..C3 BE;
+    // their capitals lie 0x20 lower.
+    for (std::size_t i = 0; i + 1 < result.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(result[i]);
+        const auto next = static_cast<unsigned char>(result[i + 1]);
+        if (lead == 0xC3 && next >= 0xA0 && next <= 0xBE && next != 0xB7) {
+            result[i + 1] = static_cast<char>(next - 0x20);
+            ++i;
+        }
+    }
+    return result;
+}
+
+std::string ShortestNumber(double value)
+{
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc{} ? std::string(buffer, end) : std::string("0");
+}
+
+} // namespace vkt
