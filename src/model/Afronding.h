@@ -1,0 +1,19 @@
+#pragma once
+
+namespace vkt {
+
+// Rounding rules of the calculation. "Half away from zero" adds a guard of
+// 1e-8 before truncating, against the representation error of values such as
+// 1.005 (held as 1.00499999999999989...).
+
+double RondAf(double x);               // to a whole number, half away from zero
+double RondAfOpCenten(double x);       // to cents, half away from zero
+double RondAfOpVijfDecimalen(double x);
+double KapAf(double x);                // truncate towards zero (with the guard)
+double KapAfOpCenten(double x);        // truncate towards zero to cents
+double RondOmhoog(double x);           // to a whole number away from zero
+// Down to a multiple of f, computed in single precision as the annual-wage
+// step of the wage-tax tables requires.
+double RondAfOpVeelvoud(int f, double x);
+
+} // namespace vkt
