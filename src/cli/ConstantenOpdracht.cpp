@@ -1,0 +1,194 @@
+#include "cli/ConstantenOpdracht.h"
+
+#include "cli/Json.h"
+#include "cli/Opstarten.h"
+#include "cli/Opties.h"
+#include "common/DataFolder.h"
+#include "common/Text.h"
+#include "model/DmConstanten.h"
+#include "model/Enumeraties.h"
+#include "model/Fiscaal.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+namespace vkt::cli {
+namespace {
+
+Json::Array SchijvenJson(const TSchijventabel& tabel)
+{
+    Json::Array rijen;
+    for (const TSchijf& s : tabel)
+        rijen.emplace_back(Json::Object{
+            {"Van", s.Van}, {"Tot", s.Tot}, {"Drempel", s.Drempel}, {"Percentage", s.Percentage}, {"Bijtel", s.Bijtel}});
+    return rijen;
+}
+
+Json::Object BijzondereBeloningJson(const TBijzondereBeloningRij& rij)
+{
+    const double waarden[] = {rij.Onder65ZonderKorting,
+                              rij.Onder65MetKorting,
+                              rij.Onder65Verrekening,
+                              rij.Boven65Geboren1946EnLaterZonderKorting,
+                              rij.Boven65Geboren1946EnLaterMetKorting,
+                              rij.Boven65Geboren1946EnLaterVerrekening,
+                              rij.Boven65ZonderKorting,
+                              rij.Boven65MetKorting,
+                              rij.Boven65Verrekening};
+    Json::Object object{{"Jaarloon", rij.Jaarloon}};
+    for (std::size_t i = 0; i < BijzondereBeloningKolommen.size(); ++i)
+        object.emplace_back(BijzondereBeloningKolommen[i], waarden[i]);
+    return object;
+}
+
+Json ConstantenJson(const TQuelvarConst& constanten)
+{
+    const TFiscaal& f = constanten.Fiscaal();
+    Json::Object root{{"ingangsdatum", FormatDutchDate(constanten.Ingangsdatum())}};
+    for (int i = 0; i < AantalFiscaleWaarden; ++i)
+        root.emplace_back(FiscaleWaardeNaam(static_cast<TFiscaleWaarde>(i)), f.Waarde(static_cast<TFiscaleWaarde>(i)));
+    root.emplace_back("Schijven", Json::Object{{"Onder65", SchijvenJson(f.SchijvenOnder65())},
+                                               {"Boven65", SchijvenJson(f.SchijvenBoven65())},
+                                               {"Boven65Geboren1946EnLater",
+                                                SchijvenJson(f.SchijvenBoven65Geboren1946EnLater())}});
+    Json::Array kortingen;
+    for (int groep = 0; groep < AantalInwonergroepen; ++groep) {
+        Json::Object set;
+        for (int k = 0; k < AantalKortingen; ++k)
+            set.emplace_back(KortingNaam(static_cast<TKorting>(k)), f.Korting(static_cast<TKorting>(k), groep));
+        kortingen.emplace_back(std::move(set));
+    }
+    root.emplace_back("Kortingen", std::move(kortingen));
+    Json::Array minimumloon;
+    for (int leeftijd = EersteMinimumloonLeeftijd; leeftijd < EersteMinimumloonLeeftijd + AantalMinimumloonRijen;
+         ++leeftijd) {
+        const TMinimumloonRij rij = f.Minimumloon(leeftijd);
+        minimumloon.emplace_back(Json::Object{{"Leeftijd", static_cast<double>(leeftijd)},
+                                              {"MinloonM", rij.MinloonM},
+                                              {"MinloonW", rij.MinloonW},
+                                              {"MinloonU", rij.MinloonU}});
+    }
+    root.emplace_back("Minimumloon", std::move(minimumloon));
+    Json::Array beloningen;
+    for (int i = 0; i < AantalBijzondereBeloningRijen; ++i)
+        beloningen.emplace_back(BijzondereBeloningJson(f.BijzondereBeloningRij(i)));
+    root.emplace_back("BijzondereBeloningen", std::move(beloningen));
+    Json::Object maxima;
+    const TPremieloonMaxima waarden = f.GetPremieloonMaxima();
+    for (std::size_t i = 0; i < waarden.size(); ++i)
+        maxima.emplace_back(PremieloonMaximaNamen[i], waarden[i]);
+    root.emplace_back("PremieloonMaxima", std::move(maxima));
+    return Json(std::move(root));
+}
+
+// A number as the program shows it: "," as decimal separator.
+std::string Getal(double waarde)
+{
+    std::string tekst = ShortestNumber(waarde);
+    std::replace(tekst.begin(), tekst.end(), '.', ',');
+    return tekst;
+}
+
+std::string Regel(const std::string& naam, const std::string& waarde)
+{
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, "  %-40s %s\n", naam.c_str(), waarde.c_str());
+    return buffer;
+}
+
+std::string Kolommen(const std::vector<std::string>& cellen, int breedte)
+{
+    std::string regel = " ";
+    for (const std::string& cel : cellen)
+        regel += std::string(static_cast<std::size_t>(std::max(1, breedte - static_cast<int>(cel.size()))), ' ') + cel;
+    return regel + "\n";
+}
+
+void SchrijfTekst(std::ostream& uit, const TQuelvarConst& constanten)
+{
+    const TFiscaal& f = constanten.Fiscaal();
+    uit << "Fiscale constanten met ingangsdatum " << FormatDutchDate(constanten.Ingangsdatum()) << "\n\n";
+    uit << "Tijdvakfactoren, berekeningsgrens en vaste tarieven\n";
+    for (int i = 0; i < AantalFiscaleWaarden; ++i)
+        uit << Regel(FiscaleWaardeNaam(static_cast<TFiscaleWaarde>(i)), Getal(f.Waarde(static_cast<TFiscaleWaarde>(i))));
+    const std::pair<const char*, TSchijventabel> tabellen[] = {
+        {"Onder65", f.SchijvenOnder65()},
+        {"Boven65", f.SchijvenBoven65()},
+        {"Boven65Geboren1946EnLater", f.SchijvenBoven65Geboren1946EnLater()}};
+    for (const auto& [naam, tabel] : tabellen) {
+        uit << "\nSchijven " << naam << "\n" << Kolommen({"Van", "Tot", "Drempel", "Percentage", "Bijtel"}, 14);
+        for (const TSchijf& s : tabel)
+            uit << Kolommen({Getal(s.Van), Getal(s.Tot), Getal(s.Drempel), Getal(s.Percentage), Getal(s.Bijtel)}, 14);
+    }
+    uit << "\nKortingen per inwonergroep\n" << Kolommen({"", "0", "1", "2", "3", "4"}, 12);
+    for (int k = 0; k < AantalKortingen; ++k) {
+        std::vector<std::string> cellen{KortingNaam(static_cast<TKorting>(k))};
+        for (int groep = 0; groep < AantalInwonergroepen; ++groep)
+            cellen.push_back(Getal(f.Korting(static_cast<TKorting>(k), groep)));
+        uit << Kolommen(cellen, 12);
+    }
+    uit << "\nMinimumloon\n" << Kolommen({"Leeftijd", "MinloonM", "MinloonW", "MinloonU"}, 12);
+    for (int leeftijd = EersteMinimumloonLeeftijd; leeftijd < EersteMinimumloonLeeftijd + AantalMinimumloonRijen;
+         ++leeftijd) {
+        const TMinimumloonRij rij = f.Minimumloon(leeftijd);
+        uit << Kolommen({std::to_string(leeftijd), Getal(rij.MinloonM), Getal(rij.MinloonW), Getal(rij.MinloonU)}, 12);
+    }
+    uit << "\nBijzondere beloningen (per inwonergroep 13 rijen witte en 10 rijen groene tabel)\n";
+    uit << "  Jaarloon, dan " << [] {
+        std::string namen;
+        for (const char* naam : BijzondereBeloningKolommen)
+            namen += std::string(naam) + " ";
+        return namen;
+    }() << "\n";
+    for (int i = 0; i < AantalBijzondereBeloningRijen; ++i) {
+        const TBijzondereBeloningRij& r = f.BijzondereBeloningRij(i);
+        uit << Kolommen({Getal(r.Jaarloon), Getal(r.Onder65ZonderKorting), Getal(r.Onder65MetKorting),
+                         Getal(r.Onder65Verrekening), Getal(r.Boven65Geboren1946EnLaterZonderKorting),
+                         Getal(r.Boven65Geboren1946EnLaterMetKorting), Getal(r.Boven65Geboren1946EnLaterVerrekening),
+                         Getal(r.Boven65ZonderKorting), Getal(r.Boven65MetKorting), Getal(r.Boven65Verrekening)},
+                        9);
+    }
+    uit << "\nPremieloonmaxima\n";
+    const TPremieloonMaxima maxima = f.GetPremieloonMaxima();
+    for (std::size_t i = 0; i < maxima.size(); ++i)
+        uit << Regel(PremieloonMaximaNamen[i], Getal(maxima[i]));
+}
+
+} // namespace
+
+int ConstantenOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
+{
+    Opties opties;
+    TDateTime datum = 0;
+    std::string formaat = "tekst";
+    try {
+        opties = LeesOpties(argumenten, {"--datum", "--formaat"});
+        if (const auto tekst = opties.Waarde("--datum")) {
+            const auto gelezen = ParseDutchDate(*tekst);
+            if (!gelezen)
+                throw OptieFout("ongeldige datum '" + *tekst + "' bij --datum: gebruik DD-MM-JJJJ.");
+            datum = *gelezen;
+        }
+        formaat = opties.Waarde("--formaat").value_or("tekst");
+        if (formaat != "tekst" && formaat != "json")
+            throw OptieFout("ongeldig formaat '" + formaat + "' bij --formaat: kies tekst of json.");
+    } catch (const OptieFout& error) {
+        fout << "vkt2020-cli constanten: " << error.what() << "\n";
+        return 2;
+    }
+
+    TdmConstanten constanten(DataFolder());
+    if (datum != 0)
+        constanten.Berekeningsdatum = datum;
+    if (!OpenConstanten(constanten, fout))
+        return 1;
+    const TQuelvarConst& gekozen = constanten.GetConstanten();
+    if (formaat == "json")
+        uit << ConstantenJson(gekozen).Dump() << "\n";
+    else
+        SchrijfTekst(uit, gekozen);
+    return 0;
+}
+
+} // namespace vkt::cli

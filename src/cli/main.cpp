@@ -1,0 +1,45 @@
+// vkt2020-cli: the calculations of Vkt2020 for scripts.
+
+#include "cli/ConstantenOpdracht.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kHulp =
+    "Gebruik: vkt2020-cli <opdracht> [opties]\n"
+    "\n"
+    "Opdrachten:\n"
+    "  constanten [--datum DD-MM-JJJJ] [--formaat tekst|json]\n"
+    "      Toont de fiscale constanten van 2020 die op de datum gelden: tijdvakfactoren,\n"
+    "      schijven, heffingskortingen per inwonergroep, minimumloon, de tabel bijzondere\n"
+    "      beloningen en de premieloonmaxima. Zonder --datum geldt de datum van vandaag\n"
+    "      in 2020 (na 2020: 31-12-2020).\n"
+    "\n"
+    "De databases VktC2020.db en Vkt2020.db staan in de map van het programma, tenzij\n"
+    "de omgevingsvariabele VKT2020_DATA een andere map noemt.\n"
+    "\n"
+    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt, 2 onjuist gebruik.\n";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> argumenten(argv + 1, argv + argc);
+    if (argumenten.empty()) {
+        std::cerr << kHulp;
+        return 2;
+    }
+    const std::string& opdracht = argumenten.front();
+    if (opdracht == "--help" || opdracht == "-h" || opdracht == "help") {
+        std::cout << kHulp;
+        return 0;
+    }
+    const std::vector<std::string> opties(argumenten.begin() + 1, argumenten.end());
+    if (opdracht == "constanten")
+        return vkt::cli::ConstantenOpdracht(opties, std::cout, std::cerr);
+    std::cerr << "vkt2020-cli: onbekende opdracht '" << opdracht << "'. Zie vkt2020-cli --help.\n";
+    return 2;
+}
