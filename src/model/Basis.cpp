@@ -1,0 +1,79 @@
+#include "model/Basis.h"
+
+#include "common/Exception.h"
+#include "db/Record.h"
+
+namespace vkt {
+
+TBaseKolomRegel::TBaseKolomRegel(TBaseKolom* kolom)
+    : Kolomnummer(kolom != nullptr ? kolom->Kolomnummer : 0), Kolom(kolom)
+{
+}
+
+void TBaseKolomRegel::GetValues(TKolomRegelValues& values) const
+{
+    values = TKolomRegelValues{};
+    values.Bedrag = ResultaatBedrag;
+    values.Omschrijving = Omschrijving.substr(0, MaximaleOmschrijvingLengte);
+}
+
+void TBaseKolomRegel::SetValues(const TKolomRegelValues& values) { Omschrijving = values.Omschrijving; }
+
+void TBaseKolomRegel::LoadFromDataSet(const db::Record& record)
+{
+    Kolomnummer = static_cast<int>(record.AsInteger("Kolomnummer"));
+    Looncomponentnummer = static_cast<int>(record.AsInteger("Looncomponentnummer"));
+    if (record.HasField("OmschrijvingLC"))
+        Omschrijving = record.AsText("OmschrijvingLC");
+    ResultaatBedrag = record.AsDouble("ResultaatBedrag");
+}
+
+double TBaseKolomRegel::GetKolomTotaal(int kolomnummer) const { return Kolom->GetKolomTotaal(kolomnummer); }
+
+int TBaseKolomRegel::GetEffectieveStatus() const
+{
+    if (Kolom != nullptr && Kolom->GeenHeffingsrecord())
+        return Status == rsVerwijderd ? rsVerwijderd : rsNieuw;
+    return Status;
+}
+
+TKolomRegelValues TBaseKolomRegel::Values() const
+{
+    TKolomRegelValues values;
+    GetValues(values);
+    return values;
+}
+
+TBaseKolom::TBaseKolom(TBaseKolommen* kolommen, int kolomnummer) : Kolommen(kolommen), Kolomnummer(kolomnummer) {}
+
+int TBaseKolom::Werknemersoort() const { return Kolommen->Werknemersoort(); }
+bool TBaseKolom::GeenHeffingsrecord() const { return Kolommen->GeenHeffingsrecord(); }
+const TQuelvarConst* TBaseKolom::Constanten() const { return Kolommen->Constanten(); }
+int TBaseKolom::TabelLoontijdvak() const { return Kolommen->TabelLoontijdvak(); }
+bool TBaseKolom::DagTabelToepassen() const { return Kolommen->DagTabelToepassen(); }
+double TBaseKolom::DagTabelDagen() const { return Kolommen->DagTabelDagen(); }
+
+int TBaseKolom::Append(std::unique_ptr<TBaseKolomRegel> regel)
+{
+    regels_.push_back(std::move(regel));
+    return Count() - 1;
+}
+
+TBaseKolom& TBaseKolommen::GetKolom(int kolomnummer) const
+{
+    for (const auto& kolom : kolommen_)
+        if (kolom->Kolomnummer == kolomnummer)
+            return *kolom;
+    throw Exception("Kolom " + std::to_string(kolomnummer) + " is vervallen. " +
+                    "Deze mag niet meer in afwijkende grondslagen en sociale fondsen gebruikt worden.");
+}
+
+int TBaseKolommen::Werknemersoort() const { return Heffingsgegevens->Werknemersoort; }
+bool TBaseKolommen::GeenHeffingsrecord() const { return Heffingsgegevens->GeenHeffingsrecord; }
+const TQuelvarConst* TBaseKolommen::Constanten() const { return Heffingsgegevens->Constanten; }
+int TBaseKolommen::TabelLoontijdvak() const { return Heffingsgegevens->TabelLoontijdvak(); }
+bool TBaseKolommen::DagTabelToepassen() const { return Heffingsgegevens->DagTabelToepassen; }
+double TBaseKolommen::DagTabelDagen() const { return Heffingsgegevens->DagTabelDagen; }
+bool TBaseKolommen::GeenWAOVastPremie() const { return Heffingsgegevens->GeenWAOVastPremie(); }
+
+} // namespace vkt

@@ -1,0 +1,339 @@
+#pragma once
+
+#include "model/Basis.h"
+
+#include <memory>
+#include <string>
+
+namespace vkt {
+
+// The line classes. Each constructor sets its own Regeltype; the classes
+// whose name begins with TCustom are never created as such.
+
+class TCustomKolomRegel : public TBaseKolomRegel {
+public:
+    explicit TCustomKolomRegel(TBaseKolom* kolom);
+    double Bereken() override; // 0
+};
+
+// Created for every line type without a class of its own: loaded and stored,
+// it always yields 0.
+class TBasisKolomRegel : public TCustomKolomRegel {
+public:
+    using TCustomKolomRegel::TCustomKolomRegel;
+};
+
+// A line with an amount of its own.
+class TCustomBedragKolomRegel : public TCustomKolomRegel {
+public:
+    explicit TCustomBedragKolomRegel(TBaseKolom* kolom);
+    void GetValues(TKolomRegelValues& values) const override;
+    void SetValues(const TKolomRegelValues& values) override;
+    void LoadFromDataSet(const db::Record& record) override;
+    double Bereken() override; // Bedrag while active
+
+    double Bedrag = 0;
+};
+
+class TBedragKolomRegel : public TCustomBedragKolomRegel {
+public:
+    explicit TBedragKolomRegel(TBaseKolom* kolom);
+    void GetValues(TKolomRegelValues& values) const override;
+    void SetValues(const TKolomRegelValues& values) override;
+    void LoadFromDataSet(const db::Record& record) override;
+};
+
+class TBrutoloonKolomRegel : public TBedragKolomRegel {
+public:
+    explicit TBrutoloonKolomRegel(TBaseKolom* kolom);
+};
+
+class TNaturaKolomRegel : public TBedragKolomRegel {
+public:
+    explicit TNaturaKolomRegel(TBaseKolom* kolom);
+};
+
+class TBijtellingAutoKolomRegel : public TBedragKolomRegel {
+public:
+    explicit TBijtellingAutoKolomRegel(TBaseKolom* kolom);
+};
+
+class TBijdrageAutoKolomRegel : public TBedragKolomRegel {
+public:
+    explicit TBijdrageAutoKolomRegel(TBaseKolom* kolom);
+};
+
+class THogereZvwKolomRegel : public TBedragKolomRegel {
+public:
+    explicit THogereZvwKolomRegel(TBaseKolom* kolom);
+};
+
+class TBijtellingFietsKolomRegel : public TBedragKolomRegel {
+public:
+    explicit TBijtellingFietsKolomRegel(TBaseKolom* kolom);
+};
+
+class TBijdrageFietsKolomRegel : public TBedragKolomRegel {
+public:
+    explicit TBijdrageFietsKolomRegel(TBaseKolom* kolom);
+};
+
+class TLoonLBPHKolomRegel : public TBedragKolomRegel {
+public:
+    explicit TLoonLBPHKolomRegel(TBaseKolom* kolom);
+};
+
+// A line whose amount is a fixed amount (B), a percentage of a basis (P) or
+// the third code (D, computed like P).
+class TCustomBPDKolomRegel : public TCustomBedragKolomRegel {
+public:
+    explicit TCustomBPDKolomRegel(TBaseKolom* kolom);
+    void GetValues(TKolomRegelValues& values) const override;
+    void SetValues(const TKolomRegelValues& values) override;
+    void LoadFromDataSet(const db::Record& record) override;
+
+    // The stored total of GrondslagKolom (3..19), else the gross wage.
+    virtual double Grondslag() const;
+    // The value of the deviating-basis formula the levy data assigns.
+    virtual double AfwijkendeGrondslag() const;
+    bool HeeftAfwijkendeGrondslag() const;
+    // The deviating basis when there is one, else Grondslag.
+    double BerekeningsGrondslag() const;
+
+    int KolomType = 1;
+    int BPDType = bpdPercentage;
+    int GrondslagKolom = 0;
+    double Percentage = 0;
+};
+
+class TCustomPremieKolomRegel : public TCustomBPDKolomRegel {
+public:
+    explicit TCustomPremieKolomRegel(TBaseKolom* kolom);
+    void GetValues(TKolomRegelValues& values) const override;
+    void SetValues(const TKolomRegelValues& values) override;
+    void LoadFromDataSet(const db::Record& record) override;
+    // BerekenPremie while active and insured, else 0.
+    double Bereken() override;
+
+    virtual double GrondslagKolomTotaal() const;
+    virtual double MaximumPremieloon() const;
+    virtual bool IsVerzekerd() const;
+    virtual double BerekenPremie() const;
+    virtual double PeriodeFranchise() const;
+
+    double Franchise = 0; // per period; for social funds per year
+};
+
+class TPremieKolomRegel : public TCustomPremieKolomRegel {
+public:
+    explicit TPremieKolomRegel(TBaseKolom* kolom);
+};
+
+class TLevensloopWGKolomRegel : public TPremieKolomRegel {
+public:
+    explicit TLevensloopWGKolomRegel(TBaseKolom* kolom);
+};
+
+class TOpnameLevensloopKolomRegel : public TPremieKolomRegel {
+public:
+    explicit TOpnameLevensloopKolomRegel(TBaseKolom* kolom);
+};
+
+class TLevensloopWNKolomRegel : public TPremieKolomRegel {
+public:
+    explicit TLevensloopWNKolomRegel(TBaseKolom* kolom);
+};
+
+// A premium line with its own holiday-pay mark.
+class TPremieKolomRegelEx : public TPremieKolomRegel {
+public:
+    explicit TPremieKolomRegelEx(TBaseKolom* kolom);
+    void GetValues(TKolomRegelValues& values) const override;
+    void SetValues(const TKolomRegelValues& values) override;
+    void LoadFromDataSet(const db::Record& record) override;
+};
+
+// A social-fund contribution: annual limit and annual franchise turned into
+// the period's share, participation, and an optional formula of its own.
+class TCustomSociaalFonds : public TCustomPremieKolomRegel {
+public:
+    explicit TCustomSociaalFonds(TBaseKolom* kolom);
+    void GetValues(TKolomRegelValues& values) const override;
+    void SetValues(const TKolomRegelValues& values) override;
+    void LoadFromDataSet(const db::Record& record) override;
+    double Bereken() override;
+    double Grondslag() const override;
+
+    // The period's share of an annual amount; franchise says whether it is
+    // the annual franchise (true) or the annual limit (false).
+    double PeriodeDeel(bool franchise, double jaarbedrag) const;
+
+    double JaarGrens = 0;
+    int Deelname = dnDeelname;
+    bool GrondslagActief = false;
+    std::string AfwijkendeGrondslagFormule;
+};
+
+class TSociaalFondsWN : public TCustomSociaalFonds {
+public:
+    explicit TSociaalFondsWN(TBaseKolom* kolom);
+};
+
+class TSociaalFondsWG : public TCustomSociaalFonds {
+public:
+    explicit TSociaalFondsWG(TBaseKolom* kolom);
+};
+
+// Pension, early-retirement and IP premiums: the basis includes holiday pay
+// when the levy data says so.
+class TCustomPensioenPremieKolomRegel : public TCustomPremieKolomRegel {
+public:
+    explicit TCustomPensioenPremieKolomRegel(TBaseKolom* kolom);
+    double Grondslag() const override;
+};
+
+class TPensioenPremieWNKolomRegel : public TCustomPensioenPremieKolomRegel {
+public:
+    explicit TPensioenPremieWNKolomRegel(TBaseKolom* kolom);
+};
+
+class TPensioenPremieWGKolomRegel : public TCustomPensioenPremieKolomRegel {
+public:
+    explicit TPensioenPremieWGKolomRegel(TBaseKolom* kolom);
+    double Bereken() override; // keeps the amount, reports 0
+};
+
+class TVUTFPUPremieWNKolomRegel : public TCustomPensioenPremieKolomRegel {
+public:
+    explicit TVUTFPUPremieWNKolomRegel(TBaseKolom* kolom);
+};
+
+class TVUTFPUPremieWGKolomRegel : public TCustomPensioenPremieKolomRegel {
+public:
+    explicit TVUTFPUPremieWGKolomRegel(TBaseKolom* kolom);
+    double Bereken() override; // keeps the amount, reports 0
+};
+
+class TIPPremieWNKolomRegel : public TCustomPensioenPremieKolomRegel {
+public:
+    explicit TIPPremieWNKolomRegel(TBaseKolom* kolom);
+    double PeriodeFranchise() const override;
+};
+
+class TIPPremieWGKolomRegel : public TCustomPensioenPremieKolomRegel {
+public:
+    explicit TIPPremieWGKolomRegel(TBaseKolom* kolom);
+    double PeriodeFranchise() const override;
+    double Bereken() override; // keeps the amount, reports 0
+};
+
+// A premium without franchise: basis x percentage.
+class TCustomPremieSVWKolomRegel : public TCustomPremieKolomRegel {
+public:
+    explicit TCustomPremieSVWKolomRegel(TBaseKolom* kolom);
+    double Grondslag() const override;
+    double BerekenPremie() const override;
+};
+
+class TPremieSVWKolomRegel : public TCustomPremieSVWKolomRegel {
+public:
+    explicit TPremieSVWKolomRegel(TBaseKolom* kolom);
+};
+
+class TWhkVerhalingOpWerknemerKolomRegel : public TCustomPremieSVWKolomRegel {
+public:
+    explicit TWhkVerhalingOpWerknemerKolomRegel(TBaseKolom* kolom);
+};
+
+// Employee-insurance premiums: the basis is capped at the premium-wage
+// maximum and the franchise is taken off it.
+class TCustomPremieWWWAOKolomRegel : public TCustomPremieSVWKolomRegel {
+public:
+    explicit TCustomPremieWWWAOKolomRegel(TBaseKolom* kolom);
+    double Grondslag() const override;
+    double AfwijkendeGrondslag() const override;
+};
+
+class TWWPremieWGKolomRegel : public TCustomPremieWWWAOKolomRegel {
+public:
+    explicit TWWPremieWGKolomRegel(TBaseKolom* kolom);
+    double Bereken() override; // keeps the amount, reports 0
+};
+
+class TWWPremieAwfLaagKolomRegel : public TWWPremieWGKolomRegel {
+public:
+    explicit TWWPremieAwfLaagKolomRegel(TBaseKolom* kolom);
+};
+
+class TWWPremieAwfHoogKolomRegel : public TWWPremieWGKolomRegel {
+public:
+    explicit TWWPremieAwfHoogKolomRegel(TBaseKolom* kolom);
+};
+
+class TWAOPremieKolomRegel : public TCustomPremieWWWAOKolomRegel {
+public:
+    explicit TWAOPremieKolomRegel(TBaseKolom* kolom);
+    double Bereken() override; // keeps the amount, reports 0
+};
+
+class TWAOPremieVastKolomRegel : public TWAOPremieKolomRegel {
+public:
+    explicit TWAOPremieVastKolomRegel(TBaseKolom* kolom);
+};
+
+class TWhkPremieKolomRegel : public TCustomPremieWWWAOKolomRegel {
+public:
+    explicit TWhkPremieKolomRegel(TBaseKolom* kolom);
+};
+
+// Zvw contributions: the basis is column 12, capped at the Zvw maximum.
+class TCustomZfwPremieKolomRegel : public TCustomPremieKolomRegel {
+public:
+    explicit TCustomZfwPremieKolomRegel(TBaseKolom* kolom);
+    double GrondslagKolomTotaal() const override;
+    double MaximumPremieloon() const override;
+    double Grondslag() const override;
+    double AfwijkendeGrondslag() const override;
+};
+
+class TZfwPremieWNKolomRegel : public TCustomZfwPremieKolomRegel {
+public:
+    explicit TZfwPremieWNKolomRegel(TBaseKolom* kolom);
+    double Bereken() override; // keeps the amount, reports 0
+};
+
+class TZfwPremieWGKolomRegel : public TCustomZfwPremieKolomRegel {
+public:
+    explicit TZfwPremieWGKolomRegel(TBaseKolom* kolom);
+    double Bereken() override; // without the insurance test
+};
+
+// Tax-free allowances (positive) and deductions (negative).
+class TCustomVergoedingInhoudingKolomRegel : public TCustomPremieKolomRegel {
+public:
+    explicit TCustomVergoedingInhoudingKolomRegel(TBaseKolom* kolom);
+    void GetValues(TKolomRegelValues& values) const override;
+    void SetValues(const TKolomRegelValues& values) override;
+    double Bereken() override;
+
+    bool Vergoeding = false; // true: allowance, false: deduction
+};
+
+class TVergoedingInhoudingKolomRegel : public TCustomVergoedingInhoudingKolomRegel {
+public:
+    explicit TVergoedingInhoudingKolomRegel(TBaseKolom* kolom);
+    void GetValues(TKolomRegelValues& values) const override;
+    void SetValues(const TKolomRegelValues& values) override;
+    void LoadFromDataSet(const db::Record& record) override;
+};
+
+class TVergoedingReiskostenKolomRegel : public TCustomVergoedingInhoudingKolomRegel {
+public:
+    explicit TVergoedingReiskostenKolomRegel(TBaseKolom* kolom);
+};
+
+// The line of the class a line type selects; TBasisKolomRegel for a type
+// without a class of its own (among them 262144 and 524288).
+std::unique_ptr<TBaseKolomRegel> MaakKolomRegel(int regeltype, TBaseKolom* kolom);
+
+} // namespace vkt
