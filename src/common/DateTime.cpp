@@ -12,7 +12,7 @@ namespace vkt {
 namespace {
 
 // Days since 1 March of year 0 in the proleptic Gregorian calendar.
-long long DaysFromCivil(long long y, unsigned m, unsigned d)
+constexpr long long DaysFromCivil(long long y, unsigned m, unsigned d)
 {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
@@ -22,7 +22,8 @@ long long DaysFromCivil(long long y, unsigned m, unsigned d)
     return era * 146097 + static_cast<long long>(doe);
 }
 
-const long long kEpochDays = DaysFromCivil(1899, 12, 30);
+// Computed at compile time, so dates made during static initialisation are right.
+constexpr long long kEpochDays = DaysFromCivil(1899, 12, 30);
 
 DateParts CivilFromDays(long long z)
 {
