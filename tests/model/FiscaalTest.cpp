@@ -189,3 +189,14 @@ TEST(FiscaalLaden, AMissingColumnStopsTheLoading)
         EXPECT_STREQ(error.what(), "Field 'DagMaxZvw' not found");
     }
 }
+
+TEST(FiscaalLaden, TheZvwPercentagesAreReadForAnyDate)
+{
+    TdmConstanten constanten(DataFolder());
+    constanten.Openen();
+    constanten.qryPercentages.Param("IngDat").SetDateTime(D(31, 12, 9999));
+    constanten.qryPercentages.Open();
+    EXPECT_EQ(constanten.qryPercentages.RecordCount(), 1);
+    EXPECT_EQ(constanten.qryPercentages.AsDouble("PremieZfwWG"), 6.70);
+    EXPECT_EQ(constanten.qryPercentages.AsDouble("PremieZfwWN"), 5.45);
+}
