@@ -47,15 +47,101 @@ public:
     TRegistratie& operator=(const TRegistratie&) = delete;
 };
 
+enum TFormuleKeuze : unsigned char {
+    fkGeen,
+    fkPensioen,
+    fkVUTFPU,
+    fkVergoedingInhouding,
+    fkWW,
+    fkWAO,
+    fkWhk,
+    fkZfw,
+    fkIP,
+    fkSociaalFonds,
+};
+
+enum TVerzekeringKeuze : unsigned char { vkAltijd, vkZfw, vkWW, vkWAO };
+
 template <typename T>
 bool Is(const TBaseKolomRegel* regel)
 {
     return dynamic_cast<const T*>(regel) != nullptr;
 }
 
-bool IsSociaalFondsLijn(const TBaseKolomRegel* regel)
+TFormuleKeuze FormuleKeuze(const TBaseKolomRegel& regel)
 {
-    return Is<TSociaalFondsWN>(regel) || Is<TSociaalFondsWG>(regel);
+    // Every line with a formula is a premium line; the intermediate classes
+    // narrow the search before the concrete classes are tested.
+    const auto* premie = dynamic_cast<const TCustomPremieKolomRegel*>(&regel);
+    if (premie == nullptr)
+        return fkGeen;
+    if (Is<TCustomPensioenPremieKolomRegel>(premie)) {
+        if (Is<TPensioenPremieWNKolomRegel>(premie) || Is<TPensioenPremieWGKolomRegel>(premie))
+            return fkPensioen;
+        if (Is<TVUTFPUPremieWNKolomRegel>(premie) || Is<TVUTFPUPremieWGKolomRegel>(premie))
+            return fkVUTFPU;
+        if (Is<TIPPremieWNKolomRegel>(premie) || Is<TIPPremieWGKolomRegel>(premie))
+            return fkIP;
+        return fkGeen;
+    }
+    if (Is<TCustomPremieWWWAOKolomRegel>(premie)) {
+        if (Is<TWWPremieWGKolomRegel>(premie))
+            return fkWW;
+        if (Is<TWAOPremieKolomRegel>(premie))
+            return fkWAO;
+        if (Is<TWhkPremieKolomRegel>(premie))
+            return fkWhk;
+        return fkGeen;
+    }
+    if (Is<TWhkVerhalingOpWerknemerKolomRegel>(premie))
+        return fkWhk;
+    if (Is<TCustomZfwPremieKolomRegel>(premie))
+        return Is<TZfwPremieWNKolomRegel>(premie) || Is<TZfwPremieWGKolomRegel>(premie) ? fkZfw : fkGeen;
+    if (Is<TVergoedingInhoudingKolomRegel>(premie))
+        return fkVergoedingInhouding;
+    if (Is<TCustomSociaalFonds>(premie))
+        return fkSociaalFonds;
+    return fkGeen;
+}
+
+TVerzekeringKeuze VerzekeringKeuze(const TBaseKolomRegel& regel)
+{
+    if (Is<TCustomZfwPremieKolomRegel>(&regel))
+        return vkZfw;
+    if (Is<TWWPremieWGKolomRegel>(&regel))
+        return vkWW;
+    if (Is<TWAOPremieKolomRegel>(&regel))
+        return vkWAO;
+    return vkAltijd;
+}
+
+// The formula of a choice; the line's class was established by FormuleKeuze,
+// so the static casts are safe.
+const std::string* GekozenFormule(const THeffingsgegevens& heffing, unsigned char keuze, const TBaseKolomRegel& regel)
+{
+    switch (keuze) {
+    case fkPensioen:
+        return &heffing.FormulePensioen;
+    case fkVUTFPU:
+        return &heffing.FormuleVUTFPU;
+    case fkVergoedingInhouding:
+        return static_cast<const TVergoedingInhoudingKolomRegel&>(regel).Vergoeding ? &heffing.FormuleBelVrijVergoeding
+                                                                                      : &heffing.FormuleBelVrijInhouding;
+    case fkWW:
+        return &heffing.FormuleWW;
+    case fkWAO:
+        return &heffing.FormuleWAO;
+    case fkWhk:
+        return &heffing.FormuleWhk;
+    case fkZfw:
+        return &heffing.FormuleZfw;
+    case fkIP:
+        return &heffing.FormuleIP;
+    case fkSociaalFonds:
+        return &static_cast<const TCustomSociaalFonds&>(regel).AfwijkendeGrondslagFormule;
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -100,43 +186,34 @@ void THeffingsgegevens::Bereken()
 
 int THeffingsgegevens::TabelLoontijdvak() const { return Loontijdvak; }
 
+THeffingsgegevens::TRegelKlasse THeffingsgegevens::KlasseVan(const TBaseKolomRegel& regel) const
+{
+    // The same type_info object means the same class; another object for the
+    // same class only costs an extra entry.
+    const std::type_info* type = &typeid(regel);
+    // A line is usually asked about several times in a row.
+    if (laatsteKlasse_ < regelKlassen_.size() && regelKlassen_[laatsteKlasse_].Type == type)
+        return regelKlassen_[laatsteKlasse_];
+    for (std::size_t i = 0; i < regelKlassen_.size(); ++i) {
+        if (regelKlassen_[i].Type == type) {
+            laatsteKlasse_ = i;
+            return regelKlassen_[i];
+        }
+    }
+    TRegelKlasse klasse;
+    klasse.Type = type;
+    klasse.Formule = FormuleKeuze(regel);
+    klasse.Verzekering = VerzekeringKeuze(regel);
+    klasse.FondsWN = Is<TSociaalFondsWN>(&regel);
+    klasse.FondsWG = Is<TSociaalFondsWG>(&regel);
+    laatsteKlasse_ = regelKlassen_.size();
+    regelKlassen_.push_back(klasse);
+    return klasse;
+}
+
 const std::string* THeffingsgegevens::FormuleVoor(const TBaseKolomRegel& regel) const
 {
-    // Every line with a formula is a premium line; the intermediate classes
-    // narrow the search before the concrete classes are tested.
-    const auto* premie = dynamic_cast<const TCustomPremieKolomRegel*>(&regel);
-    if (premie == nullptr)
-        return nullptr;
-    if (Is<TCustomPensioenPremieKolomRegel>(premie)) {
-        if (Is<TPensioenPremieWNKolomRegel>(premie) || Is<TPensioenPremieWGKolomRegel>(premie))
-            return &FormulePensioen;
-        if (Is<TVUTFPUPremieWNKolomRegel>(premie) || Is<TVUTFPUPremieWGKolomRegel>(premie))
-            return &FormuleVUTFPU;
-        if (Is<TIPPremieWNKolomRegel>(premie) || Is<TIPPremieWGKolomRegel>(premie))
-            return &FormuleIP;
-        return nullptr;
-    }
-    if (Is<TCustomPremieWWWAOKolomRegel>(premie)) {
-        if (Is<TWWPremieWGKolomRegel>(premie))
-            return &FormuleWW;
-        if (Is<TWAOPremieKolomRegel>(premie))
-            return &FormuleWAO;
-        if (Is<TWhkPremieKolomRegel>(premie))
-            return &FormuleWhk;
-        return nullptr;
-    }
-    if (Is<TWhkVerhalingOpWerknemerKolomRegel>(premie))
-        return &FormuleWhk;
-    if (Is<TCustomZfwPremieKolomRegel>(premie)) {
-        if (Is<TZfwPremieWNKolomRegel>(premie) || Is<TZfwPremieWGKolomRegel>(premie))
-            return &FormuleZfw;
-        return nullptr;
-    }
-    if (const auto* vergoeding = dynamic_cast<const TVergoedingInhoudingKolomRegel*>(premie))
-        return vergoeding->Vergoeding ? &FormuleBelVrijVergoeding : &FormuleBelVrijInhouding;
-    if (const auto* fonds = dynamic_cast<const TCustomSociaalFonds*>(premie))
-        return &fonds->AfwijkendeGrondslagFormule;
-    return nullptr;
+    return GekozenFormule(*this, KlasseVan(regel).Formule, regel);
 }
 
 double THeffingsgegevens::AfwijkendeGrondslag(const TBaseKolomRegel& regel) const
@@ -153,30 +230,37 @@ double THeffingsgegevens::VastPercentageLoonheffing() const { return FVastPercen
 double THeffingsgegevens::SVDagenFonds(const TBaseKolomRegel* regel) const
 {
     // Artists and sportsmen pay their funds over a whole year of insured days.
-    if (IsArtiest(Werknemersoort) && IsSociaalFondsLijn(regel))
-        return SVDagenPerJaar;
+    if (IsArtiest(Werknemersoort) && regel != nullptr) {
+        const TRegelKlasse klasse = KlasseVan(*regel);
+        if (klasse.FondsWN || klasse.FondsWG)
+            return SVDagenPerJaar;
+    }
     return SVDagen;
 }
 
 bool THeffingsgegevens::HeeftAfwijkendeGrondslag(const TBaseKolomRegel& regel) const
 {
-    const std::string* formule = FormuleVoor(regel);
-    if (formule == nullptr)
+    const unsigned char keuze = KlasseVan(regel).Formule;
+    if (keuze == fkGeen)
         return false;
-    if (const auto* fonds = dynamic_cast<const TCustomSociaalFonds*>(&regel))
-        return fonds->GrondslagActief;
-    return !formule->empty();
+    // A social fund says itself whether its formula is switched on.
+    if (keuze == fkSociaalFonds)
+        return static_cast<const TCustomSociaalFonds&>(regel).GrondslagActief;
+    return !GekozenFormule(*this, keuze, regel)->empty();
 }
 
 bool THeffingsgegevens::IsVerzekerd(const TBaseKolomRegel& regel) const
 {
-    if (Is<TCustomZfwPremieKolomRegel>(&regel))
+    switch (KlasseVan(regel).Verzekering) {
+    case vkZfw:
         return VerzekerdZfw;
-    if (Is<TWWPremieWGKolomRegel>(&regel))
+    case vkWW:
         return VerzekerdWW;
-    if (Is<TWAOPremieKolomRegel>(&regel))
+    case vkWAO:
         return VerzekerdWAO;
-    return true;
+    default:
+        return true;
+    }
 }
 
 double THeffingsgegevens::VakantiegeldFactor() const
@@ -445,7 +529,7 @@ int TBijzondereHeffingsgegevens::Soort() const { return 2; }
 
 double TBijzondereHeffingsgegevens::SVDagenFonds(const TBaseKolomRegel* regel) const
 {
-    return Is<TSociaalFondsWN>(regel) ? SVDagenPerJaar : 0;
+    return regel != nullptr && KlasseVan(*regel).FondsWN ? SVDagenPerJaar : 0;
 }
 
 void TBijzondereHeffingsgegevens::ZetStandaardwaarden()
