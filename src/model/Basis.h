@@ -3,6 +3,7 @@
 #include "common/DateTime.h"
 #include "model/Enumeraties.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,6 +78,10 @@ public:
     int Fondsnummer = 0;
     bool Actief = true;
     int Regeltype = 0;
+    // The classes of this line, one bit each (see Kolomregels.h); every line
+    // is a TBaseKolomRegel.
+    std::uint64_t Klassen = 0;
+    static constexpr std::uint64_t Bit = ~std::uint64_t{0};
 };
 
 // A payroll column: an ordered list of lines it owns, and its last computed,

@@ -47,102 +47,6 @@ public:
     TRegistratie& operator=(const TRegistratie&) = delete;
 };
 
-enum TFormuleKeuze : unsigned char {
-    fkGeen,
-    fkPensioen,
-    fkVUTFPU,
-    fkVergoedingInhouding,
-    fkWW,
-    fkWAO,
-    fkWhk,
-    fkZfw,
-    fkIP,
-    fkSociaalFonds,
-};
-
-enum TVerzekeringKeuze : unsigned char { vkAltijd, vkZfw, vkWW, vkWAO };
-
-template <typename T>
-bool Is(const TBaseKolomRegel* regel)
-{
-    return dynamic_cast<const T*>(regel) != nullptr;
-}
-
-TFormuleKeuze FormuleKeuze(const TBaseKolomRegel& regel)
-{
-    // Every line with a formula is a premium line; the intermediate classes
-    // narrow the search before the concrete classes are tested.
-    const auto* premie = dynamic_cast<const TCustomPremieKolomRegel*>(&regel);
-    if (premie == nullptr)
-        return fkGeen;
-    if (Is<TCustomPensioenPremieKolomRegel>(premie)) {
-        if (Is<TPensioenPremieWNKolomRegel>(premie) || Is<TPensioenPremieWGKolomRegel>(premie))
-            return fkPensioen;
-        if (Is<TVUTFPUPremieWNKolomRegel>(premie) || Is<TVUTFPUPremieWGKolomRegel>(premie))
-            return fkVUTFPU;
-        if (Is<TIPPremieWNKolomRegel>(premie) || Is<TIPPremieWGKolomRegel>(premie))
-            return fkIP;
-        return fkGeen;
-    }
-    if (Is<TCustomPremieWWWAOKolomRegel>(premie)) {
-        if (Is<TWWPremieWGKolomRegel>(premie))
-            return fkWW;
-        if (Is<TWAOPremieKolomRegel>(premie))
-            return fkWAO;
-        if (Is<TWhkPremieKolomRegel>(premie))
-            return fkWhk;
-        return fkGeen;
-    }
-    if (Is<TWhkVerhalingOpWerknemerKolomRegel>(premie))
-        return fkWhk;
-    if (Is<TCustomZfwPremieKolomRegel>(premie))
-        return Is<TZfwPremieWNKolomRegel>(premie) || Is<TZfwPremieWGKolomRegel>(premie) ? fkZfw : fkGeen;
-    if (Is<TVergoedingInhoudingKolomRegel>(premie))
-        return fkVergoedingInhouding;
-    if (Is<TCustomSociaalFonds>(premie))
-        return fkSociaalFonds;
-    return fkGeen;
-}
-
-TVerzekeringKeuze VerzekeringKeuze(const TBaseKolomRegel& regel)
-{
-    if (Is<TCustomZfwPremieKolomRegel>(&regel))
-        return vkZfw;
-    if (Is<TWWPremieWGKolomRegel>(&regel))
-        return vkWW;
-    if (Is<TWAOPremieKolomRegel>(&regel))
-        return vkWAO;
-    return vkAltijd;
-}
-
-// The formula of a choice; the line's class was established by FormuleKeuze,
-// so the static casts are safe.
-const std::string* GekozenFormule(const THeffingsgegevens& heffing, unsigned char keuze, const TBaseKolomRegel& regel)
-{
-    switch (keuze) {
-    case fkPensioen:
-        return &heffing.FormulePensioen;
-    case fkVUTFPU:
-        return &heffing.FormuleVUTFPU;
-    case fkVergoedingInhouding:
-        return static_cast<const TVergoedingInhoudingKolomRegel&>(regel).Vergoeding ? &heffing.FormuleBelVrijVergoeding
-                                                                                      : &heffing.FormuleBelVrijInhouding;
-    case fkWW:
-        return &heffing.FormuleWW;
-    case fkWAO:
-        return &heffing.FormuleWAO;
-    case fkWhk:
-        return &heffing.FormuleWhk;
-    case fkZfw:
-        return &heffing.FormuleZfw;
-    case fkIP:
-        return &heffing.FormuleIP;
-    case fkSociaalFonds:
-        return &static_cast<const TCustomSociaalFonds&>(regel).AfwijkendeGrondslagFormule;
-    default:
-        return nullptr;
-    }
-}
 
 } // namespace
 
@@ -186,34 +90,27 @@ void THeffingsgegevens::Bereken()
 
 int THeffingsgegevens::TabelLoontijdvak() const { return Loontijdvak; }
 
-THeffingsgegevens::TRegelKlasse THeffingsgegevens::KlasseVan(const TBaseKolomRegel& regel) const
-{
-    // The same type_info object means the same class; another object for the
-    // same class only costs an extra entry.
-    const std::type_info* type = &typeid(regel);
-    // A line is usually asked about several times in a row.
-    if (laatsteKlasse_ < regelKlassen_.size() && regelKlassen_[laatsteKlasse_].Type == type)
-        return regelKlassen_[laatsteKlasse_];
-    for (std::size_t i = 0; i < regelKlassen_.size(); ++i) {
-        if (regelKlassen_[i].Type == type) {
-            laatsteKlasse_ = i;
-            return regelKlassen_[i];
-        }
-    }
-    TRegelKlasse klasse;
-    klasse.Type = type;
-    klasse.Formule = FormuleKeuze(regel);
-    klasse.Verzekering = VerzekeringKeuze(regel);
-    klasse.FondsWN = Is<TSociaalFondsWN>(&regel);
-    klasse.FondsWG = Is<TSociaalFondsWG>(&regel);
-    laatsteKlasse_ = regelKlassen_.size();
-    regelKlassen_.push_back(klasse);
-    return klasse;
-}
-
 const std::string* THeffingsgegevens::FormuleVoor(const TBaseKolomRegel& regel) const
 {
-    return GekozenFormule(*this, KlasseVan(regel).Formule, regel);
+    if (IsVan<TVUTFPUPremieWNKolomRegel>(regel) || IsVan<TVUTFPUPremieWGKolomRegel>(regel))
+        return &FormuleVUTFPU;
+    if (IsVan<TPensioenPremieWNKolomRegel>(regel) || IsVan<TPensioenPremieWGKolomRegel>(regel))
+        return &FormulePensioen;
+    if (const auto* vergoeding = Als<TVergoedingInhoudingKolomRegel>(&regel))
+        return vergoeding->Vergoeding ? &FormuleBelVrijVergoeding : &FormuleBelVrijInhouding;
+    if (IsVan<TWWPremieWGKolomRegel>(regel))
+        return &FormuleWW;
+    if (IsVan<TWAOPremieKolomRegel>(regel))
+        return &FormuleWAO;
+    if (IsVan<TWhkPremieKolomRegel>(regel) || IsVan<TWhkVerhalingOpWerknemerKolomRegel>(regel))
+        return &FormuleWhk;
+    if (IsVan<TZfwPremieWNKolomRegel>(regel) || IsVan<TZfwPremieWGKolomRegel>(regel))
+        return &FormuleZfw;
+    if (IsVan<TIPPremieWNKolomRegel>(regel) || IsVan<TIPPremieWGKolomRegel>(regel))
+        return &FormuleIP;
+    if (const auto* fonds = Als<TCustomSociaalFonds>(&regel))
+        return &fonds->AfwijkendeGrondslagFormule;
+    return nullptr;
 }
 
 double THeffingsgegevens::AfwijkendeGrondslag(const TBaseKolomRegel& regel) const
@@ -230,37 +127,30 @@ double THeffingsgegevens::VastPercentageLoonheffing() const { return FVastPercen
 double THeffingsgegevens::SVDagenFonds(const TBaseKolomRegel* regel) const
 {
     // Artists and sportsmen pay their funds over a whole year of insured days.
-    if (IsArtiest(Werknemersoort) && regel != nullptr) {
-        const TRegelKlasse klasse = KlasseVan(*regel);
-        if (klasse.FondsWN || klasse.FondsWG)
-            return SVDagenPerJaar;
-    }
-    return SVDagen;
+    const bool fonds = regel != nullptr && (IsVan<TSociaalFondsWN>(*regel) || IsVan<TSociaalFondsWG>(*regel));
+    return IsArtiest(Werknemersoort) && fonds ? SVDagenPerJaar : SVDagen;
 }
 
 bool THeffingsgegevens::HeeftAfwijkendeGrondslag(const TBaseKolomRegel& regel) const
 {
-    const unsigned char keuze = KlasseVan(regel).Formule;
-    if (keuze == fkGeen)
+    if (!IsVan<TCustomBPDKolomRegel>(regel))
         return false;
     // A social fund says itself whether its formula is switched on.
-    if (keuze == fkSociaalFonds)
-        return static_cast<const TCustomSociaalFonds&>(regel).GrondslagActief;
-    return !GekozenFormule(*this, keuze, regel)->empty();
+    if (const auto* fonds = Als<TCustomSociaalFonds>(&regel))
+        return fonds->GrondslagActief;
+    const std::string* formule = FormuleVoor(regel);
+    return formule != nullptr && !formule->empty();
 }
 
 bool THeffingsgegevens::IsVerzekerd(const TBaseKolomRegel& regel) const
 {
-    switch (KlasseVan(regel).Verzekering) {
-    case vkZfw:
+    if (IsVan<TCustomZfwPremieKolomRegel>(regel))
         return VerzekerdZfw;
-    case vkWW:
+    if (IsVan<TWWPremieWGKolomRegel>(regel))
         return VerzekerdWW;
-    case vkWAO:
+    if (IsVan<TWAOPremieKolomRegel>(regel))
         return VerzekerdWAO;
-    default:
-        return true;
-    }
+    return true;
 }
 
 double THeffingsgegevens::VakantiegeldFactor() const
@@ -373,9 +263,9 @@ void THeffingsgegevens::MaakStandaardRegels(db::Query& componenten, const db::Re
         regel.Rekeningnummer = static_cast<int>(componenten.AsInteger("RekeningnummerLC"));
         regel.Tegenrekening = static_cast<int>(componenten.AsInteger("TegenrekeningLC"));
 
-        auto* bedrag = dynamic_cast<TCustomBedragKolomRegel*>(&regel);
-        auto* bpd = dynamic_cast<TCustomBPDKolomRegel*>(&regel);
-        auto* premie = dynamic_cast<TCustomPremieKolomRegel*>(&regel);
+        auto* bedrag = Als<TCustomBedragKolomRegel>(&regel);
+        auto* bpd = Als<TCustomBPDKolomRegel>(&regel);
+        auto* premie = Als<TCustomPremieKolomRegel>(&regel);
         if (bpd != nullptr && metGrondslagKolom)
             bpd->GrondslagKolom = static_cast<int>(componenten.AsInteger("GrondslagKolom"));
         // The employer's percentage of the premium the line type stands for.
@@ -529,7 +419,7 @@ int TBijzondereHeffingsgegevens::Soort() const { return 2; }
 
 double TBijzondereHeffingsgegevens::SVDagenFonds(const TBaseKolomRegel* regel) const
 {
-    return regel != nullptr && KlasseVan(*regel).FondsWN ? SVDagenPerJaar : 0;
+    return regel != nullptr && IsVan<TSociaalFondsWN>(*regel) ? SVDagenPerJaar : 0;
 }
 
 void TBijzondereHeffingsgegevens::ZetStandaardwaarden()

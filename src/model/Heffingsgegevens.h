@@ -6,8 +6,6 @@
 
 #include <memory>
 #include <string>
-#include <typeinfo>
-#include <vector>
 
 namespace vkt {
 
@@ -129,22 +127,8 @@ protected:
     void WisFormules();
     void LaadIngeschakeldeFormules(const db::Record& record);
 
-    // What the class of a line means to the levy data: its formula, its
-    // insurance flag and whether it is a social-fund line. The lines ask for
-    // these on every pass, so each class is looked up once and remembered.
-    struct TRegelKlasse {
-        const std::type_info* Type = nullptr;
-        unsigned char Formule = 0;
-        unsigned char Verzekering = 0;
-        bool FondsWN = false;
-        bool FondsWG = false;
-    };
-    TRegelKlasse KlasseVan(const TBaseKolomRegel& regel) const;
-
 private:
     std::unique_ptr<TKolommen> kolommen_;
-    mutable std::vector<TRegelKlasse> regelKlassen_;
-    mutable std::size_t laatsteKlasse_ = 0;
 };
 
 // The regular calculation.

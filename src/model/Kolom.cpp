@@ -92,7 +92,7 @@ double TKolom3::GetTotaal()
         if (regel.GetEffectieveStatus() == rsVerwijderd)
             continue;
         const double bedrag = regel.Bereken();
-        totaal += dynamic_cast<TLevensloopWNKolomRegel*>(&regel) != nullptr ? -bedrag : bedrag;
+        totaal += IsVan<TLevensloopWNKolomRegel>(regel) ? -bedrag : bedrag;
     }
     return totaal;
 }
@@ -104,8 +104,7 @@ double TKolom4::GetTotaal()
     double totaal = 0;
     for (int i = 0; i < Count(); ++i) {
         TBaseKolomRegel& regel = GetRegel(i);
-        const bool bijdrage = dynamic_cast<TBijdrageAutoKolomRegel*>(&regel) != nullptr ||
-                              dynamic_cast<TBijdrageFietsKolomRegel*>(&regel) != nullptr;
+        const bool bijdrage = IsVan<TBijdrageAutoKolomRegel>(regel) || IsVan<TBijdrageFietsKolomRegel>(regel);
         const double bedrag = regel.Bereken();
         totaal += bijdrage ? -bedrag : bedrag;
     }
@@ -149,7 +148,7 @@ double TKolom18::GetTotaal()
     for (int i = 0; i < Count(); ++i) {
         TBaseKolomRegel& regel = GetRegel(i);
         const double bedrag = regel.Bereken();
-        totaal += dynamic_cast<TWhkVerhalingOpWerknemerKolomRegel*>(&regel) != nullptr ? -bedrag : bedrag;
+        totaal += IsVan<TWhkVerhalingOpWerknemerKolomRegel>(regel) ? -bedrag : bedrag;
     }
     return totaal;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Basis.h"
+#include "model/Kolomregels.h"
 
 namespace vkt {
 
@@ -41,7 +42,7 @@ public:
     T* EersteRegel() const
     {
         for (int i = 0; i < Count(); ++i)
-            if (auto* regel = dynamic_cast<T*>(&GetRegel(i)))
+            if (auto* regel = Als<T>(&GetRegel(i)))
                 return regel;
         return nullptr;
     }
@@ -58,7 +59,7 @@ public:
     {
         double som = 0;
         for (int i = 0; i < Count(); ++i)
-            if (const auto* regel = dynamic_cast<const T*>(&GetRegel(i)); regel != nullptr && test(*regel))
+            if (const auto* regel = Als<T>(&GetRegel(i)); regel != nullptr && test(*regel))
                 som += regel->ResultaatBedrag;
         return som;
     }

@@ -41,11 +41,11 @@ const char* const kDelete =
 // line's class does not have is written as 0, false or empty.
 void ZetRegelParameters(db::Query& statement, const TBaseKolomRegel& regel)
 {
-    const auto* bedrag = dynamic_cast<const TCustomBedragKolomRegel*>(&regel);
-    const auto* bpd = dynamic_cast<const TCustomBPDKolomRegel*>(&regel);
-    const auto* premie = dynamic_cast<const TCustomPremieKolomRegel*>(&regel);
-    const auto* fonds = dynamic_cast<const TCustomSociaalFonds*>(&regel);
-    const auto* vergoeding = dynamic_cast<const TVergoedingInhoudingKolomRegel*>(&regel);
+    const auto* bedrag = Als<TCustomBedragKolomRegel>(&regel);
+    const auto* bpd = Als<TCustomBPDKolomRegel>(&regel);
+    const auto* premie = Als<TCustomPremieKolomRegel>(&regel);
+    const auto* fonds = Als<TCustomSociaalFonds>(&regel);
+    const auto* vergoeding = Als<TVergoedingInhoudingKolomRegel>(&regel);
     auto getalOfNul = [](bool heeft, double waarde) {
         return heeft ? db::Value::Double(waarde) : db::Value::Integer(0);
     };
@@ -84,26 +84,26 @@ void KopieerRegel(const TBaseKolomRegel& p, TBaseKolomRegel& r)
     r.TbvSocialeFondsen = p.TbvSocialeFondsen;
     r.TbvVakantiegeld = p.TbvVakantiegeld;
     r.ResultaatBedrag = p.ResultaatBedrag;
-    auto* bedrag = dynamic_cast<TCustomBedragKolomRegel*>(&r);
-    const auto* bronBedrag = dynamic_cast<const TCustomBedragKolomRegel*>(&p);
+    auto* bedrag = Als<TCustomBedragKolomRegel>(&r);
+    const auto* bronBedrag = Als<TCustomBedragKolomRegel>(&p);
     if (bedrag != nullptr && bronBedrag != nullptr)
         bedrag->Bedrag = bronBedrag->Bedrag;
-    auto* bpd = dynamic_cast<TCustomBPDKolomRegel*>(&r);
-    const auto* bronBpd = dynamic_cast<const TCustomBPDKolomRegel*>(&p);
+    auto* bpd = Als<TCustomBPDKolomRegel>(&r);
+    const auto* bronBpd = Als<TCustomBPDKolomRegel>(&p);
     if (bpd != nullptr && bronBpd != nullptr) {
         bpd->BPDType = bronBpd->BPDType;
         bpd->KolomType = bronBpd->KolomType;
         bpd->Percentage = bronBpd->Percentage;
         bpd->GrondslagKolom = bronBpd->GrondslagKolom;
     }
-    auto* premie = dynamic_cast<TCustomPremieKolomRegel*>(&r);
-    const auto* bronPremie = dynamic_cast<const TCustomPremieKolomRegel*>(&p);
+    auto* premie = Als<TCustomPremieKolomRegel>(&r);
+    const auto* bronPremie = Als<TCustomPremieKolomRegel>(&p);
     if (premie != nullptr && bronPremie != nullptr)
         premie->Franchise = bronPremie->Franchise;
-    auto* fonds = dynamic_cast<TCustomSociaalFonds*>(&r);
-    const auto* bronFonds = dynamic_cast<const TCustomSociaalFonds*>(&p);
-    auto* vergoeding = dynamic_cast<TVergoedingInhoudingKolomRegel*>(&r);
-    const auto* bronVergoeding = dynamic_cast<const TVergoedingInhoudingKolomRegel*>(&p);
+    auto* fonds = Als<TCustomSociaalFonds>(&r);
+    const auto* bronFonds = Als<TCustomSociaalFonds>(&p);
+    auto* vergoeding = Als<TVergoedingInhoudingKolomRegel>(&r);
+    const auto* bronVergoeding = Als<TVergoedingInhoudingKolomRegel>(&p);
     if (fonds != nullptr && bronFonds != nullptr) {
         fonds->JaarGrens = bronFonds->JaarGrens;
         fonds->Deelname = bronFonds->Deelname;
@@ -203,7 +203,7 @@ void TKolommen::SetBrutoloon(double bedrag)
 {
     const TCustomKolom& kolom = Kolom(3);
     for (int i = 0; i < kolom.Count(); ++i)
-        if (auto* regel = dynamic_cast<TCustomBedragKolomRegel*>(&kolom.GetRegel(i)); regel && regel->Regeltype == rtBrutoloon)
+        if (auto* regel = Als<TCustomBedragKolomRegel>(&kolom.GetRegel(i)); regel && regel->Regeltype == rtBrutoloon)
             regel->Bedrag = bedrag;
 }
 
@@ -221,8 +221,7 @@ double TKolommen::GetSocialeFondsenKolom12() const
 double TKolommen::GetOverigKolom13() const
 {
     return RondAfOpCenten(Kolom(13).SomVan<TBaseKolomRegel>([](const TBaseKolomRegel& regel) {
-        return dynamic_cast<const TZfwPremieWNKolomRegel*>(&regel) == nullptr &&
-               dynamic_cast<const TZfwPremieWGKolomRegel*>(&regel) == nullptr;
+        return !IsVan<TZfwPremieWNKolomRegel>(regel) && !IsVan<TZfwPremieWGKolomRegel>(regel);
     }));
 }
 
@@ -324,7 +323,7 @@ bool TKolommen::SlaRegelsOp(db::Connection& connection, TDateTime ingangsdatum, 
         for (int i = 0; i < kolom.Count(); ++i) {
             TBaseKolomRegel& regel = kolom.GetRegel(i);
             // Fund lines are written only when every line is new.
-            if (dynamic_cast<TCustomSociaalFonds*>(&regel) != nullptr)
+            if (IsVan<TCustomSociaalFonds>(regel))
                 regel.Status = rsNietOpslaan;
             const int status = regel.GetEffectieveStatus();
             if (status == rsNietOpslaan || (status == rsVerwijderd && regel.Nieuw))
@@ -361,8 +360,8 @@ void TKolommen::VoegKolommenToe(const TKolommen& bron)
             if (q != nullptr) {
                 q->Status = rsOpgeslagen;
                 q->ResultaatBedrag += p.ResultaatBedrag;
-                auto* bedrag = dynamic_cast<TCustomBedragKolomRegel*>(q);
-                const auto* bronBedrag = dynamic_cast<const TCustomBedragKolomRegel*>(&p);
+                auto* bedrag = Als<TCustomBedragKolomRegel>(q);
+                const auto* bronBedrag = Als<TCustomBedragKolomRegel>(&p);
                 if (bedrag != nullptr && bronBedrag != nullptr)
                     bedrag->Bedrag += bronBedrag->Bedrag;
             } else {

@@ -41,7 +41,10 @@ double BovenFranchise(double grondslag, double franchise)
 
 // --- Amount lines ---------------------------------------------------------
 
-TCustomKolomRegel::TCustomKolomRegel(TBaseKolom* kolom) : TBaseKolomRegel(kolom) {}
+TCustomKolomRegel::TCustomKolomRegel(TBaseKolom* kolom) : TBaseKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
 
 double TCustomKolomRegel::Bereken()
 {
@@ -49,7 +52,15 @@ double TCustomKolomRegel::Bereken()
     return 0;
 }
 
-TCustomBedragKolomRegel::TCustomBedragKolomRegel(TBaseKolom* kolom) : TCustomKolomRegel(kolom) {}
+TBasisKolomRegel::TBasisKolomRegel(TBaseKolom* kolom) : TCustomKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
+
+TCustomBedragKolomRegel::TCustomBedragKolomRegel(TBaseKolom* kolom) : TCustomKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
 
 void TCustomBedragKolomRegel::GetValues(TKolomRegelValues& values) const
 {
@@ -76,7 +87,11 @@ double TCustomBedragKolomRegel::Bereken()
     return ResultaatBedrag;
 }
 
-TBedragKolomRegel::TBedragKolomRegel(TBaseKolom* kolom) : TCustomBedragKolomRegel(kolom) { Regeltype = rtBedrag; }
+TBedragKolomRegel::TBedragKolomRegel(TBaseKolom* kolom) : TCustomBedragKolomRegel(kolom)
+{
+    Klassen |= Bit;
+    Regeltype = rtBedrag;
+}
 
 void TBedragKolomRegel::GetValues(TKolomRegelValues& values) const
 {
@@ -104,40 +119,60 @@ void TBedragKolomRegel::LoadFromDataSet(const db::Record& record)
 // The gross wage always counts for the social funds and for holiday pay.
 TBrutoloonKolomRegel::TBrutoloonKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtBrutoloon;
     TbvSocialeFondsen = true;
     TbvVakantiegeld = true;
 }
 
-TNaturaKolomRegel::TNaturaKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom) { Regeltype = rtNatura; }
+TNaturaKolomRegel::TNaturaKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom)
+{
+    Klassen |= Bit;
+    Regeltype = rtNatura;
+}
 
 TBijtellingAutoKolomRegel::TBijtellingAutoKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtBijtellingAuto;
 }
 
 TBijdrageAutoKolomRegel::TBijdrageAutoKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtBijdrageAuto;
 }
 
-THogereZvwKolomRegel::THogereZvwKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom) { Regeltype = rtHogereZvw; }
+THogereZvwKolomRegel::THogereZvwKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom)
+{
+    Klassen |= Bit;
+    Regeltype = rtHogereZvw;
+}
 
 TBijtellingFietsKolomRegel::TBijtellingFietsKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtBijtellingFiets;
 }
 
 TBijdrageFietsKolomRegel::TBijdrageFietsKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtBijdrageFiets;
 }
 
-TLoonLBPHKolomRegel::TLoonLBPHKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom) { Regeltype = rtLoonLBPH; }
+TLoonLBPHKolomRegel::TLoonLBPHKolomRegel(TBaseKolom* kolom) : TBedragKolomRegel(kolom)
+{
+    Klassen |= Bit;
+    Regeltype = rtLoonLBPH;
+}
 
 // --- Lines with a basis ---------------------------------------------------
 
-TCustomBPDKolomRegel::TCustomBPDKolomRegel(TBaseKolom* kolom) : TCustomBedragKolomRegel(kolom) {}
+TCustomBPDKolomRegel::TCustomBPDKolomRegel(TBaseKolom* kolom) : TCustomBedragKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
 
 void TCustomBPDKolomRegel::GetValues(TKolomRegelValues& values) const
 {
@@ -184,6 +219,7 @@ double TCustomBPDKolomRegel::BerekeningsGrondslag() const
 
 TCustomPremieKolomRegel::TCustomPremieKolomRegel(TBaseKolom* kolom) : TCustomBPDKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtPremie;
 }
 
@@ -239,24 +275,34 @@ double TCustomPremieKolomRegel::PeriodeFranchise() const
     return Franchise;
 }
 
-TPremieKolomRegel::TPremieKolomRegel(TBaseKolom* kolom) : TCustomPremieKolomRegel(kolom) {}
+TPremieKolomRegel::TPremieKolomRegel(TBaseKolom* kolom) : TCustomPremieKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
 
 TLevensloopWGKolomRegel::TLevensloopWGKolomRegel(TBaseKolom* kolom) : TPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtLevensloopWG;
 }
 
 TOpnameLevensloopKolomRegel::TOpnameLevensloopKolomRegel(TBaseKolom* kolom) : TPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtOpnameLevensloop;
 }
 
 TLevensloopWNKolomRegel::TLevensloopWNKolomRegel(TBaseKolom* kolom) : TPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtLevensloopWN;
 }
 
-TPremieKolomRegelEx::TPremieKolomRegelEx(TBaseKolom* kolom) : TPremieKolomRegel(kolom) { Regeltype = rtPremieEx; }
+TPremieKolomRegelEx::TPremieKolomRegelEx(TBaseKolom* kolom) : TPremieKolomRegel(kolom)
+{
+    Klassen |= Bit;
+    Regeltype = rtPremieEx;
+}
 
 void TPremieKolomRegelEx::GetValues(TKolomRegelValues& values) const
 {
@@ -279,7 +325,10 @@ void TPremieKolomRegelEx::LoadFromDataSet(const db::Record& record)
 
 // --- Social funds ---------------------------------------------------------
 
-TCustomSociaalFonds::TCustomSociaalFonds(TBaseKolom* kolom) : TCustomPremieKolomRegel(kolom) {}
+TCustomSociaalFonds::TCustomSociaalFonds(TBaseKolom* kolom) : TCustomPremieKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
 
 // A fund line shows and takes only its amount (and shows its description).
 void TCustomSociaalFonds::GetValues(TKolomRegelValues& values) const { TBaseKolomRegel::GetValues(values); }
@@ -355,14 +404,23 @@ double TCustomSociaalFonds::Bereken()
     return ResultaatBedrag;
 }
 
-TSociaalFondsWN::TSociaalFondsWN(TBaseKolom* kolom) : TCustomSociaalFonds(kolom) { Regeltype = rtSociaalFondsWN; }
+TSociaalFondsWN::TSociaalFondsWN(TBaseKolom* kolom) : TCustomSociaalFonds(kolom)
+{
+    Klassen |= Bit;
+    Regeltype = rtSociaalFondsWN;
+}
 
-TSociaalFondsWG::TSociaalFondsWG(TBaseKolom* kolom) : TCustomSociaalFonds(kolom) { Regeltype = rtSociaalFondsWG; }
+TSociaalFondsWG::TSociaalFondsWG(TBaseKolom* kolom) : TCustomSociaalFonds(kolom)
+{
+    Klassen |= Bit;
+    Regeltype = rtSociaalFondsWG;
+}
 
 // --- Pension, early-retirement and IP premiums ----------------------------
 
 TCustomPensioenPremieKolomRegel::TCustomPensioenPremieKolomRegel(TBaseKolom* kolom) : TCustomPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
 }
 
 double TCustomPensioenPremieKolomRegel::Grondslag() const
@@ -373,11 +431,13 @@ double TCustomPensioenPremieKolomRegel::Grondslag() const
 
 TPensioenPremieWNKolomRegel::TPensioenPremieWNKolomRegel(TBaseKolom* kolom) : TCustomPensioenPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtPensioenPremieWN;
 }
 
 TPensioenPremieWGKolomRegel::TPensioenPremieWGKolomRegel(TBaseKolom* kolom) : TCustomPensioenPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtPensioenPremieWG;
 }
 
@@ -391,11 +451,13 @@ double TPensioenPremieWGKolomRegel::Bereken()
 
 TVUTFPUPremieWNKolomRegel::TVUTFPUPremieWNKolomRegel(TBaseKolom* kolom) : TCustomPensioenPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtVUTFPUPremieWN;
 }
 
 TVUTFPUPremieWGKolomRegel::TVUTFPUPremieWGKolomRegel(TBaseKolom* kolom) : TCustomPensioenPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtVUTFPUPremieWG;
 }
 
@@ -407,6 +469,7 @@ double TVUTFPUPremieWGKolomRegel::Bereken()
 
 TIPPremieWNKolomRegel::TIPPremieWNKolomRegel(TBaseKolom* kolom) : TCustomPensioenPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtIPPremieWN;
 }
 
@@ -418,6 +481,7 @@ double TIPPremieWNKolomRegel::PeriodeFranchise() const
 
 TIPPremieWGKolomRegel::TIPPremieWGKolomRegel(TBaseKolom* kolom) : TCustomPensioenPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtIPPremieWG;
 }
 
@@ -436,6 +500,7 @@ double TIPPremieWGKolomRegel::Bereken()
 
 TCustomPremieSVWKolomRegel::TCustomPremieSVWKolomRegel(TBaseKolom* kolom) : TCustomPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtPremieSVW;
 }
 
@@ -444,17 +509,24 @@ double TCustomPremieSVWKolomRegel::Grondslag() const { return GrondslagKolomTota
 // Always a percentage, and the basis keeps its sign.
 double TCustomPremieSVWKolomRegel::BerekenPremie() const { return BerekeningsGrondslag() * Percentage / 100; }
 
-TPremieSVWKolomRegel::TPremieSVWKolomRegel(TBaseKolom* kolom) : TCustomPremieSVWKolomRegel(kolom) {}
+TPremieSVWKolomRegel::TPremieSVWKolomRegel(TBaseKolom* kolom) : TCustomPremieSVWKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
 
 TWhkVerhalingOpWerknemerKolomRegel::TWhkVerhalingOpWerknemerKolomRegel(TBaseKolom* kolom)
     : TCustomPremieSVWKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtWhkVerhalingOpWerknemer;
 }
 
 // --- Employee-insurance premiums ------------------------------------------
 
-TCustomPremieWWWAOKolomRegel::TCustomPremieWWWAOKolomRegel(TBaseKolom* kolom) : TCustomPremieSVWKolomRegel(kolom) {}
+TCustomPremieWWWAOKolomRegel::TCustomPremieWWWAOKolomRegel(TBaseKolom* kolom) : TCustomPremieSVWKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
 
 // The basis column's total capped at the premium-wage maximum, less the
 // franchise; a free calculation takes the total as it is.
@@ -483,6 +555,7 @@ double TCustomPremieWWWAOKolomRegel::AfwijkendeGrondslag() const
 
 TWWPremieWGKolomRegel::TWWPremieWGKolomRegel(TBaseKolom* kolom) : TCustomPremieWWWAOKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtWWPremieWG;
 }
 
@@ -495,16 +568,19 @@ double TWWPremieWGKolomRegel::Bereken()
 
 TWWPremieAwfLaagKolomRegel::TWWPremieAwfLaagKolomRegel(TBaseKolom* kolom) : TWWPremieWGKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtWWPremieAwfLaag;
 }
 
 TWWPremieAwfHoogKolomRegel::TWWPremieAwfHoogKolomRegel(TBaseKolom* kolom) : TWWPremieWGKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtWWPremieAwfHoog;
 }
 
 TWAOPremieKolomRegel::TWAOPremieKolomRegel(TBaseKolom* kolom) : TCustomPremieWWWAOKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtWAOPremie;
 }
 
@@ -516,17 +592,22 @@ double TWAOPremieKolomRegel::Bereken()
 
 TWAOPremieVastKolomRegel::TWAOPremieVastKolomRegel(TBaseKolom* kolom) : TWAOPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtWAOPremieVast;
 }
 
 TWhkPremieKolomRegel::TWhkPremieKolomRegel(TBaseKolom* kolom) : TCustomPremieWWWAOKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtWhkPremie;
 }
 
 // --- Zvw contributions ----------------------------------------------------
 
-TCustomZfwPremieKolomRegel::TCustomZfwPremieKolomRegel(TBaseKolom* kolom) : TCustomPremieKolomRegel(kolom) {}
+TCustomZfwPremieKolomRegel::TCustomZfwPremieKolomRegel(TBaseKolom* kolom) : TCustomPremieKolomRegel(kolom)
+{
+    Klassen |= Bit;
+}
 
 // The Zvw wage, whatever column the line names.
 double TCustomZfwPremieKolomRegel::GrondslagKolomTotaal() const { return GetKolomTotaal(12); }
@@ -548,6 +629,7 @@ double TCustomZfwPremieKolomRegel::AfwijkendeGrondslag() const
 
 TZfwPremieWNKolomRegel::TZfwPremieWNKolomRegel(TBaseKolom* kolom) : TCustomZfwPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtZfwPremieWN;
 }
 
@@ -560,6 +642,7 @@ double TZfwPremieWNKolomRegel::Bereken()
 
 TZfwPremieWGKolomRegel::TZfwPremieWGKolomRegel(TBaseKolom* kolom) : TCustomZfwPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtZfwPremieWG;
 }
 
@@ -575,6 +658,7 @@ double TZfwPremieWGKolomRegel::Bereken()
 TCustomVergoedingInhoudingKolomRegel::TCustomVergoedingInhoudingKolomRegel(TBaseKolom* kolom)
     : TCustomPremieKolomRegel(kolom)
 {
+    Klassen |= Bit;
 }
 
 // The screen shows the positive amount; the sign lives in ResultaatBedrag.
@@ -605,6 +689,7 @@ double TCustomVergoedingInhoudingKolomRegel::Bereken()
 TVergoedingInhoudingKolomRegel::TVergoedingInhoudingKolomRegel(TBaseKolom* kolom)
     : TCustomVergoedingInhoudingKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtVergoedingInhouding;
     Vergoeding = true;
 }
@@ -631,6 +716,7 @@ void TVergoedingInhoudingKolomRegel::LoadFromDataSet(const db::Record& record)
 TVergoedingReiskostenKolomRegel::TVergoedingReiskostenKolomRegel(TBaseKolom* kolom)
     : TCustomVergoedingInhoudingKolomRegel(kolom)
 {
+    Klassen |= Bit;
     Regeltype = rtVergoedingReiskosten;
     Vergoeding = true;
     BPDType = bpdBedrag;
