@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <typeindex>
 #include <typeinfo>
@@ -669,4 +670,34 @@ TEST_F(KolomregelsTest, CreatedLinesStartWithTheirDefaults)
     basis.ResultaatBedrag = 99;
     EXPECT_DOUBLE_EQ(basis.Bereken(), 0);
     EXPECT_DOUBLE_EQ(basis.ResultaatBedrag, 0);
+}
+
+TEST(KolomregelsMaximum, AwfPremiumOverAMaximumOf4800)
+{
+    // The same premium with a monthly maximum of 4800, from a copy of the
+    // constants database.
+    test::TempFolder map;
+    std::filesystem::copy_file(DataFolder() / TdmConstanten::Bestandsnaam, map.Path() / TdmConstanten::Bestandsnaam);
+    {
+        db::Connection verbinding;
+        verbinding.SetConnectionString("Data Source=" + map.File(TdmConstanten::Bestandsnaam) + ";Mode=Share Exclusive");
+        verbinding.Execute("UPDATE LoontijdvakBedragen SET MaandMaxWWWAO = 4800");
+    }
+    TdmConstanten dm(map.Path());
+    dm.Openen();
+    dm.LaadConstanten();
+    dm.Berekeningsdatum = EncodeDate(2020, 3, 1);
+
+    TVasteHeffingsgegevens heffing;
+    heffing.SetConstanten(&dm.GetConstanten());
+    heffing.VerzekerdWW = true;
+    heffing.Kolommen().Kolom(8).Totaal = 6000;
+    TCustomKolom& kolom0 = heffing.Kolommen().Kolom(0);
+    auto& awf = dynamic_cast<TWWPremieAwfLaagKolomRegel&>(kolom0.GetRegel(kolom0.AddRegel(rtWWPremieAwfLaag)));
+    awf.Percentage = 2.94;
+    EXPECT_EQ(awf.Bereken(), 0);
+    EXPECT_DOUBLE_EQ(awf.ResultaatBedrag, 141.12);
+    heffing.SetVrijeBerekening(true);
+    EXPECT_EQ(awf.Bereken(), 0);
+    EXPECT_DOUBLE_EQ(awf.ResultaatBedrag, 176.40);
 }
