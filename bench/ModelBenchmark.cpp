@@ -5,22 +5,17 @@
 // monthly gross wage of 3000; the constants are loaded once, outside the
 // timed loops.
 
-#include "common/DataFolder.h"
 #include "common/DateTime.h"
-#include "db/Connection.h"
 #include "db/Query.h"
-#include "model/DmConstanten.h"
 #include "model/Formule.h"
 #include "model/Heffingsgegevens.h"
 #include "model/Symbolen.h"
+#include "support/Constanten.h"
+#include "support/Werknemersdatabase.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
-#include <stdexcept>
-#include <stdlib.h>
-#include <string>
 
 using namespace vkt;
 
@@ -28,55 +23,10 @@ namespace {
 
 const char* const Formule = "[Brutoloon]-[Pensioenpremie]|1000";
 
-const TQuelvarConst& Constanten()
-{
-    struct Geladen {
-        Geladen()
-        {
-            dm.Openen();
-            dm.LaadConstanten();
-            dm.Berekeningsdatum = EncodeDate(2020, 3, 1);
-        }
-        TdmConstanten dm{DataFolder()};
-    };
-    static Geladen geladen;
-    return geladen.dm.GetConstanten();
-}
-
-// A private copy of the built employee database, removed afterwards; the
-// employer gets the 2020 Zvw percentages and a pension premium.
-class WerknemersKopie {
-public:
-    WerknemersKopie()
-    {
-        std::string patroon = (std::filesystem::temp_directory_path() / "vkt2020-bench-XXXXXX").string();
-        if (mkdtemp(patroon.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        map_ = patroon;
-        const std::filesystem::path bestand = map_ / "Vkt2020.db";
-        std::filesystem::copy_file(DataFolder() / "Vkt2020.db", bestand);
-        verbinding.SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + bestand.string() +
-                                       ";Mode=Share Exclusive");
-        verbinding.Open();
-        verbinding.Execute("UPDATE Werkgever SET PremieZfwWG = 6.7, PremieZfwWN = 5.45, PensioenpremieWN = 4.5");
-    }
-    ~WerknemersKopie()
-    {
-        verbinding.Close();
-        std::error_code genegeerd;
-        std::filesystem::remove_all(map_, genegeerd);
-    }
-
-    db::Connection verbinding;
-
-private:
-    std::filesystem::path map_;
-};
-
 std::unique_ptr<TVasteHeffingsgegevens> MaandMetStandaardRegels()
 {
     auto heffing = std::make_unique<TVasteHeffingsgegevens>();
-    heffing->SetConstanten(&Constanten());
+    heffing->SetConstanten(&test::Constanten());
     heffing->SetBerekeningsDatum(EncodeDate(2020, 3, 1));
     heffing->Geboortedatum = EncodeDate(1980, 1, 1);
     heffing->CodeLoonheffingskorting = true;
@@ -87,10 +37,13 @@ std::unique_ptr<TVasteHeffingsgegevens> MaandMetStandaardRegels()
     heffing->PremieWAOVast = 6.77;
     heffing->ZetStandaardwaarden();
 
-    WerknemersKopie kopie;
-    db::Query componenten(kopie.verbinding, "SELECT * FROM Looncomponenten WHERE Werkgeversnummer = 1 AND "
+    // The employer of a copy of the employee database gets the 2020 Zvw
+    // percentages and a pension premium.
+    test::Werknemersdatabase kopie;
+    kopie.Verbinding().Execute("UPDATE Werkgever SET PremieZfwWG = 6.7, PremieZfwWN = 5.45, PensioenpremieWN = 4.5");
+    db::Query componenten(kopie.Verbinding(), "SELECT * FROM Looncomponenten WHERE Werkgeversnummer = 1 AND "
                                             "SystemLC = TRUE ORDER BY KolomnummerLC, LooncomponentnummerLC");
-    db::Query werkgever(kopie.verbinding, "SELECT * FROM Werkgever");
+    db::Query werkgever(kopie.Verbinding(), "SELECT * FROM Werkgever");
     componenten.Open();
     werkgever.Open();
     heffing->MaakStandaardRegels(componenten, werkgever);

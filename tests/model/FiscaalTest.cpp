@@ -5,6 +5,7 @@
 #include "model/DmConstanten.h"
 #include "model/Enumeraties.h"
 #include "model/Fiscaal.h"
+#include "support/Constanten.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -19,27 +20,17 @@ TDateTime D(int dag, int maand, int jaar) { return EncodeDate(jaar, maand, dag);
 // The constants database as the program loads it at start-up.
 class FiscaalTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        constanten_ = new TdmConstanten(DataFolder());
-        constanten_->Openen();
-        constanten_->LaadConstanten();
-        constanten_->Sluiten();
-    }
-    static void TearDownTestSuite()
-    {
-        delete constanten_;
-        constanten_ = nullptr;
-    }
+    static void SetUpTestSuite() { constanten_ = test::GeladenConstanten(DataFolder(), D(1, 1, 2020)); }
+    static void TearDownTestSuite() { constanten_.reset(); }
     static const TFiscaal& Op(TDateTime datum)
     {
         constanten_->Berekeningsdatum = datum;
         return constanten_->GetConstanten().Fiscaal();
     }
 
-    static TdmConstanten* constanten_;
+    static std::unique_ptr<TdmConstanten> constanten_;
 };
-TdmConstanten* FiscaalTest::constanten_ = nullptr;
+std::unique_ptr<TdmConstanten> FiscaalTest::constanten_;
 
 } // namespace
 

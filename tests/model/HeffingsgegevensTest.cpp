@@ -9,6 +9,8 @@
 #include "model/Symbolen.h"
 #include "support/TempFolder.h"
 
+#include "support/Constanten.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,21 +20,7 @@ using namespace vkt;
 
 namespace {
 
-// The fiscal parameters of 1 March 2020 from the real constants database.
-const TQuelvarConst& Constanten()
-{
-    struct Geladen {
-        Geladen()
-        {
-            dm.Openen();
-            dm.LaadConstanten();
-            dm.Berekeningsdatum = EncodeDate(2020, 3, 1);
-        }
-        TdmConstanten dm{DataFolder()};
-    };
-    static Geladen geladen;
-    return geladen.dm.GetConstanten();
-}
+using test::Constanten;
 
 template <typename T = TBaseKolomRegel>
 T& NieuweRegel(THeffingsgegevens& heffing, int kolomnummer, int regeltype)

@@ -9,6 +9,7 @@
 #include "model/Afronding.h"
 #include "model/DmConstanten.h"
 #include "model/Heffingsgegevens.h"
+#include "support/Constanten.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -22,22 +23,7 @@ using namespace vkt;
 
 namespace {
 
-// The fiscal parameters of 1 March 2020, loaded once from the real constants
-// database.
-const TQuelvarConst& Constanten()
-{
-    struct Geladen {
-        Geladen()
-        {
-            dm.Openen();
-            dm.LaadConstanten();
-            dm.Berekeningsdatum = EncodeDate(2020, 3, 1);
-        }
-        TdmConstanten dm{DataFolder()};
-    };
-    static Geladen geladen;
-    return geladen.dm.GetConstanten();
-}
+using test::Constanten;
 
 TPremieloonMaxima Maxima() { return Constanten().Fiscaal().GetPremieloonMaxima(); }
 
@@ -683,13 +669,10 @@ TEST(KolomregelsMaximum, AwfPremiumOverAMaximumOf4800)
         verbinding.SetConnectionString("Data Source=" + map.File(TdmConstanten::Bestandsnaam) + ";Mode=Share Exclusive");
         verbinding.Execute("UPDATE LoontijdvakBedragen SET MaandMaxWWWAO = 4800");
     }
-    TdmConstanten dm(map.Path());
-    dm.Openen();
-    dm.LaadConstanten();
-    dm.Berekeningsdatum = EncodeDate(2020, 3, 1);
+    const auto constanten = test::GeladenConstanten(map.Path(), EncodeDate(2020, 3, 1));
 
     TVasteHeffingsgegevens heffing;
-    heffing.SetConstanten(&dm.GetConstanten());
+    heffing.SetConstanten(&constanten->GetConstanten());
     heffing.VerzekerdWW = true;
     heffing.Kolommen().Kolom(8).Totaal = 6000;
     TCustomKolom& kolom0 = heffing.Kolommen().Kolom(0);

@@ -4,6 +4,7 @@
 #include "model/DmConstanten.h"
 #include "model/Heffingsgegevens.h"
 #include "model/Kolomregels.h"
+#include "support/Constanten.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -18,26 +19,7 @@ namespace {
 // A function, not a constant: dates are not to be built during static initialisation.
 TDateTime Berekeningsdatum() { return EncodeDate(2020, 3, 1); }
 
-// The constants of the calculation date, read once from a constants database.
-class Constanten2020 {
-public:
-    explicit Constanten2020(const std::filesystem::path& map) : dm_(map)
-    {
-        dm_.Openen();
-        dm_.LaadConstanten();
-        dm_.Berekeningsdatum = Berekeningsdatum();
-    }
-    const TQuelvarConst& Get() { return dm_.GetConstanten(); }
-
-private:
-    TdmConstanten dm_;
-};
-
-const TQuelvarConst& Constanten()
-{
-    static Constanten2020 constanten(DataFolder());
-    return constanten.Get();
-}
+using test::Constanten;
 
 enum class Leeftijdsgroep { OnderAOW, AOWVoor1946, AOW1946OfLater };
 
@@ -296,7 +278,7 @@ TEST(Loonheffing, DomesticArtistWithACostDecisionAmountPaysTheFirstBracketRate)
     test::TempFolder map;
     std::filesystem::copy_file(DataFolder() / TdmConstanten::Bestandsnaam, map.Path() / TdmConstanten::Bestandsnaam);
     test::CreateDatabase(map.File(TdmConstanten::Bestandsnaam), "UPDATE SociaalFiscaal SET BelArtiestInOnder65 = 30");
-    Constanten2020 constanten(map.Path());
+    const auto constanten = test::GeladenConstanten(map.Path(), Berekeningsdatum());
 
     struct Case {
         double aftrekBedrag;
@@ -312,7 +294,7 @@ TEST(Loonheffing, DomesticArtistWithACostDecisionAmountPaysTheFirstBracketRate)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.aftrekBedrag << " " << c.aftrekPercentage);
         TVasteHeffingsgegevens heffing;
-        RichtIn(heffing, Leeftijdsgroep::OnderAOW, false, constanten.Get());
+        RichtIn(heffing, Leeftijdsgroep::OnderAOW, false, constanten->GetConstanten());
         heffing.Werknemersoort = wsBinnenlandseArtiest;
         heffing.ArtiestAftrekBedrag = c.aftrekBedrag;
         heffing.ArtiestAftrekPercentage = c.aftrekPercentage;
