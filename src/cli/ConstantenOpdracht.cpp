@@ -27,18 +27,9 @@ Json::Array SchijvenJson(const TSchijventabel& tabel)
 
 Json::Object BijzondereBeloningJson(const TBijzondereBeloningRij& rij)
 {
-    const double waarden[] = {rij.Onder65ZonderKorting,
-                              rij.Onder65MetKorting,
-                              rij.Onder65Verrekening,
-                              rij.Boven65Geboren1946EnLaterZonderKorting,
-                              rij.Boven65Geboren1946EnLaterMetKorting,
-                              rij.Boven65Geboren1946EnLaterVerrekening,
-                              rij.Boven65ZonderKorting,
-                              rij.Boven65MetKorting,
-                              rij.Boven65Verrekening};
     Json::Object object{{"Jaarloon", rij.Jaarloon}};
-    for (std::size_t i = 0; i < BijzondereBeloningKolommen.size(); ++i)
-        object.emplace_back(BijzondereBeloningKolommen[i], waarden[i]);
+    for (const TBijzondereBeloningKolom& kolom : BijzondereBeloningKolommen)
+        object.emplace_back(kolom.Naam, rij.*kolom.Veld);
     return object;
 }
 
@@ -135,19 +126,16 @@ void SchrijfTekst(std::ostream& uit, const TQuelvarConst& constanten)
         uit << Kolommen({std::to_string(leeftijd), Getal(rij.MinloonM), Getal(rij.MinloonW), Getal(rij.MinloonU)}, 12);
     }
     uit << "\nBijzondere beloningen (per inwonergroep 13 rijen witte en 10 rijen groene tabel)\n";
-    uit << "  Jaarloon, dan " << [] {
-        std::string namen;
-        for (const char* naam : BijzondereBeloningKolommen)
-            namen += std::string(naam) + " ";
-        return namen;
-    }() << "\n";
+    std::string kop = "  Jaarloon";
+    for (const TBijzondereBeloningKolom& kolom : BijzondereBeloningKolommen)
+        kop += std::string(" | ") + kolom.Naam;
+    uit << kop << "\n";
     for (int i = 0; i < AantalBijzondereBeloningRijen; ++i) {
-        const TBijzondereBeloningRij& r = f.BijzondereBeloningRij(i);
-        uit << Kolommen({Getal(r.Jaarloon), Getal(r.Onder65ZonderKorting), Getal(r.Onder65MetKorting),
-                         Getal(r.Onder65Verrekening), Getal(r.Boven65Geboren1946EnLaterZonderKorting),
-                         Getal(r.Boven65Geboren1946EnLaterMetKorting), Getal(r.Boven65Geboren1946EnLaterVerrekening),
-                         Getal(r.Boven65ZonderKorting), Getal(r.Boven65MetKorting), Getal(r.Boven65Verrekening)},
-                        9);
+        const TBijzondereBeloningRij& rij = f.BijzondereBeloningRij(i);
+        std::vector<std::string> cellen{Getal(rij.Jaarloon)};
+        for (const TBijzondereBeloningKolom& kolom : BijzondereBeloningKolommen)
+            cellen.push_back(Getal(rij.*kolom.Veld));
+        uit << Kolommen(cellen, 9);
     }
     uit << "\nPremieloonmaxima\n";
     const TPremieloonMaxima maxima = f.GetPremieloonMaxima();

@@ -43,18 +43,9 @@ TSchijventabel LeesSchijven(const db::Query& query, const std::string& groep)
 TBijzondereBeloningRij LeesBijzondereBeloning(const db::Query& query)
 {
     TBijzondereBeloningRij rij;
-    double* const percentages[] = {&rij.Onder65ZonderKorting,
-                                   &rij.Onder65MetKorting,
-                                   &rij.Onder65Verrekening,
-                                   &rij.Boven65Geboren1946EnLaterZonderKorting,
-                                   &rij.Boven65Geboren1946EnLaterMetKorting,
-                                   &rij.Boven65Geboren1946EnLaterVerrekening,
-                                   &rij.Boven65ZonderKorting,
-                                   &rij.Boven65MetKorting,
-                                   &rij.Boven65Verrekening};
     rij.Jaarloon = query.AsDouble("Jaarloon");
-    for (std::size_t i = 0; i < BijzondereBeloningKolommen.size(); ++i)
-        *percentages[i] = query.AsDouble(BijzondereBeloningKolommen[i]);
+    for (const TBijzondereBeloningKolom& kolom : BijzondereBeloningKolommen)
+        rij.*kolom.Veld = query.AsDouble(kolom.Naam);
     return rij;
 }
 
@@ -69,16 +60,17 @@ void ZoekEersteRij(db::Query& query, const char* kolom, std::int64_t waarde)
 
 } // namespace
 
-const std::array<const char*, 9> BijzondereBeloningKolommen = {
-    "Onder65ZonderKorting",
-    "Onder65MetKorting",
-    "Onder65Verrekening",
-    "Boven65Geboren1946EnLaterZonderKorting",
-    "Boven65Geboren1946EnLaterMetKorting",
-    "Boven65Geboren1946EnLaterVerrekening",
-    "Boven65ZonderKorting",
-    "Boven65MetKorting",
-    "Boven65Verrekening"};
+const std::array<TBijzondereBeloningKolom, 9> BijzondereBeloningKolommen = {
+    TBijzondereBeloningKolom{"Onder65ZonderKorting", &TBijzondereBeloningRij::Onder65ZonderKorting},
+    TBijzondereBeloningKolom{"Onder65MetKorting", &TBijzondereBeloningRij::Onder65MetKorting},
+    TBijzondereBeloningKolom{"Onder65Verrekening", &TBijzondereBeloningRij::Onder65Verrekening},
+    TBijzondereBeloningKolom{"Boven65Geboren1946EnLaterZonderKorting", &TBijzondereBeloningRij::Boven65Geboren1946EnLaterZonderKorting},
+    TBijzondereBeloningKolom{"Boven65Geboren1946EnLaterMetKorting", &TBijzondereBeloningRij::Boven65Geboren1946EnLaterMetKorting},
+    TBijzondereBeloningKolom{"Boven65Geboren1946EnLaterVerrekening", &TBijzondereBeloningRij::Boven65Geboren1946EnLaterVerrekening},
+    TBijzondereBeloningKolom{"Boven65ZonderKorting", &TBijzondereBeloningRij::Boven65ZonderKorting},
+    TBijzondereBeloningKolom{"Boven65MetKorting", &TBijzondereBeloningRij::Boven65MetKorting},
+    TBijzondereBeloningKolom{"Boven65Verrekening", &TBijzondereBeloningRij::Boven65Verrekening},
+};
 
 const std::array<const char*, 12> PremieloonMaximaNamen = {
     "KwartaalMaxWWWAO", "MaandMaxWWWAO", "4WekenMaxWWWAO", "WeekMaxWWWAO", "DagMaxWWWAO", "KwartaalMaxZvw",

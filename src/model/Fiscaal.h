@@ -43,9 +43,13 @@ struct TBijzondereBeloningRij {
     double Boven65MetKorting = 0;
     double Boven65Verrekening = 0;
 };
-// The column names of the special-rewards table after "Jaarloon", in the
-// order of the fields above.
-extern const std::array<const char*, 9> BijzondereBeloningKolommen;
+// The nine percentage columns of the special-rewards table after "Jaarloon"
+// and the fields they fill, in the order of the fields above.
+struct TBijzondereBeloningKolom {
+    const char* Naam;
+    double TBijzondereBeloningRij::*Veld;
+};
+extern const std::array<TBijzondereBeloningKolom, 9> BijzondereBeloningKolommen;
 
 // The credit parameters of a residence group, named after their columns: the
 // under-AOW variant of each pair comes first, so "+ 1" gives the AOW variant.
