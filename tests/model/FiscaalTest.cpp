@@ -139,15 +139,10 @@ TEST_F(FiscaalTest, SpecialRewardRowsAreChosenByTheLastYearsWage)
 TEST(FiscaalLaden, ExtraRowsAreIgnoredAndMissingOnesReadAsZero)
 {
     test::TempFolder map;
-    std::filesystem::copy_file(DataFolder() / TdmConstanten::Bestandsnaam, map.Path() / TdmConstanten::Bestandsnaam);
-    {
-        db::Connection verbinding;
-        verbinding.SetConnectionString("Data Source=" + map.File(TdmConstanten::Bestandsnaam) + ";Mode=Share Exclusive");
-        verbinding.Execute("INSERT INTO Minleef VALUES ('2020-07-01 00:00:00', 22, 9999, 9999, 99);"
+    test::KopieerConstanten(map.Path(), "INSERT INTO Minleef VALUES ('2020-07-01 00:00:00', 22, 9999, 9999, 99);"
                            "DELETE FROM Minleef WHERE Ingangsdatum = '2020-04-01 00:00:00' AND Leeftijd > 19;"
                            "DELETE FROM SociaalFiscaal WHERE InwonergroepLBTabel = 4;"
                            "UPDATE SociaalFiscaal SET AnoniemenTarief = NULL;");
-    }
     TdmConstanten constanten(map.Path());
     ASSERT_TRUE(constanten.Openen());
     constanten.LaadConstanten();
@@ -165,12 +160,7 @@ TEST(FiscaalLaden, ExtraRowsAreIgnoredAndMissingOnesReadAsZero)
 TEST(FiscaalLaden, AMissingColumnStopsTheLoading)
 {
     test::TempFolder map;
-    std::filesystem::copy_file(DataFolder() / TdmConstanten::Bestandsnaam, map.Path() / TdmConstanten::Bestandsnaam);
-    {
-        db::Connection verbinding;
-        verbinding.SetConnectionString("Data Source=" + map.File(TdmConstanten::Bestandsnaam) + ";Mode=Share Exclusive");
-        verbinding.Execute("ALTER TABLE LoontijdvakBedragen DROP COLUMN DagMaxZvw");
-    }
+    test::KopieerConstanten(map.Path(), "ALTER TABLE LoontijdvakBedragen DROP COLUMN DagMaxZvw");
     TdmConstanten constanten(map.Path());
     constanten.Openen();
     try {

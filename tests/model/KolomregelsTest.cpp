@@ -663,12 +663,7 @@ TEST(KolomregelsMaximum, AwfPremiumOverAMaximumOf4800)
     // The same premium with a monthly maximum of 4800, from a copy of the
     // constants database.
     test::TempFolder map;
-    std::filesystem::copy_file(DataFolder() / TdmConstanten::Bestandsnaam, map.Path() / TdmConstanten::Bestandsnaam);
-    {
-        db::Connection verbinding;
-        verbinding.SetConnectionString("Data Source=" + map.File(TdmConstanten::Bestandsnaam) + ";Mode=Share Exclusive");
-        verbinding.Execute("UPDATE LoontijdvakBedragen SET MaandMaxWWWAO = 4800");
-    }
+    test::KopieerConstanten(map.Path(), "UPDATE LoontijdvakBedragen SET MaandMaxWWWAO = 4800");
     const auto constanten = test::GeladenConstanten(map.Path(), EncodeDate(2020, 3, 1));
 
     TVasteHeffingsgegevens heffing;

@@ -276,8 +276,7 @@ TEST(Loonheffing, DomesticArtistWithACostDecisionAmountPaysTheFirstBracketRate)
     // The 2020 artist rate equals the first-bracket rate, so a copy of the
     // constants database with another artist rate tells them apart.
     test::TempFolder map;
-    std::filesystem::copy_file(DataFolder() / TdmConstanten::Bestandsnaam, map.Path() / TdmConstanten::Bestandsnaam);
-    test::CreateDatabase(map.File(TdmConstanten::Bestandsnaam), "UPDATE SociaalFiscaal SET BelArtiestInOnder65 = 30");
+    test::KopieerConstanten(map.Path(), "UPDATE SociaalFiscaal SET BelArtiestInOnder65 = 30");
     const auto constanten = test::GeladenConstanten(map.Path(), Berekeningsdatum());
 
     struct Case {

@@ -1,6 +1,7 @@
 #include "support/Constanten.h"
 
 #include "common/DataFolder.h"
+#include "support/TempFolder.h"
 
 namespace vkt::test {
 
@@ -12,6 +13,13 @@ std::unique_ptr<TdmConstanten> GeladenConstanten(const std::filesystem::path& ma
     constanten->Sluiten();
     constanten->Berekeningsdatum = berekeningsdatum;
     return constanten;
+}
+
+void KopieerConstanten(const std::filesystem::path& map, const std::string& wijziging)
+{
+    const std::filesystem::path kopie = map / TdmConstanten::Bestandsnaam;
+    std::filesystem::copy_file(DataFolder() / TdmConstanten::Bestandsnaam, kopie);
+    CreateDatabase(kopie.string(), wijziging);
 }
 
 const TQuelvarConst& Constanten()
