@@ -1,5 +1,7 @@
 #include "model/Enumeraties.h"
 
+#include "common/Exception.h"
+
 #include <algorithm>
 
 namespace vkt {
@@ -15,6 +17,13 @@ std::string Label(const std::array<const char*, N>& labels, int code, int first 
 } // namespace
 
 bool IsLoontijdvak(int code) { return code >= ltKwartaal && code <= ltDag; }
+
+int GeldigLoontijdvak(int code)
+{
+    if (!IsLoontijdvak(code))
+        throw Exception("Onbekend loontijdvak " + std::to_string(code) + ".");
+    return code;
+}
 
 std::string LoontijdvakLabel(int code)
 {

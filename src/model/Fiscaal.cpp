@@ -139,7 +139,7 @@ void TFiscaal::LaadPremieloon(db::Query& query)
 
 double TFiscaal::FactorGeenBon(int loontijdvak) const
 {
-    switch (loontijdvak) {
+    switch (GeldigLoontijdvak(loontijdvak)) {
     case ltKwartaal:
         return FactorKwartaalGeenBon();
     case ltMaand:

@@ -28,7 +28,7 @@ double PremieloonMaximum(const TBaseKolom& kolom, std::size_t eerste)
     const TPremieloonMaxima maxima = constanten->Fiscaal().GetPremieloonMaxima();
     if (kolom.DagTabelToepassen())
         return kolom.DagTabelDagen() * maxima.at(eerste + ltDag - 1);
-    return maxima.at(eerste + static_cast<std::size_t>(kolom.TabelLoontijdvak() - 1));
+    return maxima.at(eerste + static_cast<std::size_t>(GeldigLoontijdvak(kolom.TabelLoontijdvak()) - 1));
 }
 
 // The part of a basis above the franchise, never negative.

@@ -20,6 +20,13 @@ TEST(Enumeraties, PayPeriodsHaveTheirLabelsAndStandardDays)
         EXPECT_EQ(StandaardSVDagen(t.code), t.dagen);
     }
     EXPECT_EQ(LoontijdvakLabel(6), "");
+    EXPECT_EQ(GeldigLoontijdvak(5), 5);
+    try {
+        GeldigLoontijdvak(0);
+        FAIL();
+    } catch (const Exception& error) {
+        EXPECT_STREQ(error.what(), "Onbekend loontijdvak 0.");
+    }
     EXPECT_EQ(StandaardLoontijdvak, ltMaand);
 }
 
