@@ -427,56 +427,13 @@ UPDATE SociaalFiscaal SET
     aok1BovenAOW = 219       -- premium part 9.75/19.45 of 436 (derived)
 WHERE Ingangsdatum = '2020-01-01 00:00:00' AND InwonergroepLBTabel = 4;
 
--- 1 April and 1 July 2020: no change.
-INSERT INTO SociaalFiscaal
-SELECT
-    '2020-04-01 00:00:00', InwonergroepLBTabel, FactorKwartaalGeenBon, FactorMaandGeenBon,
-    Factor4WekenGeenBon, FactorWeekGeenBon, FactorDagGeenBon, BerekenGrens, PercentageBerekenGrens,
-    FactorBerekenGrens, MaxSchijvenTarief1Onder65, MaxSchijvenTarief2Onder65, MaxSchijvenTarief3Onder65,
-    PercentageSchijf1Onder65, PercentageSchijf2Onder65, PercentageSchijf3Onder65, PercentageSchijf4Onder65,
-    BijtelSchijf1Onder65, BijtelSchijf2Onder65, BijtelSchijf3Onder65, BijtelSchijf4Onder65,
-    MaxSchijvenTarief1Boven65, MaxSchijvenTarief2Boven65, MaxSchijvenTarief3Boven65, PercentageSchijf1Boven65,
-    PercentageSchijf2Boven65, PercentageSchijf3Boven65, PercentageSchijf4Boven65, BijtelSchijf1Boven65,
-    BijtelSchijf2Boven65, BijtelSchijf3Boven65, BijtelSchijf4Boven65,
-    MaxSchijvenTarief1Boven65Geboren1946EnLater, MaxSchijvenTarief2Boven65Geboren1946EnLater,
-    MaxSchijvenTarief3Boven65Geboren1946EnLater, PercentageSchijf1Boven65Geboren1946EnLater,
-    PercentageSchijf2Boven65Geboren1946EnLater, PercentageSchijf3Boven65Geboren1946EnLater,
-    PercentageSchijf4Boven65Geboren1946EnLater, BijtelSchijf1Boven65Geboren1946EnLater,
-    BijtelSchijf2Boven65Geboren1946EnLater, BijtelSchijf3Boven65Geboren1946EnLater,
-    BijtelSchijf4Boven65Geboren1946EnLater, BelArtiestInOnder65, BelArtiestInBoven65, BelArtiestUitOnder65,
-    BelArtiestUitBoven65, BelThuiswerkGeenKortingOnder65, BelThuiswerkKortingOnder65,
-    BelThuiswerkGeenKortingBoven65, BelThuiswerkKortingBoven65, KostenAftrekThuiswerk, AnoniemenTarief,
-    arko1Onder65, arko1Boven65, arko2Onder65, arko2Boven65, arko3Onder65, arko3Boven65, arkg1Onder65,
-    arkg1Boven65, arkg2Onder65, arkg2Boven65, arkg3Onder65, arkg3Boven65, arkm1Onder65, arkm1Boven65,
-    arkm2Onder65, arkm2Boven65, arkm3Onder65, arkm3Boven65, arka1Onder65, arka1Boven65, arkg4Onder65,
-    arkg4Boven65, ahk1OnderAOW, ahk1BovenAOW, ahk2OnderAOW, ahk2BovenAOW, ouk1OnderAOW, ouk1BovenAOW,
-    ouk2OnderAOW, ouk2BovenAOW, ouk3OnderAOW, ouk3BovenAOW, aok1OnderAOW, aok1BovenAOW
-FROM SociaalFiscaal WHERE Ingangsdatum = '2020-01-01 00:00:00' ORDER BY InwonergroepLBTabel;
-
-INSERT INTO SociaalFiscaal
-SELECT
-    '2020-07-01 00:00:00', InwonergroepLBTabel, FactorKwartaalGeenBon, FactorMaandGeenBon,
-    Factor4WekenGeenBon, FactorWeekGeenBon, FactorDagGeenBon, BerekenGrens, PercentageBerekenGrens,
-    FactorBerekenGrens, MaxSchijvenTarief1Onder65, MaxSchijvenTarief2Onder65, MaxSchijvenTarief3Onder65,
-    PercentageSchijf1Onder65, PercentageSchijf2Onder65, PercentageSchijf3Onder65, PercentageSchijf4Onder65,
-    BijtelSchijf1Onder65, BijtelSchijf2Onder65, BijtelSchijf3Onder65, BijtelSchijf4Onder65,
-    MaxSchijvenTarief1Boven65, MaxSchijvenTarief2Boven65, MaxSchijvenTarief3Boven65, PercentageSchijf1Boven65,
-    PercentageSchijf2Boven65, PercentageSchijf3Boven65, PercentageSchijf4Boven65, BijtelSchijf1Boven65,
-    BijtelSchijf2Boven65, BijtelSchijf3Boven65, BijtelSchijf4Boven65,
-    MaxSchijvenTarief1Boven65Geboren1946EnLater, MaxSchijvenTarief2Boven65Geboren1946EnLater,
-    MaxSchijvenTarief3Boven65Geboren1946EnLater, PercentageSchijf1Boven65Geboren1946EnLater,
-    PercentageSchijf2Boven65Geboren1946EnLater, PercentageSchijf3Boven65Geboren1946EnLater,
-    PercentageSchijf4Boven65Geboren1946EnLater, BijtelSchijf1Boven65Geboren1946EnLater,
-    BijtelSchijf2Boven65Geboren1946EnLater, BijtelSchijf3Boven65Geboren1946EnLater,
-    BijtelSchijf4Boven65Geboren1946EnLater, BelArtiestInOnder65, BelArtiestInBoven65, BelArtiestUitOnder65,
-    BelArtiestUitBoven65, BelThuiswerkGeenKortingOnder65, BelThuiswerkKortingOnder65,
-    BelThuiswerkGeenKortingBoven65, BelThuiswerkKortingBoven65, KostenAftrekThuiswerk, AnoniemenTarief,
-    arko1Onder65, arko1Boven65, arko2Onder65, arko2Boven65, arko3Onder65, arko3Boven65, arkg1Onder65,
-    arkg1Boven65, arkg2Onder65, arkg2Boven65, arkg3Onder65, arkg3Boven65, arkm1Onder65, arkm1Boven65,
-    arkm2Onder65, arkm2Boven65, arkm3Onder65, arkm3Boven65, arka1Onder65, arka1Boven65, arkg4Onder65,
-    arkg4Boven65, ahk1OnderAOW, ahk1BovenAOW, ahk2OnderAOW, ahk2BovenAOW, ouk1OnderAOW, ouk1BovenAOW,
-    ouk2OnderAOW, ouk2BovenAOW, ouk3OnderAOW, ouk3BovenAOW, aok1OnderAOW, aok1BovenAOW
-FROM SociaalFiscaal WHERE Ingangsdatum = '2020-01-01 00:00:00' ORDER BY InwonergroepLBTabel;
+-- 1 April and 1 July 2020: no change; the January rows are copied with the later dates.
+CREATE TEMP TABLE Kopie AS SELECT * FROM SociaalFiscaal WHERE Ingangsdatum = '2020-01-01 00:00:00';
+UPDATE Kopie SET Ingangsdatum = '2020-04-01 00:00:00';
+INSERT INTO SociaalFiscaal SELECT * FROM Kopie;
+UPDATE Kopie SET Ingangsdatum = '2020-07-01 00:00:00';
+INSERT INTO SociaalFiscaal SELECT * FROM Kopie;
+DROP TABLE Kopie;
 
 ----------------------------------------------------------------------------------------------------
 -- Minleef: statutory minimum wage by age, per month (MinloonM), per week (MinloonW) and per hour
@@ -740,24 +697,13 @@ INSERT INTO TabelBijzondereBeloningen (
     ('2020-01-01 00:00:00', 0, 4, 0, 48186, 37.35,  37.35,  5.67,   37.35,  37.35,  2.95,   37.35,  37.35,  2.95),
     ('2020-01-01 00:00:00', 0, 4, 0, 68508, 49.50,  49.50,  0.00,   49.50,  49.50,  0.00,   49.50,  49.50,  0.00);
 
--- 1 April and 1 July 2020: no change.
-INSERT INTO TabelBijzondereBeloningen
-SELECT
-    '2020-04-01 00:00:00', WitteTabel, InwonergroepLBTabel, Herleiding, Jaarloon, Onder65ZonderKorting,
-    Onder65MetKorting, Onder65Verrekening, Boven65Geboren1946EnLaterZonderKorting,
-    Boven65Geboren1946EnLaterMetKorting, Boven65Geboren1946EnLaterVerrekening, Boven65ZonderKorting,
-    Boven65MetKorting, Boven65Verrekening
-FROM TabelBijzondereBeloningen WHERE Ingangsdatum = '2020-01-01 00:00:00'
-ORDER BY WitteTabel DESC, InwonergroepLBTabel, Jaarloon;
-
-INSERT INTO TabelBijzondereBeloningen
-SELECT
-    '2020-07-01 00:00:00', WitteTabel, InwonergroepLBTabel, Herleiding, Jaarloon, Onder65ZonderKorting,
-    Onder65MetKorting, Onder65Verrekening, Boven65Geboren1946EnLaterZonderKorting,
-    Boven65Geboren1946EnLaterMetKorting, Boven65Geboren1946EnLaterVerrekening, Boven65ZonderKorting,
-    Boven65MetKorting, Boven65Verrekening
-FROM TabelBijzondereBeloningen WHERE Ingangsdatum = '2020-01-01 00:00:00'
-ORDER BY WitteTabel DESC, InwonergroepLBTabel, Jaarloon;
+-- 1 April and 1 July 2020: no change; the January rows are copied with the later dates.
+CREATE TEMP TABLE Kopie AS SELECT * FROM TabelBijzondereBeloningen WHERE Ingangsdatum = '2020-01-01 00:00:00';
+UPDATE Kopie SET Ingangsdatum = '2020-04-01 00:00:00';
+INSERT INTO TabelBijzondereBeloningen SELECT * FROM Kopie;
+UPDATE Kopie SET Ingangsdatum = '2020-07-01 00:00:00';
+INSERT INTO TabelBijzondereBeloningen SELECT * FROM Kopie;
+DROP TABLE Kopie;
 
 ----------------------------------------------------------------------------------------------------
 -- LoontijdvakBedragen: maximum premium wage per pay period and per year, for the employee insurances
@@ -797,18 +743,13 @@ INSERT INTO LoontijdvakBedragen VALUES (
     57232      -- JaarMaxZvw: maximum Zvw contribution wage 2020 (official)
 );
 
--- 1 April and 1 July 2020: no change.
-INSERT INTO LoontijdvakBedragen
-SELECT
-    '2020-04-01 00:00:00', KwartaalMaxWWWAO, MaandMaxWWWAO, "4WekenMaxWWWAO", WeekMaxWWWAO, DagMaxWWWAO,
-    KwartaalMaxZvw, MaandMaxZvw, "4WekenMaxZvw", WeekMaxZvw, DagMaxZvw, JaarMaxWWWAO, JaarMaxZvw
-FROM LoontijdvakBedragen WHERE Ingangsdatum = '2020-01-01 00:00:00';
-
-INSERT INTO LoontijdvakBedragen
-SELECT
-    '2020-07-01 00:00:00', KwartaalMaxWWWAO, MaandMaxWWWAO, "4WekenMaxWWWAO", WeekMaxWWWAO, DagMaxWWWAO,
-    KwartaalMaxZvw, MaandMaxZvw, "4WekenMaxZvw", WeekMaxZvw, DagMaxZvw, JaarMaxWWWAO, JaarMaxZvw
-FROM LoontijdvakBedragen WHERE Ingangsdatum = '2020-01-01 00:00:00';
+-- 1 April and 1 July 2020: no change; the January rows are copied with the later dates.
+CREATE TEMP TABLE Kopie AS SELECT * FROM LoontijdvakBedragen WHERE Ingangsdatum = '2020-01-01 00:00:00';
+UPDATE Kopie SET Ingangsdatum = '2020-04-01 00:00:00';
+INSERT INTO LoontijdvakBedragen SELECT * FROM Kopie;
+UPDATE Kopie SET Ingangsdatum = '2020-07-01 00:00:00';
+INSERT INTO LoontijdvakBedragen SELECT * FROM Kopie;
+DROP TABLE Kopie;
 
 ----------------------------------------------------------------------------------------------------
 -- Percentages: Zvw percentages, used when the employer record gives none.
@@ -827,11 +768,10 @@ INSERT INTO Percentages VALUES (
     5.45       -- PremieZfwWN: Zvw contribution withheld from the employee, 2020 (official)
 );
 
--- 1 April and 1 July 2020: no change.
-INSERT INTO Percentages
-SELECT '2020-04-01 00:00:00', PremieZfwWG, PremieZfwWN
-FROM Percentages WHERE Ingangsdatum = '2020-01-01 00:00:00';
-
-INSERT INTO Percentages
-SELECT '2020-07-01 00:00:00', PremieZfwWG, PremieZfwWN
-FROM Percentages WHERE Ingangsdatum = '2020-01-01 00:00:00';
+-- 1 April and 1 July 2020: no change; the January rows are copied with the later dates.
+CREATE TEMP TABLE Kopie AS SELECT * FROM Percentages WHERE Ingangsdatum = '2020-01-01 00:00:00';
+UPDATE Kopie SET Ingangsdatum = '2020-04-01 00:00:00';
+INSERT INTO Percentages SELECT * FROM Kopie;
+UPDATE Kopie SET Ingangsdatum = '2020-07-01 00:00:00';
+INSERT INTO Percentages SELECT * FROM Kopie;
+DROP TABLE Kopie;
