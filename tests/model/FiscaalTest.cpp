@@ -181,3 +181,19 @@ TEST(FiscaalLaden, TheZvwPercentagesAreReadForAnyDate)
     EXPECT_EQ(constanten.qryPercentages.AsDouble("PremieZfwWG"), 6.70);
     EXPECT_EQ(constanten.qryPercentages.AsDouble("PremieZfwWN"), 5.45);
 }
+
+TEST(FiscaalLaden, TheMinimumWagesOfADateAreReloadedOnAClosedConnection)
+{
+    test::TempFolder map;
+    test::KopieerConstanten(map.Path(), "");
+    const auto constanten = test::GeladenConstanten(map.Path(), D(15, 7, 2020));
+    ASSERT_FALSE(constanten->adbConst.Connected());
+    test::CreateDatabase(map.File(TdmConstanten::Bestandsnaam),
+                         "UPDATE Minleef SET MinloonM = 1700 WHERE Leeftijd = 21 AND Ingangsdatum = '2020-07-01 00:00:00'");
+
+    constanten->LaadMinimumloon(D(15, 7, 2020));
+    EXPECT_TRUE(constanten->adbConst.Connected());
+    EXPECT_EQ(constanten->GetConstanten().Fiscaal().Minimumloon(21).MinloonM, 1700);
+    constanten->Berekeningsdatum = D(1, 4, 2020);
+    EXPECT_EQ(constanten->GetConstanten().Fiscaal().Minimumloon(21).MinloonM, 1653.60);
+}
