@@ -108,6 +108,14 @@ std::string FormatDutchDate(TDateTime date)
     return buffer;
 }
 
+std::string FormatLongDutchDate(TDateTime date)
+{
+    static const char* const kMaanden[] = {"januari", "februari", "maart",     "april",   "mei",      "juni",
+                                           "juli",    "augustus", "september", "oktober", "november", "december"};
+    const DateParts p = DecodeDate(date);
+    return std::to_string(p.day) + " " + kMaanden[p.month - 1] + " " + std::to_string(p.year);
+}
+
 std::optional<TDateTime> ParseDutchDate(const std::string& text)
 {
     static const std::regex kDutch(R"((\d{1,2})([-/.])(\d{1,2})\2(\d{4}))");

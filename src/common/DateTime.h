@@ -33,6 +33,9 @@ std::string FormatDutchDate(TDateTime date);
 // malformed text or a date that does not exist.
 std::optional<TDateTime> ParseDutchDate(const std::string& text);
 
+// "15 maart 2020": the day without a leading zero, the Dutch month name.
+std::string FormatLongDutchDate(TDateTime date);
+
 // Today's date (without a time part) from the system clock, local time.
 TDateTime Today();
 

@@ -53,4 +53,22 @@ std::string ShortestNumber(double value)
     return error == std::errc{} ? std::string(buffer, end) : std::string("0");
 }
 
+namespace {
+bool IsVervolgbyte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+} // namespace
+
+std::size_t Utf8Length(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsVervolgbyte(c); }));
+}
+
+std::string Utf8Left(std::string_view text, std::size_t n)
+{
+    std::size_t tekens = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!IsVervolgbyte(text[i]) && tekens++ == n)
+            return std::string(text.substr(0, i));
+    return std::string(text);
+}
+
 } // namespace vkt
