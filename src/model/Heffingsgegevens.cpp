@@ -278,11 +278,17 @@ void THeffingsgegevens::MaakStandaardRegels(db::Query& componenten, const db::Re
             if (bedrag != nullptr)
                 bedrag->Bedrag = Vastloon;
             break;
+        // An employer without Zvw rates of its own gets the levy data's,
+        // which the opening of a calculation took from the constants.
         case rtZfwPremieWN:
             percentage("PremieZfwWN");
+            if (bpd != nullptr && bpd->Percentage == 0)
+                bpd->Percentage = PremieZfwWN;
             break;
         case rtZfwPremieWG:
             percentage("PremieZfwWG");
+            if (bpd != nullptr && bpd->Percentage == 0)
+                bpd->Percentage = PremieZfwWG;
             break;
         case rtWWPremieAwfLaag:
         case rtWWPremieAwfHoog:
