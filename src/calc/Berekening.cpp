@@ -1,0 +1,298 @@
+#include "calc/Berekening.h"
+
+#include "common/Meldingen.h"
+#include "model/DmConstanten.h"
+#include "model/Kolomregels.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace vkt {
+namespace {
+
+constexpr double kTolerantie = 0.009;      // under one cent
+constexpr int kMaximumStappen = 300;       // 301 computations at most
+constexpr int kVolleStappen = 15;          // then steps of a fortieth damp oscillation at bracket edges
+constexpr double kDemping = 40;
+constexpr double kBenaderingsgrens = 0.05;
+const char* const kGeenOplossing = "Er is geen oplossing gevonden, de berekening is een goede benadering!";
+
+bool IsArtiestSoort(int werknemersoort)
+{
+    return werknemersoort == wsBinnenlandseArtiest || werknemersoort == wsBuitenlandseArtiest;
+}
+
+double Kolomtotaal(const THeffingsgegevens& o, int kolomnummer) { return o.Kolommen().GetKolom(kolomnummer).Totaal; }
+
+} // namespace
+
+std::unique_ptr<THeffingsgegevens> TBerekening::MaakHeffingsgegevens(const TBerekeningInvoer& invoer)
+{
+    const int p = invoer.SoortBerekening;
+    if (p == spBijzonderLoon)
+        return std::make_unique<TBijzondereHeffingsgegevens>();
+    if (invoer.Loontijdvak == ltDag || p == spBinnenlandseArtiest || p == spBuitenlandseArtiest ||
+        p == spVrijeBerekeningArtiest)
+        return std::make_unique<TEenmaligeHeffingsgegevens>();
+    return std::make_unique<TVasteHeffingsgegevens>();
+}
+
+bool TBerekening::Run(const TVasteHeffingsgegevens* vast, const TBerekeningInvoer& invoer, TdmConstanten& constanten,
+                      TMeldingen& meldingen)
+{
+    invoer_ = invoer;
+    rapportLijst_.clear();
+    aantalBerekeningen_ = 0;
+    heffingsgegevens_.reset();
+    if (vast == nullptr)
+        return false;
+
+    heffingsgegevens_ = MaakHeffingsgegevens(invoer);
+    THeffingsgegevens& o = *heffingsgegevens_;
+    o.Assign(*vast);
+    o.SetBerekeningsDatum(invoer.BerekeningDatum);
+    constanten.Berekeningsdatum = invoer.BerekeningDatum;
+    o.SetConstanten(&constanten.GetConstanten());
+    VulHeffingsgegevens(o, invoer);
+    ZetActief();
+    VoegSocialeFondsenToe();
+    TCustomKolom& kolom0 = o.Kolommen().Kolom(0);
+    if (kolom0.Count() >= 3)
+        if (auto* wao = Als<TWAOPremieVastKolomRegel>(&kolom0.GetRegel(2)))
+            wao->Percentage = invoer.WGWaoVastPercentage;
+    ZetBrutoloon(invoer.Loonbedrag);
+    BerekenOfZoek(meldingen);
+    return true;
+}
+
+void TBerekening::VulHeffingsgegevens(THeffingsgegevens& t, const TBerekeningInvoer& invoer)
+{
+    const int p = invoer.SoortBerekening;
+    if (p == spBinnenlandseArtiest || p == spVrijeBerekeningArtiest)
+        t.Werknemersoort = wsBinnenlandseArtiest;
+    else if (p == spBuitenlandseArtiest)
+        t.Werknemersoort = wsBuitenlandseArtiest;
+    else
+        t.Werknemersoort = wsWerknemer;
+    t.SetVrijeBerekening(p == spVrijeBerekeningWerknemers);
+    if (p == spVrijeBerekeningWerknemers || p == spVrijeBerekeningArtiest)
+        t.SetVastPercentageLoonheffing(invoer.LoonheffingVrij);
+    else if (p == spBinnenlandseArtiest || p == spBuitenlandseArtiest)
+        t.SetVastPercentageLoonheffing(invoer.ArtiestLoonheffing);
+    else
+        t.SetVastPercentageLoonheffing(0);
+    // Special rewards and free employee calculations count no insured days.
+    // The flag is set both ways: the levy data it was copied from may have
+    // been filled for another kind.
+    const bool zonderSVDagen = p == spBijzonderLoon || p == spVrijeBerekeningWerknemers;
+    t.SetZonderSVDagen(zonderSVDagen);
+    if (zonderSVDagen) {
+        t.SetSVDagen(0);
+    } else {
+        t.SetSVDagen(invoer.LoondagenVoorDagtabel);
+        t.SetDagTabelDagen(invoer.LoondagenVoorDagtabel);
+    }
+    t.Loontijdvak = invoer.Loontijdvak == 0 ? StandaardLoontijdvak : invoer.Loontijdvak;
+    t.Deeltijdpercentage = invoer.Deeltijdpercentage;
+    t.VerzekerdZfw = invoer.VerzekerdZfw && invoer.ZfwIngeschakeld;
+    t.VerzekerdWW = invoer.VerzekerdWW;
+    t.VerzekerdWAO = invoer.VerzekerdWAO;
+    t.Tabelkleur = invoer.Tabelkleur;
+    t.LoonbelastingtabelVoorInwoner = invoer.LoonbelastingtabelVoorInwoner;
+    t.Geboortedatum = invoer.Geboortedatum;
+    t.CodeLoonheffingskorting = invoer.ToepLoonheffing;
+    t.PercentageVakantiegeld = invoer.PercentageVakantiegeld;
+    if (auto* bijzonder = dynamic_cast<TBijzondereHeffingsgegevens*>(&t))
+        bijzonder->JaarloonVorigJaar = invoer.JaarloonLBPH;
+    if (auto* eenmalig = dynamic_cast<TEenmaligeHeffingsgegevens*>(&t))
+        eenmalig->SetDagTabelToepassen(invoer.LoondagenVoorDagtabel > 1 || p == spBuitenlandseArtiest ||
+                                       p == spVrijeBerekeningWerknemers || p == spVrijeBerekeningArtiest);
+    if (IsArtiestSoort(t.Werknemersoort)) {
+        t.ArtiestAftrekDatum = invoer.BerekeningDatum;
+        if (invoer.ArtiestAftrekBPType == bpdBedrag) {
+            t.ArtiestAftrekBPType = bpdBedrag;
+            t.ArtiestAftrekBedrag = invoer.ArtiestAftrekBedrag;
+        } else if (invoer.ArtiestAftrekBPType == bpdPercentage) {
+            t.ArtiestAftrekBPType = bpdPercentage;
+            t.ArtiestAftrekPercentage = invoer.ArtiestAftrekPercentage;
+        }
+    }
+    t.InclusiefVakantie = invoer.LoonInclVakantie;
+    t.SetIPzonderDeeltijd(invoer.IPzonderDeeltijd);
+    t.SFDeeltijd = invoer.SFDeeltijd;
+}
+
+void TBerekening::ZetActief()
+{
+    THeffingsgegevens& o = *heffingsgegevens_;
+    const TActieveWerkgeversdelen& a = invoer_.Actief;
+    const int p = invoer_.SoortBerekening;
+    const bool artiest = IsArtiestSoort(o.Werknemersoort);
+    const bool artiestVerzekerd = artiest && o.VerzekerdWW && o.VerzekerdWAO;
+    TKolommen& kolommen = o.Kolommen();
+    for (int k = 0; k < kolommen.Count(); ++k) {
+        TBaseKolom& kolom = kolommen.Item(k);
+        for (int r = 0; r < kolom.Count(); ++r) {
+            TBaseKolomRegel& regel = kolom.GetRegel(r);
+            switch (regel.Regeltype) {
+            case rtNatura: regel.Actief = p != spBijzonderLoon; break;
+            case rtLevensloopWG: regel.Actief = a.Levensloop; break;
+            case rtPensioenPremieWN:
+            case rtVUTFPUPremieWN:
+            case rtIPPremieWN: regel.Actief = !artiest; break;
+            case rtPensioenPremieWG: regel.Actief = a.Pensioen; break;
+            case rtVUTFPUPremieWG: regel.Actief = a.VUTFPU; break;
+            case rtIPPremieWG: regel.Actief = a.IP; break;
+            case rtLoonLBPH: regel.Actief = true; break;
+            case rtZfwPremieWN: regel.Actief = invoer_.VerzekerdZfw; break;
+            case rtZfwPremieWG: regel.Actief = a.Zvw; break;
+            case rtWWPremieWG:
+            case rtWWPremieAwfLaag:
+            case rtWWPremieAwfHoog: regel.Actief = (a.WW && o.VerzekerdWW) || artiestVerzekerd; break;
+            case rtWAOPremie:
+            case rtWAOPremieVast: regel.Actief = (a.WAO && o.VerzekerdWAO) || artiestVerzekerd; break;
+            case rtWhkPremie:
+            case rtWhkVerhalingOpWerknemer: regel.Actief = a.Whk || artiest; break;
+            case rtVergoedingInhouding: regel.Actief = !artiest && p != spBijzonderLoon; break;
+            default: break;
+            }
+        }
+    }
+}
+
+void TBerekening::VoegSocialeFondsenToe()
+{
+    for (const TSociaalFondsWaarden& fonds : invoer_.SocialeFondsen) {
+        if (!fonds.Getoond)
+            continue;
+        VoegFondsRegelToe(fonds, false);
+        VoegFondsRegelToe(fonds, true);
+    }
+}
+
+void TBerekening::VoegFondsRegelToe(const TSociaalFondsWaarden& fonds, bool werkgever)
+{
+    const int n = werkgever ? fonds.WGBoekenInKolom : fonds.WNBoekenInKolom;
+    TCustomKolom& kolom = heffingsgegevens_->Kolommen().Kolom(std::abs(n));
+    TBaseKolomRegel& regel = kolom.GetRegel(kolom.AddRegel(werkgever ? rtSociaalFondsWG : rtSociaalFondsWN));
+    auto& f = *Als<TCustomSociaalFonds>(&regel);
+    f.BPDType = fonds.BPDType == bpdBedrag ? bpdBedrag : bpdPercentage;
+    f.GrondslagKolom = werkgever ? fonds.GrondslagnummerWG : fonds.GrondslagnummerWN;
+    f.Percentage = werkgever ? fonds.PremieWG : fonds.PremieWN;
+    // A fund booked as an amount computes with its amount.
+    f.Bedrag = werkgever ? fonds.BedragWG : fonds.BedragWN;
+    f.AfwijkendeGrondslagFormule = werkgever ? fonds.AfwijkendeGrondslagWG : fonds.AfwijkendeGrondslagWN;
+    f.GrondslagActief = werkgever ? fonds.AfwijkendeGrondslagWerkgever : fonds.AfwijkendeGrondslagWerknemer;
+    f.JaarGrens = werkgever ? fonds.JaargrensWG : fonds.JaargrensWN;
+    f.Franchise = werkgever ? fonds.FranchiseWG : fonds.FranchiseWN;
+    f.Fondsnummer = fonds.Fondsnummer;
+    f.Kolomnummer = n;
+    f.Omschrijving = fonds.Omschrijving;
+    f.Nieuw = true;
+    f.Actief = true;
+    f.Status = rsOpgeslagen;
+    rapportLijst_.emplace_back(std::to_string(n) + (werkgever ? "WG" : ""), &regel);
+}
+
+// The gross wage as the gross-wage line holds it, not rounded to cents: the
+// damped steps of the search are often smaller than half a cent and would
+// otherwise be lost, leaving the search where it was.
+double TBerekening::Brutoloon() const { return heffingsgegevens_->Kolommen().Kolom(3).GetBrutoloon(); }
+
+void TBerekening::ZetBrutoloon(double bedrag) { heffingsgegevens_->Kolommen().SetBrutoloon(bedrag); }
+
+void TBerekening::Bereken()
+{
+    heffingsgegevens_->Bereken();
+    ++aantalBerekeningen_;
+}
+
+double TBerekening::BereiktBedrag() const
+{
+    const THeffingsgegevens& o = *heffingsgegevens_;
+    const int p = invoer_.SoortBerekening;
+    switch (invoer_.SoortLoonbedrag) {
+    case slSociaalLoon: return Kolomtotaal(o, 8);
+    case slLoonheffingsloon: return Kolomtotaal(o, 14);
+    case slZvwLoon: return Kolomtotaal(o, 12);
+    case slWerkgeverslasten: return Werkgeverslasten();
+    default: break;
+    }
+    // The net wage; with a fixed percentage the tax of that percentage
+    // replaces the table tax of column 15.
+    double percentage = 0;
+    if (p == spVrijeBerekeningWerknemers || p == spVrijeBerekeningArtiest)
+        percentage = invoer_.LoonheffingVrij;
+    else if ((p == spBinnenlandseArtiest || p == spBuitenlandseArtiest) && invoer_.ArtiestLoonheffing != 0)
+        percentage = invoer_.ArtiestLoonheffing;
+    else
+        return Kolomtotaal(o, 19);
+    return Kolomtotaal(o, 15) + Kolomtotaal(o, 19) - percentage / 100 * Kolomtotaal(o, 14);
+}
+
+void TBerekening::BerekenOfZoek(TMeldingen& meldingen)
+{
+    const int s = invoer_.SoortLoonbedrag;
+    if (s == slBrutoloon) {
+        Bereken();
+        return;
+    }
+    if (s < slSociaalLoon || s > slZvwLoon)
+        return;
+    const bool metTerugval = s == slNettoloon || s == slWerkgeverslasten;
+    const double doel = invoer_.Loonbedrag;
+    double beste = 0;
+    double besteBruto = 0;
+    double laatsteBruto = 0;
+    double verschil = 0;
+    int i = 0;
+    do {
+        const double bruto = Brutoloon();
+        const double bereikt = BereiktBedrag();
+        verschil = doel - bereikt;
+        const double nieuwBruto = i < kVolleStappen ? bruto + verschil : bruto + verschil / kDemping;
+        if (metTerugval && bereikt > doel && std::fabs(bereikt - doel) < std::fabs(beste - doel)) {
+            beste = bereikt;
+            besteBruto = laatsteBruto;
+        }
+        ZetBrutoloon(nieuwBruto);
+        Bereken();
+        if (metTerugval)
+            laatsteBruto = Brutoloon();
+        ++i;
+    } while (i <= kMaximumStappen && (std::fabs(verschil) >= kTolerantie || i <= 1));
+
+    if (metTerugval && i > kMaximumStappen && std::fabs(verschil) >= kBenaderingsgrens) {
+        if (besteBruto > 0) {
+            ZetBrutoloon(besteBruto);
+            Bereken();
+        }
+        meldingen.ToonMelding(kGeenOplossing);
+    }
+}
+
+double TBerekening::Werkgeverslasten() const
+{
+    if (!heffingsgegevens_)
+        return 0;
+    THeffingsgegevens& o = *heffingsgegevens_;
+    TKolommen& k = o.Kolommen();
+    const TActieveWerkgeversdelen& a = invoer_.Actief;
+    const bool artiest = IsArtiestSoort(o.Werknemersoort);
+    const double wao = !artiest || a.WAO ? k.GetWAOPremie() : 0;
+    const bool whkTelt = !artiest || a.Whk;
+    const double whk = whkTelt ? k.GetWhkPremie() : 0;
+    const double whkVerhaald = whkTelt && k.GetWhkVerhaling() != 0 ? k.GetWhkVerhaling() : 0;
+    const double awf = !artiest || a.WW ? k.GetAwfPremieLaag() + k.GetAwfPremieHoog() : 0;
+    double totaal = k.GetZvwPremieWG() + k.GetBrutoloon() + k.GetLevensloopWG() + k.GetHogereZvw() + k.GetLoonLBPH() +
+                    k.GetVergoedingen() + k.GetLoonInNatura() + k.GetBrutoloon() * o.PercentageVakantiegeld / 100 +
+                    k.GetVUTFPUPremieWG() + k.GetPensioenPremieWG() + k.GetIPPremieWG() + wao + whk - whkVerhaald + awf;
+    for (const char* sleutel : {"3WG", "4WG", "7WG", "16WG", "17WG", "18WG", "0WG"})
+        for (const auto& [fondsSleutel, regel] : rapportLijst_)
+            if (fondsSleutel == sleutel && regel->ResultaatBedrag != 0 &&
+                (fondsSleutel != "18WG" || regel->ResultaatBedrag > 0))
+                totaal += regel->ResultaatBedrag;
+    return totaal;
+}
+
+} // namespace vkt

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "calc/Invoer.h"
+#include "model/Heffingsgegevens.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vkt {
+
+class TdmConstanten;
+class TMeldingen;
+
+// The social-fund lines of a run, in the order they were made: the signed
+// booking column as text, with "WG" appended for the employer part ("7",
+// "-17WG"), and the line (owned by its column in the calculation object).
+using TRapportLijst = std::vector<std::pair<std::string, TBaseKolomRegel*>>;
+
+// One calculation run: a fresh calculation object of the class the inputs
+// ask for, copied from the regular levy data, filled from the inputs and
+// computed, directly for a gross wage or by searching the gross wage that
+// gives the entered amount.
+class TBerekening {
+public:
+    // Builds and computes the calculation object; false (and nothing
+    // computed) when there is no regular levy data. A search that finds no
+    // solution tells so through meldingen.
+    bool Run(const TVasteHeffingsgegevens* vast, const TBerekeningInvoer& invoer, TdmConstanten& constanten,
+             TMeldingen& meldingen);
+
+    // The calculation object of the last run; nullptr before the first.
+    const THeffingsgegevens* Heffingsgegevens() const { return heffingsgegevens_.get(); }
+    THeffingsgegevens* Heffingsgegevens() { return heffingsgegevens_.get(); }
+    const TRapportLijst& RapportLijst() const { return rapportLijst_; }
+    // The inputs of the last run.
+    const TBerekeningInvoer& Invoer() const { return invoer_; }
+    // The employer's total cost of the last run's calculation object.
+    double Werkgeverslasten() const;
+
+    // Copies the input values into levy data of any class.
+    static void VulHeffingsgegevens(THeffingsgegevens& doel, const TBerekeningInvoer& invoer);
+
+    // The number of computations the last search needed (1 without a search).
+    int AantalBerekeningen() const { return aantalBerekeningen_; }
+
+private:
+    static std::unique_ptr<THeffingsgegevens> MaakHeffingsgegevens(const TBerekeningInvoer& invoer);
+    void ZetActief();
+    void VoegSocialeFondsenToe();
+    void VoegFondsRegelToe(const TSociaalFondsWaarden& fonds, bool werkgever);
+    void BerekenOfZoek(TMeldingen& meldingen);
+    double BereiktBedrag() const;
+    double Brutoloon() const;
+    void ZetBrutoloon(double bedrag);
+    void Bereken();
+
+    std::unique_ptr<THeffingsgegevens> heffingsgegevens_;
+    TRapportLijst rapportLijst_;
+    TBerekeningInvoer invoer_;
+    int aantalBerekeningen_ = 0;
+};
+
+} // namespace vkt

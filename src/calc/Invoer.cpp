@@ -1,0 +1,25 @@
+#include "calc/Invoer.h"
+
+#include <array>
+
+namespace vkt {
+
+std::string SoortBerekeningPositieLabel(int positie)
+{
+    static const std::array<const char*, 6> kLabels = {
+        "Werknemer",
+        "Bijzonder loon",
+        "Binn. Artiest/Beroepssporter",
+        "Buit. Artiest/Beroepssporter",
+        "Vrije berekening werknemers",
+        "Vrije berekening artiest/sporter"};
+    return positie >= 0 && positie < static_cast<int>(kLabels.size()) ? kLabels[static_cast<std::size_t>(positie)] : "";
+}
+
+bool TBerekeningInvoer::IsArtiestPositie() const
+{
+    return SoortBerekening == spBinnenlandseArtiest || SoortBerekening == spBuitenlandseArtiest ||
+           SoortBerekening == spVrijeBerekeningArtiest;
+}
+
+} // namespace vkt

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "common/DateTime.h"
+#include "model/Enumeraties.h"
+
+#include <string>
+#include <vector>
+
+namespace vkt {
+
+// Positions of the kinds of calculation in the screen's list; the run and
+// the statement test these positions, not the stored codes.
+enum TSoortBerekeningPositie : int {
+    spWerknemer = 0,
+    spBijzonderLoon = 1,
+    spBinnenlandseArtiest = 2,
+    spBuitenlandseArtiest = 3,
+    spVrijeBerekeningWerknemers = 4,
+    spVrijeBerekeningArtiest = 5,
+};
+// The display text of a position ("Werknemer", "Bijzonder loon", ...).
+std::string SoortBerekeningPositieLabel(int positie);
+
+// The employer parts switched on for the calculation (the "actief" boxes).
+struct TActieveWerkgeversdelen {
+    bool Pensioen = false;
+    bool VUTFPU = false;
+    bool IP = false;
+    bool Zvw = true;
+    bool WW = true;
+    bool WAO = true;
+    bool Whk = false;
+    bool Levensloop = false;
+};
+
+// One social fund attached to the calculation, as its row on screen holds it.
+struct TSociaalFondsWaarden {
+    int Fondsnummer = 0;
+    std::string Omschrijving;
+    int BPDType = bpdPercentage; // shared by both parts: 0 amount, 1 percentage
+    double PremieWN = 0;
+    double PremieWG = 0;
+    double FranchiseWN = 0;
+    double FranchiseWG = 0;
+    double BedragWN = 0;
+    double BedragWG = 0;
+    double JaargrensWN = 0;
+    double JaargrensWG = 0;
+    int WNBoekenInKolom = 7; // may be negative
+    int WGBoekenInKolom = 0;
+    int GrondslagnummerWN = 0;
+    int GrondslagnummerWG = 0;
+    int LooncomponentnummerWN = 0;
+    int LooncomponentnummerWG = 0;
+    std::string AfwijkendeGrondslagWN;
+    std::string AfwijkendeGrondslagWG;
+    bool AfwijkendeGrondslagWerknemer = false;
+    bool AfwijkendeGrondslagWerkgever = false;
+    bool Getoond = true; // attached to the calculation; only shown funds count
+};
+
+// The screen values a calculation run reads, filled by the desktop window or
+// by the command line. The defaults are those of a new calculation.
+struct TBerekeningInvoer {
+    std::string Werknemer;                 // the employee's name
+    int SoortBerekening = spWerknemer;     // TSoortBerekeningPositie
+    int Loontijdvak = ltMaand;             // key; 0 when none is chosen (counts as a month)
+    int SoortLoonbedrag = slBrutoloon;     // TSoortLoonbedrag
+    double Loonbedrag = 1000;
+    TDateTime BerekeningDatum = 0;
+    TDateTime Geboortedatum = 0;
+    double LoondagenVoorDagtabel = 21.67;
+    double Deeltijdpercentage = 100;
+    int Tabelkleur = tkWit;
+    int LoonbelastingtabelVoorInwoner = igNederland;
+    bool ToepLoonheffing = true;           // apply the wage-tax credits
+    bool VerzekerdZfw = false;
+    bool ZfwIngeschakeld = true;           // the Zvw box is enabled (not for artists)
+    bool VerzekerdWW = true;
+    bool VerzekerdWAO = true;
+    double PercentageVakantiegeld = 8;
+    double JaarloonLBPH = 0;               // previous year's annual wage, special rewards
+    double LoonheffingVrij = 0;            // fixed wage-tax percentage, free calculations
+    double ArtiestLoonheffing = 0;         // fixed wage-tax percentage, artists
+    int ArtiestAftrekBPType = bpdBedrag;   // artist cost reimbursement: amount or percentage
+    double ArtiestAftrekBedrag = 0;
+    double ArtiestAftrekPercentage = 0;
+    bool LoonInclVakantie = false;
+    bool IPzonderDeeltijd = false;
+    bool SFDeeltijd = false;
+    TActieveWerkgeversdelen Actief;
+    double WGWaoVastPercentage = 0;        // the fixed WAO/WIA premium line's percentage
+    bool WGLastenTonen = false;
+    std::vector<TSociaalFondsWaarden> SocialeFondsen;
+
+    bool IsArtiestPositie() const;        // positions 2, 3 and 5
+};
+
+} // namespace vkt

@@ -1,0 +1,91 @@
+#include "store/DmVektaris.h"
+
+#include "common/Meldingen.h"
+#include "model/QuelvarException.h"
+#include "model/Verbinden.h"
+
+#include <array>
+#include <string_view>
+
+namespace vkt {
+namespace {
+
+const char* const kWerkgever = "SELECT * FROM Werkgever";
+const char* const kSysteemLooncomponenten = "SELECT * FROM Looncomponenten WHERE Werkgeversnummer = :WGNummer AND "
+                                            "SystemLC = TRUE ORDER BY KolomnummerLC, LooncomponentnummerLC";
+
+// The engine's wordings for a file that another process holds.
+bool IsInGebruik(std::string_view tekst)
+{
+    constexpr std::array<std::string_view, 4> kTeksten = {"file already in use", "is already opened",
+                                                           "bestand is al in gebruik", "is geopend"};
+    for (std::string_view deel : kTeksten)
+        if (tekst.find(deel) != std::string_view::npos)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TdmVektaris::TdmVektaris(std::filesystem::path databaseMap)
+    : qryWG(adbQuelvar, kWerkgever), qrySystemLC(adbQuelvar, kSysteemLooncomponenten),
+      databaseMap_(std::move(databaseMap))
+{
+}
+
+bool TdmVektaris::Openen(TMeldingen& meldingen)
+{
+    adbQuelvar.Close();
+    try {
+        Verbind();
+        ControleerVersie();
+        return true;
+    } catch (const std::exception& error) {
+        meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij  het openen van Vkt.mdb.\r\nFout: ") +
+                                  error.what() + "\r\n\r\nDe applicatie wordt beëindigd.");
+        return false;
+    }
+}
+
+void TdmVektaris::Verbind()
+{
+    try {
+        ConnectDatabase(adbQuelvar, (databaseMap_ / Bestandsnaam).string(),
+                        DecodePassword(VersleuteldWachtwoordWerknemers), false, true, -1, "Share Exclusive");
+    } catch (const std::exception& error) {
+        if (IsInGebruik(error.what()))
+            throw EQuelvarException("Vektaris is al in gebruik.");
+        throw EQuelvarException(std::string(error.what()) + " (DMVkt)");
+    }
+    adbQuelvar.Open();
+}
+
+void TdmVektaris::ControleerVersie()
+{
+    db::Query versie(adbQuelvar, "SELECT * FROM Versie");
+    versie.Open();
+    versie.First();
+    Versie = static_cast<int>(versie.AsInteger("Versie"));
+    if (Versie < VereisteVersie)
+        throw EQuelvarException("Uw databaseversie is te laag om VKT te kunnen draaien. ");
+    if (Versie > VereisteVersie)
+        throw EQuelvarException("Uw VKT-versie is te laag om de database te kunnen openen. ");
+}
+
+bool TdmVektaris::OpenWerknemersQuery()
+{
+    try {
+        qryWG.Close();
+        qryWG.Open();
+        qryWG.First();
+        Werkgeversnummer = static_cast<int>(qryWG.AsInteger("Werkgeversnummer"));
+        qrySystemLC.Close();
+        qrySystemLC.Param("WGNummer").SetInteger(Werkgeversnummer);
+        qrySystemLC.Open();
+        return true;
+    } catch (const std::exception& error) {
+        throw EQuelvarException("het openen van de werknemers-query.", error.what());
+    }
+}
+
+} // namespace vkt

@@ -1,0 +1,247 @@
+#include "Rekenomgeving.h"
+
+#include "model/Kolomregels.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace vkt;
+using vkt::test::Rekenomgeving;
+
+namespace {
+
+// The amount a search for this kind of wage amount aims at.
+double Bereikt(Rekenomgeving& r, int soortLoonbedrag, const TBerekeningInvoer& invoer)
+{
+    switch (soortLoonbedrag) {
+    case slSociaalLoon: return r.Kolom(8);
+    case slLoonheffingsloon: return r.Kolom(14);
+    case slZvwLoon: return r.Kolom(12);
+    case slWerkgeverslasten: return r.berekening.Werkgeverslasten();
+    default: break;
+    }
+    double percentage = 0;
+    if (invoer.SoortBerekening == spVrijeBerekeningWerknemers || invoer.SoortBerekening == spVrijeBerekeningArtiest)
+        percentage = invoer.LoonheffingVrij;
+    else if (invoer.IsArtiestPositie())
+        percentage = invoer.ArtiestLoonheffing;
+    return r.Kolom(19) + (percentage != 0 ? r.Kolom(15) - percentage / 100 * r.Kolom(14) : 0);
+}
+
+} // namespace
+
+TEST(Berekening, EmployerCostOfAMonthlyWageAddsHolidayPayAndTheEmployerPremiums)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.Loonbedrag = 3000;
+    TBerekening& b = r.Reken(invoer);
+    // 3000 + 8% holiday pay 240 + AWf low 2.94% 88.20 + WAO/WIA 6.77% 203.10
+    // + Zvw employer levy 6.70% 201.00 (Whk is not switched on by default).
+    EXPECT_NEAR(b.Werkgeverslasten(), 3732.30, 1e-9);
+    EXPECT_EQ(b.AantalBerekeningen(), 1);
+    EXPECT_TRUE(r.meldingen.Meldingen.empty());
+}
+
+TEST(Berekening, SearchFindsTheGrossWageThatGaveTheAmount)
+{
+    struct Soort {
+        int positie;
+        int loontijdvak;
+        double loondagen;
+    };
+    const Soort kSoorten[] = {{spWerknemer, ltMaand, 21.67},         {spWerknemer, ltWeek, 5},
+                              {spWerknemer, ltDag, 3},               {spBijzonderLoon, ltMaand, 21.67},
+                              {spBinnenlandseArtiest, ltMaand, 4},   {spBuitenlandseArtiest, ltMaand, 1},
+                              {spVrijeBerekeningWerknemers, ltMaand, 21.67}, {spVrijeBerekeningArtiest, ltMaand, 2}};
+    const double kBruto[] = {150, 1234.56, 2500.55, 4800, 9000, 25000};
+    const int kSoortLoonbedragen[] = {slNettoloon, slSociaalLoon, slLoonheffingsloon, slZvwLoon, slWerkgeverslasten};
+    Rekenomgeving r;
+    for (const Soort& soort : kSoorten)
+        for (double bruto : kBruto)
+            for (int s : kSoortLoonbedragen) {
+                TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+                invoer.SoortBerekening = soort.positie;
+                invoer.Loontijdvak = soort.loontijdvak;
+                invoer.LoondagenVoorDagtabel = soort.loondagen;
+                invoer.JaarloonLBPH = 30000;
+                invoer.LoonheffingVrij = 30;
+                invoer.ArtiestLoonheffing = soort.positie == spBinnenlandseArtiest ? 20 : 0;
+                invoer.Loonbedrag = bruto;
+                r.Reken(invoer);
+                const double doel = Bereikt(r, s, invoer);
+                invoer.SoortLoonbedrag = s;
+                invoer.Loonbedrag = doel;
+                TBerekening& b = r.Reken(invoer);
+                SCOPED_TRACE("soort " + std::to_string(soort.positie) + ", tijdvak " +
+                             std::to_string(soort.loontijdvak) + ", bruto " + std::to_string(bruto) +
+                             ", soort loonbedrag " + std::to_string(s));
+                EXPECT_NEAR(Bereikt(r, s, invoer), doel, 0.0101);
+                // The table tax rises in steps, so the net wage saws up and down
+                // by a few cents; two gross wages a table row apart (under 0.20)
+                // can give the same net wage, and either is a solution.
+                EXPECT_NEAR(b.Heffingsgegevens()->Kolommen().GetBrutoloon(), bruto, s == slNettoloon ? 0.2 : 0.01);
+            }
+    EXPECT_TRUE(r.meldingen.Meldingen.empty());
+}
+
+TEST(Berekening, UnreachableNetWageEndsAfter301ComputationsWithTheMessage)
+{
+    Rekenomgeving r;
+    // An employee pension premium of 150% makes the net wage fall as the gross
+    // wage rises, so the search runs away from every target.
+    r.ZetPercentage(rtPensioenPremieWN, 150);
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.SoortLoonbedrag = slNettoloon;
+    invoer.Loonbedrag = 2000;
+    TBerekening& b = r.Reken(invoer);
+    EXPECT_GE(b.AantalBerekeningen(), 301);
+    ASSERT_EQ(r.meldingen.Meldingen.size(), 1U);
+    EXPECT_EQ(r.meldingen.Meldingen[0], "Er is geen oplossing gevonden, de berekening is een goede benadering!");
+
+    // The same runaway search for the social-insurance wage keeps its last
+    // result without a message.
+    r.meldingen.Meldingen.clear();
+    invoer.SoortLoonbedrag = slSociaalLoon;
+    invoer.Loonbedrag = 3000;
+    EXPECT_GE(r.Reken(invoer).AantalBerekeningen(), 301);
+    EXPECT_TRUE(r.meldingen.Meldingen.empty());
+}
+
+TEST(Berekening, TheKindOfCalculationChoosesTheLevyDataAndTheActiveLines)
+{
+    struct Geval {
+        int positie;
+        int loontijdvak;
+        double loondagen;
+        const char* klasse;
+        int werknemersoort;
+        bool dagtabel;
+        bool naturaActief;
+        bool pensioenWNActief;
+        bool vergoedingActief;
+    };
+    const Geval kGevallen[] = {
+        {spWerknemer, ltMaand, 21.67, "vast", wsWerknemer, false, true, true, true},
+        {spWerknemer, 0, 21.67, "vast", wsWerknemer, false, true, true, true},
+        {spWerknemer, ltDag, 1, "eenmalig", wsWerknemer, false, true, true, true},
+        {spWerknemer, ltDag, 3, "eenmalig", wsWerknemer, true, true, true, true},
+        {spBijzonderLoon, ltMaand, 21.67, "bijzonder", wsWerknemer, false, false, true, false},
+        {spBinnenlandseArtiest, ltMaand, 1, "eenmalig", wsBinnenlandseArtiest, false, true, false, false},
+        {spBuitenlandseArtiest, ltMaand, 1, "eenmalig", wsBuitenlandseArtiest, true, true, false, false},
+        {spVrijeBerekeningWerknemers, ltMaand, 21.67, "vast", wsWerknemer, false, true, true, true},
+        {spVrijeBerekeningArtiest, ltMaand, 1, "eenmalig", wsBinnenlandseArtiest, true, true, false, false},
+    };
+    Rekenomgeving r;
+    for (const Geval& g : kGevallen) {
+        SCOPED_TRACE("positie " + std::to_string(g.positie) + ", tijdvak " + std::to_string(g.loontijdvak));
+        TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+        invoer.SoortBerekening = g.positie;
+        invoer.Loontijdvak = g.loontijdvak;
+        invoer.LoondagenVoorDagtabel = g.loondagen;
+        const THeffingsgegevens& o = *r.Reken(invoer).Heffingsgegevens();
+        const char* klasse = dynamic_cast<const TBijzondereHeffingsgegevens*>(&o)  ? "bijzonder"
+                             : dynamic_cast<const TEenmaligeHeffingsgegevens*>(&o) ? "eenmalig"
+                                                                                    : "vast";
+        EXPECT_STREQ(klasse, g.klasse);
+        EXPECT_EQ(o.Werknemersoort, g.werknemersoort);
+        EXPECT_EQ(o.Loontijdvak, g.loontijdvak == 0 ? ltMaand : g.loontijdvak);
+        if (std::string(klasse) == "eenmalig") {
+            EXPECT_EQ(o.DagTabelToepassen, g.dagtabel);
+        }
+        auto actief = [&](int regeltype) {
+            const TKolommen& k = o.Kolommen();
+            for (int i = 0; i < k.Count(); ++i)
+                for (int j = 0; j < k.Item(i).Count(); ++j)
+                    if (k.Item(i).GetRegel(j).Regeltype == regeltype)
+                        return k.Item(i).GetRegel(j).Actief;
+            ADD_FAILURE() << "geen regel " << regeltype;
+            return false;
+        };
+        EXPECT_EQ(actief(rtNatura), g.naturaActief);
+        EXPECT_EQ(actief(rtPensioenPremieWN), g.pensioenWNActief);
+        EXPECT_EQ(actief(rtVergoedingInhouding), g.vergoedingActief);
+        EXPECT_TRUE(actief(rtLoonLBPH));
+    }
+}
+
+TEST(Berekening, EmployerPartsFollowTheirBoxesAndArtistsPayInsuranceWhenInsured)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.Loonbedrag = 3000;
+    invoer.Actief.WW = false;
+    invoer.Actief.Whk = true;
+    r.Reken(invoer);
+    EXPECT_EQ(r.berekening.Heffingsgegevens()->Kolommen().GetAwfPremieLaag(), 0);
+    EXPECT_NEAR(r.berekening.Heffingsgegevens()->Kolommen().GetWhkPremie(), 38.40, 1e-9); // 1.28% of 3000
+
+    invoer.SoortBerekening = spBinnenlandseArtiest;
+    invoer.Actief = TActieveWerkgeversdelen{};
+    invoer.Actief.WW = false;
+    invoer.Actief.WAO = false;
+    r.Reken(invoer);
+    const TKolommen& k = r.berekening.Heffingsgegevens()->Kolommen();
+    EXPECT_NEAR(k.GetAwfPremieLaag(), 88.20, 1e-9);
+    EXPECT_NEAR(k.GetWhkPremie(), 38.40, 1e-9);
+    // An artist's employer cost leaves out the premiums whose boxes are off:
+    // 3000 + 240 holiday pay + 201.00 Zvw employer levy.
+    EXPECT_NEAR(r.berekening.Werkgeverslasten(), 3441.00, 1e-9);
+}
+
+TEST(Berekening, SocialFundsBecomeLinesAndOnlyListedEmployerKeysCountInTheCost)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.Loonbedrag = 3000;
+    const double zonderFondsen = r.Reken(invoer).Werkgeverslasten();
+    const double nettoZonder = r.Kolom(19);
+
+    TSociaalFondsWaarden pensioenfonds;
+    pensioenfonds.Omschrijving = "Bedrijfsfonds";
+    pensioenfonds.PremieWN = 1;
+    pensioenfonds.PremieWG = 2;
+    pensioenfonds.WNBoekenInKolom = 7;
+    pensioenfonds.WGBoekenInKolom = 0;
+    TSociaalFondsWaarden vastBedrag;
+    vastBedrag.Omschrijving = "Vakbond";
+    vastBedrag.BPDType = bpdBedrag;
+    vastBedrag.BedragWN = 12.5;
+    vastBedrag.BedragWG = 40;
+    vastBedrag.WNBoekenInKolom = -17;
+    vastBedrag.WGBoekenInKolom = 5; // no key the employer cost reads
+    TSociaalFondsWaarden losgekoppeld = pensioenfonds;
+    losgekoppeld.Getoond = false;
+    invoer.SocialeFondsen = {pensioenfonds, vastBedrag, losgekoppeld};
+
+    TBerekening& b = r.Reken(invoer);
+    const TRapportLijst& lijst = b.RapportLijst();
+    ASSERT_EQ(lijst.size(), 4U);
+    EXPECT_EQ(lijst[0].first, "7");
+    EXPECT_EQ(lijst[1].first, "0WG");
+    EXPECT_EQ(lijst[2].first, "-17");
+    EXPECT_EQ(lijst[3].first, "5WG");
+    EXPECT_DOUBLE_EQ(lijst[0].second->ResultaatBedrag, 30);
+    EXPECT_DOUBLE_EQ(lijst[1].second->ResultaatBedrag, 60);
+    EXPECT_DOUBLE_EQ(lijst[2].second->ResultaatBedrag, 12.5);
+    EXPECT_DOUBLE_EQ(lijst[3].second->ResultaatBedrag, 40);
+    EXPECT_EQ(lijst[2].second->Kolomnummer, -17);
+
+    // Booked outside the premium bases, a fund moves only the net wage and the
+    // employer's cost.
+    vastBedrag.WGBoekenInKolom = 0;
+    invoer.SocialeFondsen = {vastBedrag};
+    r.Reken(invoer);
+    EXPECT_NEAR(r.berekening.Werkgeverslasten(), zonderFondsen + 40, 1e-9);
+    EXPECT_NEAR(r.Kolom(19), nettoZonder - 12.5, 1e-9);
+}
+
+TEST(Berekening, WithoutRegularLevyDataNothingIsComputed)
+{
+    Rekenomgeving r;
+    TdmConstanten constanten(".");
+    TBerekening b;
+    EXPECT_FALSE(b.Run(nullptr, Rekenomgeving::StandaardInvoer(), constanten, r.meldingen));
+    EXPECT_EQ(b.Heffingsgegevens(), nullptr);
+    EXPECT_DOUBLE_EQ(b.Werkgeverslasten(), 0);
+}
