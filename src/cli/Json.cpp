@@ -46,6 +46,10 @@ std::string Json::Dump(int indent) const
 {
     const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
     const std::string outer(static_cast<std::size_t>(indent), ' ');
+    if (std::holds_alternative<std::nullptr_t>(value_))
+        return "null";
+    if (const auto* waarde = std::get_if<bool>(&value_))
+        return *waarde ? "true" : "false";
     if (const auto* number = std::get_if<double>(&value_))
         return ShortestNumber(*number);
     if (const auto* text = std::get_if<std::string>(&value_))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <variant>
@@ -7,13 +8,16 @@
 
 namespace vkt::cli {
 
-// A small JSON value for the program's output: numbers, texts, objects that
-// keep their key order, and arrays.
+// A small JSON value for the program's output: null, true and false,
+// numbers, texts, objects that keep their key order, and arrays.
 class Json {
 public:
     using Object = std::vector<std::pair<std::string, Json>>;
     using Array = std::vector<Json>;
 
+    Json(std::nullptr_t) : value_(nullptr) {}
+    Json(bool waarde) : value_(waarde) {}
+    Json(int number) : value_(static_cast<double>(number)) {}
     Json(double number) : value_(number) {}
     Json(std::string text) : value_(std::move(text)) {}
     Json(const char* text) : value_(std::string(text)) {}
@@ -24,7 +28,7 @@ public:
     std::string Dump(int indent = 0) const;
 
 private:
-    std::variant<double, std::string, Object, Array> value_;
+    std::variant<std::nullptr_t, bool, double, std::string, Object, Array> value_;
 };
 
 } // namespace vkt::cli

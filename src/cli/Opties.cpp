@@ -3,16 +3,26 @@
 #include <algorithm>
 
 namespace vkt::cli {
+namespace {
+
+bool Bevat(const std::vector<std::string>& namen, const std::string& naam)
+{
+    return std::find(namen.begin(), namen.end(), naam) != namen.end();
+}
+
+} // namespace
 
 std::optional<std::string> Opties::Waarde(const std::string& naam) const
 {
-    const auto found = waarden_.find(naam);
+    const auto found =
+        std::find_if(waarden_.begin(), waarden_.end(), [&naam](const auto& paar) { return paar.first == naam; });
     if (found == waarden_.end())
         return std::nullopt;
     return found->second;
 }
 
-Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<std::string>& toegestaan)
+Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<std::string>& toegestaan,
+                  const std::vector<std::string>& herhaalbaar)
 {
     Opties opties;
     for (std::size_t i = 0; i < argumenten.size(); ++i) {
@@ -22,14 +32,14 @@ Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<
             waarde = naam.substr(is + 1);
             naam = naam.substr(0, is);
         }
-        if (std::find(toegestaan.begin(), toegestaan.end(), naam) == toegestaan.end())
+        if (!Bevat(toegestaan, naam))
             throw OptieFout("onbekende optie '" + naam + "'.");
         if (!waarde) {
             if (i + 1 >= argumenten.size())
                 throw OptieFout("de optie '" + naam + "' verwacht een waarde.");
             waarde = argumenten[++i];
         }
-        if (opties.Waarde(naam))
+        if (opties.Waarde(naam) && !Bevat(herhaalbaar, naam))
             throw OptieFout("de optie '" + naam + "' staat er twee keer.");
         opties.Zet(naam, *waarde);
     }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vkt::cli {
@@ -14,18 +14,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Options of the form "--naam waarde" or "--naam=waarde".
+// Options of the form "--naam waarde" or "--naam=waarde", in the order given.
 class Opties {
 public:
+    // The value of the option, or none when it was not given.
     std::optional<std::string> Waarde(const std::string& naam) const;
-    void Zet(const std::string& naam, const std::string& waarde) { waarden_[naam] = waarde; }
+    void Zet(const std::string& naam, const std::string& waarde) { waarden_.emplace_back(naam, waarde); }
+    // Every option with its value, in the order of the command line.
+    const std::vector<std::pair<std::string, std::string>>& Alle() const { return waarden_; }
 
 private:
-    std::map<std::string, std::string> waarden_;
+    std::vector<std::pair<std::string, std::string>> waarden_;
 };
 
 // Reads the options; throws OptieFout for an unknown option, a missing value
-// or an option given twice.
-Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<std::string>& toegestaan);
+// or an option given twice that is not in herhaalbaar.
+Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<std::string>& toegestaan,
+                  const std::vector<std::string>& herhaalbaar = {});
 
 } // namespace vkt::cli
