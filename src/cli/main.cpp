@@ -1,5 +1,7 @@
 // vkt2020-cli: the calculations of Vkt2020 for scripts.
 
+#include "cli/BatchOpdracht.h"
+#include "cli/BerekenOpdracht.h"
 #include "cli/ConstantenOpdracht.h"
 
 #include <iostream>
@@ -17,11 +19,21 @@ const char* const kHulp =
     "      schijven, heffingskortingen per inwonergroep, minimumloon, de tabel bijzondere\n"
     "      beloningen en de premieloonmaxima. Zonder --datum geldt de datum van vandaag\n"
     "      in 2020 (na 2020: 31-12-2020).\n"
+    "  bereken [opties]\n"
+    "      Eén berekening zonder opgeslagen berekening, met de standaardwaarden van een nieuwe\n"
+    "      berekening: toont het overzicht (--formaat tekst) of de uitkomst als JSON\n"
+    "      (--formaat json). Met --soort-loonbedrag nettoloon (en de andere soorten) wordt het\n"
+    "      brutoloon gezocht. Zie vkt2020-cli bereken --help voor alle opties.\n"
+    "  batch BESTAND.csv [--uitvoer BESTAND.csv]\n"
+    "      Eén berekening per rij; de kopregel noemt de opties van bereken zonder '--'. De\n"
+    "      uitvoer herhaalt elke rij met brutoloon, nettoloon, loonheffing, werkgeverslasten en\n"
+    "      melding. Zie vkt2020-cli batch --help.\n"
     "\n"
     "De databases VktC2020.db en Vkt2020.db staan in de map van het programma, tenzij\n"
     "de omgevingsvariabele VKT2020_DATA een andere map noemt.\n"
     "\n"
-    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt, 2 onjuist gebruik.\n";
+    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt (bij batch ook: een rij is\n"
+    "mislukt), 2 onjuist gebruik.\n";
 
 } // namespace
 
@@ -40,6 +52,10 @@ int main(int argc, char** argv)
     const std::vector<std::string> opties(argumenten.begin() + 1, argumenten.end());
     if (opdracht == "constanten")
         return vkt::cli::ConstantenOpdracht(opties, std::cout, std::cerr);
+    if (opdracht == "bereken")
+        return vkt::cli::BerekenOpdracht(opties, std::cout, std::cerr);
+    if (opdracht == "batch")
+        return vkt::cli::BatchOpdracht(opties, std::cout, std::cerr);
     std::cerr << "vkt2020-cli: onbekende opdracht '" << opdracht << "'. Zie vkt2020-cli --help.\n";
     return 2;
 }

@@ -1,0 +1,207 @@
+#include "cli/BerekenOpdracht.h"
+
+#include "calc/Berekening.h"
+#include "calc/NieuweBerekening.h"
+#include "calc/Rapport.h"
+#include "cli/Json.h"
+#include "cli/Opstarten.h"
+#include "cli/Opties.h"
+#include "common/DataFolder.h"
+#include "common/Exception.h"
+#include "common/Meldingen.h"
+
+#include <cmath>
+#include <memory>
+#include <ostream>
+
+namespace vkt::cli {
+namespace {
+
+// Removes the binary noise of sums without losing what the model computed.
+double Afgerond(double bedrag) { return std::round(bedrag * 1e6) / 1e6 + 0.0; }
+
+std::string ZonderWagenterugloop(std::string tekst)
+{
+    for (std::size_t i = tekst.find("\r\n"); i != std::string::npos; i = tekst.find("\r\n", i))
+        tekst.erase(i, 1);
+    return tekst;
+}
+
+// The run copies the lines without their descriptions; a line's description
+// is that of the wage component it came from in the regular levy data.
+std::string Omschrijving(const TBaseKolomRegel& regel, const THeffingsgegevens& vast)
+{
+    if (!regel.Omschrijving.empty())
+        return regel.Omschrijving;
+    const TBaseKolom& kolom = vast.Kolommen().GetKolom(regel.Kolom->Kolomnummer);
+    for (int r = 0; r < kolom.Count(); ++r) {
+        const TBaseKolomRegel& bron = kolom.GetRegel(r);
+        if (bron.Looncomponentnummer == regel.Looncomponentnummer && bron.Regeltype == regel.Regeltype)
+            return bron.Omschrijving;
+    }
+    return {};
+}
+
+Json RegelsJson(const THeffingsgegevens& heffing, const THeffingsgegevens& vast)
+{
+    Json::Array regels;
+    const TKolommen& kolommen = heffing.Kolommen();
+    for (int k = 0; k < kolommen.Count(); ++k) {
+        const TBaseKolom& kolom = kolommen.Item(k);
+        for (int r = 0; r < kolom.Count(); ++r) {
+            const TBaseKolomRegel& regel = kolom.GetRegel(r);
+            if (regel.Actief)
+                regels.emplace_back(Json::Object{{"kolom", regel.Kolomnummer},
+                                                 {"regeltype", regel.Regeltype},
+                                                 {"omschrijving", Omschrijving(regel, vast)},
+                                                 {"bedrag", Afgerond(regel.ResultaatBedrag)}});
+        }
+    }
+    return Json(std::move(regels));
+}
+
+Json UitkomstJson(const TBerekening& berekening, const THeffingsgegevens& vast,
+                  const std::optional<std::string>& melding)
+{
+    const THeffingsgegevens& heffing = *berekening.Heffingsgegevens();
+    const TKolommen& kolommen = heffing.Kolommen();
+    Json::Object totalen;
+    for (const int nummer : Kolomnummers)
+        totalen.emplace_back(std::to_string(nummer), kolommen.GetKolom(nummer).Totaal);
+    return Json(Json::Object{
+        {"kolommen", std::move(totalen)},
+        {"brutoloon", Afgerond(kolommen.GetBrutoloon())},
+        {"nettoloon", kolommen.GetKolom(19).Totaal},
+        {"loonheffing", kolommen.GetKolom(15).Totaal},
+        {"arbeidskorting", Afgerond(heffing.ToegepasteArbeidskorting)},
+        {"werkgeverslasten", Afgerond(berekening.Werkgeverslasten())},
+        {"melding", melding ? Json(*melding) : Json(nullptr)},
+        {"regels", RegelsJson(heffing, vast)},
+    });
+}
+
+// The options that are no input of the calculation itself.
+constexpr const char* kFormaat = "--formaat";
+
+} // namespace
+
+std::string BerekenHulp()
+{
+    std::string hulp = "Gebruik: vkt2020-cli bereken [opties]\n"
+                       "\n"
+                       "Berekent één loonstrook zonder opgeslagen berekening, met de systeemlooncomponenten van de\n"
+                       "eerste werkgever, en toont het overzicht (tekst) of de uitkomst als JSON. Bedragen mogen\n"
+                       "een komma of een punt als decimaalteken hebben: 1234,56 of 1234.56.\n"
+                       "\n"
+                       "Opties:\n";
+    for (const TBerekenOptie& optie : BerekenOptieLijst())
+        hulp += std::string("  --") + optie.Naam + " " + optie.Waarden + "\n      " + optie.Uitleg +
+                " (standaard: " + optie.Standaard + ")\n";
+    hulp += "  --formaat tekst|json\n"
+            "      het overzicht als tekst, of als JSON met de kolomtotalen, brutoloon, nettoloon,\n"
+            "      loonheffing, arbeidskorting, werkgeverslasten, melding en de actieve regels\n"
+            "      (standaard: tekst)\n"
+            "  --help\n"
+            "      toont deze hulp\n"
+            "\n"
+            "Bij een andere soort dan werknemer is het loontijdvak maand. Wie voor de Zvw verzekerd is,\n"
+            "betaalt de bijdrage zelf: het werkgeversdeel Zvw telt dan niet mee, ook niet met --actief zvw.\n"
+            "\n"
+            "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt of de berekening mislukte,\n"
+            "2 onjuist gebruik (er is dan niets berekend).\n";
+    return hulp;
+}
+
+Rekenomgeving::Rekenomgeving() : constanten_(DataFolder()), werknemers_(DataFolder()) {}
+
+bool Rekenomgeving::Open(TDateTime berekeningsdatum, std::ostream& fout)
+{
+    constanten_.Berekeningsdatum = berekeningsdatum;
+    if (!OpenConstanten(constanten_, fout))
+        return false;
+    TBewaardeMeldingen meldingen;
+    if (!werknemers_.Openen(meldingen)) {
+        for (const std::string& melding : meldingen.Foutmeldingen)
+            fout << ZonderWagenterugloop(melding) << "\n";
+        return false;
+    }
+    try {
+        werknemers_.OpenWerknemersQuery();
+    } catch (const std::exception& error) {
+        fout << ZonderWagenterugloop(error.what()) << "\n";
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
+                                   TBerekening& berekening, const std::string& voorvoegsel)
+{
+    PasRegelsToe(vast, opties.Regels, voorvoegsel);
+    opties.Invoer.WGWaoVastPercentage = WaoVastPercentage(vast);
+    TBewaardeMeldingen meldingen;
+    if (!berekening.Run(&vast, opties.Invoer, constanten, meldingen))
+        throw Exception("er zijn geen heffingsgegevens om mee te rekenen.");
+    if (!meldingen.Meldingen.empty())
+        return ZonderWagenterugloop(meldingen.Meldingen.back());
+    if (!meldingen.Foutmeldingen.empty())
+        return ZonderWagenterugloop(meldingen.Foutmeldingen.back());
+    return std::nullopt;
+}
+
+int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
+{
+    for (const std::string& argument : argumenten)
+        if (argument == "--help" || argument == "-h") {
+            uit << BerekenHulp();
+            return 0;
+        }
+    TBerekenOpties opties;
+    std::string formaat = "tekst";
+    try {
+        std::vector<std::string> toegestaan{kFormaat};
+        for (const TBerekenOptie& optie : BerekenOptieLijst())
+            toegestaan.push_back(std::string("--") + optie.Naam);
+        const Opties gelezen = LeesOpties(argumenten, toegestaan, {"--regel"});
+        TOptieWaarden waarden;
+        for (const auto& [naam, waarde] : gelezen.Alle())
+            if (naam != kFormaat)
+                waarden.emplace_back(naam.substr(2), waarde);
+        formaat = gelezen.Waarde(kFormaat).value_or("tekst");
+        if (formaat != "tekst" && formaat != "json")
+            throw OptieFout("ongeldig formaat '" + formaat + "' bij --formaat: kies tekst of json.");
+        opties = LeesBerekenOpties(waarden, Today(), "--");
+    } catch (const OptieFout& error) {
+        fout << "vkt2020-cli bereken: " << error.what() << "\n";
+        return 2;
+    }
+
+    Rekenomgeving omgeving;
+    if (!omgeving.Open(opties.Invoer.BerekeningDatum, fout))
+        return 1;
+    TBerekening berekening;
+    std::unique_ptr<TVasteHeffingsgegevens> vast;
+    std::optional<std::string> melding;
+    try {
+        vast = LaadNieuweHeffingsgegevens(omgeving.Werknemers(), omgeving.Constanten(), opties.Invoer);
+        melding = Bereken(*vast, opties, omgeving.Constanten(), berekening, "--");
+    } catch (const OptieFout& error) {
+        fout << "vkt2020-cli bereken: " << error.what() << "\n";
+        return 2;
+    } catch (const std::exception& error) {
+        fout << "vkt2020-cli bereken: de berekening is mislukt: " << ZonderWagenterugloop(error.what()) << "\n";
+        return 1;
+    }
+
+    if (formaat == "json") {
+        uit << UitkomstJson(berekening, *vast, melding).Dump() << "\n";
+    } else {
+        for (const std::string& regel : SchrijfRapport(berekening))
+            uit << regel << "\n";
+        if (melding)
+            fout << *melding << "\n";
+    }
+    return 0;
+}
+
+} // namespace vkt::cli

@@ -1,0 +1,89 @@
+#include "cli/Csv.h"
+
+#include <string_view>
+
+namespace vkt::cli {
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+} // namespace
+
+char BepaalScheidingsteken(const std::string& tekst)
+{
+    const std::string kop = tekst.substr(0, tekst.find('\n'));
+    return kop.find(';') != std::string::npos ? ';' : ',';
+}
+
+std::vector<TCsvRij> LeesCsv(const std::string& tekst, char scheidingsteken)
+{
+    std::vector<TCsvRij> rijen;
+    std::size_t i = tekst.starts_with(kBom) ? kBom.size() : 0;
+    int regel = 1;
+    while (i < tekst.size()) {
+        TCsvRij rij;
+        rij.Regelnummer = regel;
+        std::string veld;
+        bool rijKlaar = false;
+        while (!rijKlaar) {
+            if (i < tekst.size() && tekst[i] == '"') {
+                // A quoted field runs to the quote that is not doubled.
+                const int begin = regel;
+                for (++i;; ++i) {
+                    if (i >= tekst.size())
+                        throw CsvFout("het aanhalingsteken op regel " + std::to_string(begin) +
+                                      " wordt niet gesloten.");
+                    if (tekst[i] == '"' && (i + 1 >= tekst.size() || tekst[i + 1] != '"'))
+                        break;
+                    if (tekst[i] == '"')
+                        ++i;
+                    else if (tekst[i] == '\n')
+                        ++regel;
+                    veld += tekst[i];
+                }
+                ++i;
+            }
+            // The unquoted part, up to the delimiter or the end of the line.
+            while (i < tekst.size() && tekst[i] != scheidingsteken && tekst[i] != '\n')
+                veld += tekst[i++];
+            if (!veld.empty() && veld.back() == '\r' && (i >= tekst.size() || tekst[i] == '\n'))
+                veld.pop_back();
+            rij.Velden.push_back(std::move(veld));
+            veld.clear();
+            if (i < tekst.size() && tekst[i] == scheidingsteken) {
+                ++i;
+            } else {
+                rijKlaar = true;
+                ++i;
+                ++regel;
+            }
+        }
+        if (rij.Velden.size() > 1 || !rij.Velden.front().empty())
+            rijen.push_back(std::move(rij));
+    }
+    return rijen;
+}
+
+std::string CsvRegel(const std::vector<std::string>& velden, char scheidingsteken)
+{
+    std::string regel;
+    for (std::size_t i = 0; i < velden.size(); ++i) {
+        const std::string& veld = velden[i];
+        if (i > 0)
+            regel += scheidingsteken;
+        if (veld.find_first_of(std::string{scheidingsteken, '"', '\n', '\r'}) == std::string::npos) {
+            regel += veld;
+            continue;
+        }
+        regel += '"';
+        for (const char c : veld) {
+            if (c == '"')
+                regel += '"';
+            regel += c;
+        }
+        regel += '"';
+    }
+    return regel + "\n";
+}
+
+} // namespace vkt::cli
