@@ -65,9 +65,10 @@ BatchArgumenten LeesArgumenten(const std::vector<std::string>& argumenten)
 std::string LeesBestand(const std::string& pad)
 {
     std::ifstream bestand(pad, std::ios::binary);
-    std::ostringstream inhoud;
-    if (!bestand || !(inhoud << bestand.rdbuf()))
+    if (!bestand)
         throw OptieFout("het bestand '" + pad + "' kan niet worden gelezen.");
+    std::ostringstream inhoud;
+    inhoud << bestand.rdbuf(); // an empty file sets the fail bit and is refused later for its missing header
     return inhoud.str();
 }
 
@@ -126,7 +127,7 @@ public:
             if (rij.Velden.size() > kop_.size())
                 throw OptieFout("de rij heeft " + std::to_string(rij.Velden.size()) + " velden, de kopregel " +
                                 std::to_string(kop_.size()) + ".");
-            uitkomst = Uitkomst(velden);
+            uitkomst = BerekenRij(velden);
             gelukt = true;
         } catch (const std::exception& error) {
             uitkomst.back() = error.what();
@@ -137,7 +138,7 @@ public:
     }
 
 private:
-    std::vector<std::string> Uitkomst(const std::vector<std::string>& velden)
+    std::vector<std::string> BerekenRij(const std::vector<std::string>& velden)
     {
         TOptieWaarden waarden;
         for (std::size_t i = 0; i < kop_.size(); ++i)
@@ -152,9 +153,9 @@ private:
         SetWAOPremieRegel(*vast);
         TBerekening berekening;
         const auto melding = Bereken(*vast, opties, omgeving_.Constanten(), berekening, "");
-        const TKolommen& kolommen = berekening.Heffingsgegevens()->Kolommen();
-        return {Bedrag(kolommen.GetBrutoloon()), Bedrag(kolommen.GetKolom(19).Totaal),
-                Bedrag(kolommen.GetKolom(15).Totaal), Bedrag(berekening.Werkgeverslasten()), melding.value_or("")};
+        const TUitkomst uitkomst = Uitkomst(berekening);
+        return {Bedrag(uitkomst.Brutoloon), Bedrag(uitkomst.Nettoloon), Bedrag(uitkomst.Loonheffing),
+                Bedrag(uitkomst.Werkgeverslasten), melding.value_or("")};
     }
 
     Rekenomgeving& omgeving_;

@@ -60,6 +60,23 @@ Json RegelsJson(const THeffingsgegevens& heffing, const THeffingsgegevens& vast)
     return Json(std::move(regels));
 }
 
+// The fixed wage-tax percentage that replaces the table tax; none when the
+// table applies.
+std::optional<double> VastPercentage(const TBerekening& berekening)
+{
+    const TBerekeningInvoer& invoer = berekening.Invoer();
+    const int p = invoer.SoortBerekening;
+    if (!IsArtiest(berekening.Heffingsgegevens()->Werknemersoort)) {
+        if (p == spVrijeBerekeningWerknemers)
+            return invoer.LoonheffingVrij;
+    } else if (p == spVrijeBerekeningArtiest) {
+        return invoer.LoonheffingVrij;
+    } else if (invoer.ArtiestLoonheffing != 0) {
+        return invoer.ArtiestLoonheffing;
+    }
+    return std::nullopt;
+}
+
 Json UitkomstJson(const TBerekening& berekening, const THeffingsgegevens& vast,
                   const std::optional<std::string>& melding)
 {
@@ -68,13 +85,14 @@ Json UitkomstJson(const TBerekening& berekening, const THeffingsgegevens& vast,
     Json::Object totalen;
     for (const int nummer : Kolomnummers)
         totalen.emplace_back(std::to_string(nummer), kolommen.GetKolom(nummer).Totaal);
+    const TUitkomst uitkomst = Uitkomst(berekening);
     return Json(Json::Object{
         {"kolommen", std::move(totalen)},
-        {"brutoloon", Afgerond(kolommen.GetBrutoloon())},
-        {"nettoloon", kolommen.GetKolom(19).Totaal},
-        {"loonheffing", kolommen.GetKolom(15).Totaal},
+        {"brutoloon", uitkomst.Brutoloon},
+        {"nettoloon", uitkomst.Nettoloon},
+        {"loonheffing", uitkomst.Loonheffing},
         {"arbeidskorting", Afgerond(heffing.ToegepasteArbeidskorting)},
-        {"werkgeverslasten", Afgerond(berekening.Werkgeverslasten())},
+        {"werkgeverslasten", uitkomst.Werkgeverslasten},
         {"melding", melding ? Json(*melding) : Json(nullptr)},
         {"regels", RegelsJson(heffing, vast)},
     });
@@ -110,6 +128,21 @@ std::string BerekenHulp()
             "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt of de berekening mislukte,\n"
             "2 onjuist gebruik (er is dan niets berekend).\n";
     return hulp;
+}
+
+TUitkomst Uitkomst(const TBerekening& berekening)
+{
+    const TKolommen& kolommen = berekening.Heffingsgegevens()->Kolommen();
+    TUitkomst uitkomst;
+    uitkomst.Brutoloon = Afgerond(kolommen.GetBrutoloon());
+    uitkomst.Loonheffing = kolommen.GetKolom(15).Totaal;
+    uitkomst.Nettoloon = kolommen.GetKolom(19).Totaal;
+    if (const auto percentage = VastPercentage(berekening)) {
+        uitkomst.Loonheffing = Afgerond(kolommen.GetKolom(14).Totaal * *percentage / 100);
+        uitkomst.Nettoloon = Afgerond(kolommen.GetKolom(19).Totaal + kolommen.GetKolom(15).Totaal - uitkomst.Loonheffing);
+    }
+    uitkomst.Werkgeverslasten = Afgerond(berekening.Werkgeverslasten());
+    return uitkomst;
 }
 
 Rekenomgeving::Rekenomgeving() : constanten_(DataFolder()), werknemers_(DataFolder()) {}

@@ -41,6 +41,19 @@ private:
     TdmVektaris werknemers_;
 };
 
+// The outcome of a run as the statement shows it. Where a fixed percentage
+// of the wage-tax wage replaces the table tax (free calculations, artists
+// with their own percentage), that is the wage tax, and the net wage is
+// column 19 with it in place of column 15; otherwise they are the totals of
+// columns 15 and 19.
+struct TUitkomst {
+    double Brutoloon = 0;
+    double Nettoloon = 0;
+    double Loonheffing = 0;
+    double Werkgeverslasten = 0;
+};
+TUitkomst Uitkomst(const TBerekening& berekening);
+
 // Gives the regular levy data the line edits, takes the fixed WAO/WIA
 // percentage from it and runs the calculation. Returns the message the run
 // showed, if any. Throws OptieFout for a line the calculation lacks and

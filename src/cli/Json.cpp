@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace vkt::cli {
@@ -51,7 +52,7 @@ std::string Json::Dump(int indent) const
     if (const auto* waarde = std::get_if<bool>(&value_))
         return *waarde ? "true" : "false";
     if (const auto* number = std::get_if<double>(&value_))
-        return ShortestNumber(*number);
+        return std::isfinite(*number) ? ShortestNumber(*number) : "null"; // JSON has no infinity or NaN
     if (const auto* text = std::get_if<std::string>(&value_))
         return Quoted(*text);
     if (const auto* object = std::get_if<Object>(&value_)) {

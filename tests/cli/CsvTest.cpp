@@ -1,0 +1,45 @@
+#include "cli/Csv.h"
+
+#include <gtest/gtest.h>
+
+using namespace vkt::cli;
+
+TEST(Csv, ReadsQuotedFieldsLineEndsAndSkipsEmptyLines)
+{
+    const std::string tekst = "\xEF\xBB\xBFsoort;loonbedrag;regel\r\n"
+                              "werknemer;\"2500,55\";\"9=1\"\"5\"\r\n"
+                              "\r\n"
+                              "\"vrij-\nartiest\";;\n"
+                              "bijzonder-loon;\"a;b\";x";
+    EXPECT_EQ(BepaalScheidingsteken(tekst), ';');
+    const std::vector<TCsvRij> rijen = LeesCsv(tekst, ';');
+    ASSERT_EQ(rijen.size(), 4u);
+    EXPECT_EQ(rijen[0].Velden, (std::vector<std::string>{"soort", "loonbedrag", "regel"}));
+    EXPECT_EQ(rijen[1].Velden, (std::vector<std::string>{"werknemer", "2500,55", "9=1\"5"}));
+    EXPECT_EQ(rijen[2].Velden, (std::vector<std::string>{"vrij-\nartiest", "", ""}));
+    EXPECT_EQ(rijen[2].Regelnummer, 4);
+    EXPECT_EQ(rijen[3].Velden, (std::vector<std::string>{"bijzonder-loon", "a;b", "x"}));
+    EXPECT_EQ(rijen[3].Regelnummer, 6);
+}
+
+TEST(Csv, TheHeaderDecidesTheDelimiter)
+{
+    EXPECT_EQ(BepaalScheidingsteken("loonbedrag,soort\n1;2\n"), ',');
+    EXPECT_EQ(LeesCsv("a,b\n\"1,5\",2\n", ',')[1].Velden, (std::vector<std::string>{"1,5", "2"}));
+}
+
+TEST(Csv, AnUnclosedQuoteIsAnError)
+{
+    try {
+        LeesCsv("a;b\n1;\"2\n3;4\n", ';');
+        FAIL() << "geen fout";
+    } catch (const CsvFout& fout) {
+        EXPECT_STREQ(fout.what(), "het aanhalingsteken op regel 2 wordt niet gesloten.");
+    }
+}
+
+TEST(Csv, WritesQuotesOnlyWhereNeeded)
+{
+    EXPECT_EQ(CsvRegel({"werknemer", "2500,55", "a\"b", ""}, ','), "werknemer,\"2500,55\",\"a\"\"b\",\n");
+    EXPECT_EQ(CsvRegel({"werknemer", "2500,55", "x;y"}, ';'), "werknemer;2500,55;\"x;y\"\n");
+}
