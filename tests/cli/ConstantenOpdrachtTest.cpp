@@ -111,3 +111,9 @@ TEST(Json, WritesNumbersTextsAndNesting)
     const cli::Json json(cli::Json::Object{{"a", 1.5}, {"b", "x\"y"}, {"c", cli::Json::Array{0.02812, 1680.0}}});
     EXPECT_EQ(json.Dump(), "{\n  \"a\": 1.5,\n  \"b\": \"x\\\"y\",\n  \"c\": [\n    0.02812,\n    1680\n  ]\n}");
 }
+
+TEST(Json, WritesNullBooleansAndNoInfinity)
+{
+    const cli::Json json(cli::Json::Object{{"a", nullptr}, {"b", true}, {"c", 7}, {"d", 1.0 / 0.0}});
+    EXPECT_EQ(json.Dump(), "{\n  \"a\": null,\n  \"b\": true,\n  \"c\": 7,\n  \"d\": null\n}");
+}
