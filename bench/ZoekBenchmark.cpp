@@ -1,0 +1,92 @@
+// Performance of a calculation run that searches the gross wage of a monthly
+// net wage, as "vkt2020-cli bereken --soort-loonbedrag nettoloon" does it.
+//
+// The regular levy data of a new calculation is made once from the built
+// databases beside the program (or in VKT2020_DATA); every iteration runs the
+// calculation from it. For comparison: the same run for a gross wage (one
+// computation) and the copy of the levy data alone.
+
+#include "calc/Berekening.h"
+#include "calc/NieuweBerekening.h"
+#include "common/DataFolder.h"
+#include "common/Meldingen.h"
+#include "model/DmConstanten.h"
+#include "store/DmVektaris.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <stdexcept>
+
+using namespace vkt;
+
+namespace {
+
+// Both databases opened once for all benchmarks, with the regular levy data
+// of a new monthly calculation.
+struct Omgeving {
+    Omgeving() : constanten(DataFolder()), werknemers(DataFolder())
+    {
+        invoer.BerekeningDatum = EncodeDate(2020, 3, 15);
+        invoer.Geboortedatum = EncodeDate(1980, 1, 1);
+        constanten.Berekeningsdatum = invoer.BerekeningDatum;
+        constanten.Openen();
+        constanten.LaadConstanten();
+        constanten.Sluiten();
+        TBewaardeMeldingen meldingen;
+        if (!werknemers.Openen(meldingen))
+            throw std::runtime_error("Vkt2020.db kan niet worden geopend");
+        werknemers.OpenWerknemersQuery();
+        vast = LaadNieuweHeffingsgegevens(werknemers, constanten, invoer);
+    }
+
+    TdmConstanten constanten;
+    TdmVektaris werknemers;
+    TBerekeningInvoer invoer;
+    std::unique_ptr<TVasteHeffingsgegevens> vast;
+};
+
+Omgeving& DeOmgeving()
+{
+    static Omgeving omgeving;
+    return omgeving;
+}
+
+void Run(benchmark::State& state, int soortLoonbedrag)
+{
+    Omgeving& omgeving = DeOmgeving();
+    TBerekeningInvoer invoer = omgeving.invoer;
+    invoer.SoortLoonbedrag = soortLoonbedrag;
+    invoer.Loonbedrag = static_cast<double>(state.range(0));
+    TBerekening berekening;
+    TBewaardeMeldingen meldingen;
+    for (auto _ : state) {
+        berekening.Run(omgeving.vast.get(), invoer, omgeving.constanten, meldingen);
+        benchmark::DoNotOptimize(berekening.Heffingsgegevens()->Kolommen().Kolom(19).Totaal);
+    }
+    state.counters["berekeningen"] = berekening.AantalBerekeningen();
+    state.counters["brutoloon"] = berekening.Heffingsgegevens()->Kolommen().GetBrutoloon();
+}
+
+void BM_ZoekBrutoloonBijNettoloon(benchmark::State& state) { Run(state, slNettoloon); }
+void BM_BerekenBrutoloon(benchmark::State& state) { Run(state, slBrutoloon); }
+
+// The copy each batch row makes before its run.
+void BM_KopieerHeffingsgegevens(benchmark::State& state)
+{
+    Omgeving& omgeving = DeOmgeving();
+    for (auto _ : state) {
+        auto kopie = std::make_unique<TVasteHeffingsgegevens>();
+        kopie->Assign(*omgeving.vast);
+        kopie->SetConstanten(omgeving.vast->Constanten);
+        TBerekening::VulHeffingsgegevens(*kopie, omgeving.invoer);
+        SetWAOPremieRegel(*kopie);
+        benchmark::DoNotOptimize(kopie.get());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ZoekBrutoloonBijNettoloon)->Arg(2000)->Arg(800)->Arg(5000)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BerekenBrutoloon)->Arg(3000)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KopieerHeffingsgegevens)->Repetitions(5)->ReportAggregatesOnly(true);
