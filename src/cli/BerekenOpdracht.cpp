@@ -103,6 +103,32 @@ constexpr const char* kFormaat = "--formaat";
 
 } // namespace
 
+namespace {
+
+// The text in lines of at most 96 characters, each indented by six spaces.
+std::string Ingesprongen(const std::string& tekst)
+{
+    constexpr std::size_t kBreedte = 90;
+    std::string uit;
+    std::string regel;
+    std::size_t begin = 0;
+    while (begin < tekst.size()) {
+        std::size_t einde = tekst.find(' ', begin);
+        if (einde == std::string::npos)
+            einde = tekst.size();
+        const std::string woord = tekst.substr(begin, einde - begin);
+        if (!regel.empty() && regel.size() + 1 + woord.size() > kBreedte) {
+            uit += "      " + regel + "\n";
+            regel.clear();
+        }
+        regel += (regel.empty() ? "" : " ") + woord;
+        begin = einde + 1;
+    }
+    return uit + "      " + regel + "\n";
+}
+
+} // namespace
+
 std::string BerekenHulp()
 {
     std::string hulp = "Gebruik: vkt2020-cli bereken [opties]\n"
@@ -113,14 +139,13 @@ std::string BerekenHulp()
                        "\n"
                        "Opties:\n";
     for (const TBerekenOptie& optie : BerekenOptieLijst())
-        hulp += std::string("  --") + optie.Naam + " " + optie.Waarden + "\n      " + optie.Uitleg +
-                " (standaard: " + optie.Standaard + ")\n";
-    hulp += "  --formaat tekst|json\n"
-            "      het overzicht als tekst, of als JSON met de kolomtotalen, brutoloon, nettoloon,\n"
-            "      loonheffing, arbeidskorting, werkgeverslasten, melding en de actieve regels\n"
-            "      (standaard: tekst)\n"
-            "  --help\n"
-            "      toont deze hulp\n"
+        hulp += std::string("  --") + optie.Naam + " " + optie.Waarden + "\n" +
+                Ingesprongen(std::string(optie.Uitleg) + " (standaard: " + optie.Standaard + ")");
+    hulp += "  --formaat tekst|json\n" +
+            Ingesprongen("het overzicht als tekst, of als JSON met de kolomtotalen, brutoloon, nettoloon, loonheffing, "
+                         "arbeidskorting, werkgeverslasten, melding en de actieve regels; nettoloon en loonheffing "
+                         "zoals het overzicht ze toont (standaard: tekst)") +
+            "  --help\n" + Ingesprongen("toont deze hulp") +
             "\n"
             "Bij een andere soort dan werknemer is het loontijdvak maand. Wie voor de Zvw verzekerd is,\n"
             "betaalt de bijdrage zelf: het werkgeversdeel Zvw telt dan niet mee, ook niet met --actief zvw.\n"

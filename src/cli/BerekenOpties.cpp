@@ -253,7 +253,7 @@ const std::vector<Optie>& OptieTabel()
          }},
         {{"loonheffingskorting", "ja|nee", "ja", "de loonheffingskorting toepassen"},
          [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.ToepLoonheffing = JaNee(l, n, w); }},
-        {{"deeltijd", "PERCENTAGE", "100", "het deeltijdpercentage"},
+        {{"deeltijd", "PERCENTAGE", "100", "het deeltijdpercentage, meer dan 0 en ten hoogste 100"},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.Deeltijdpercentage = Percentage(l, n, w, true);
          }},
@@ -307,8 +307,10 @@ const std::vector<Optie>& OptieTabel()
              a.Levensloop = gekozen[7];
          }},
         {{"regel", "TYPE[/N]=BEDRAG|PERCENTAGE%", "geen",
-          "het bedrag of percentage van de regel van dat regeltype (met /N: van looncomponent N), "
-          "bijvoorbeeld 9=150 of 128=5%; mag vaker"},
+          "het bedrag of percentage van de eerste regel van dat regeltype, met /N van de regel van "
+          "looncomponent N (1048576/1 belastingvrije vergoeding, 1048576/2 belastingvrije inhouding); "
+          "bijvoorbeeld 9=150 of 128=5%; mag vaker. Een regel van een werkgeversdeel telt alleen als dat "
+          "deel actief is"},
          [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Regels.push_back(Regel(l, n, w)); }},
     };
     return kOpties;
