@@ -17,7 +17,8 @@
 namespace vkt::cli {
 namespace {
 
-// Removes the binary noise of sums without losing what the model computed.
+// Removes the binary noise of sums without losing what the model computed,
+// and turns a negative zero into 0.
 double Afgerond(double bedrag) { return std::round(bedrag * 1e6) / 1e6 + 0.0; }
 
 std::string ZonderWagenterugloop(std::string tekst)
@@ -84,7 +85,7 @@ Json UitkomstJson(const TBerekening& berekening, const THeffingsgegevens& vast,
     const TKolommen& kolommen = heffing.Kolommen();
     Json::Object totalen;
     for (const int nummer : Kolomnummers)
-        totalen.emplace_back(std::to_string(nummer), kolommen.GetKolom(nummer).Totaal);
+        totalen.emplace_back(std::to_string(nummer), Afgerond(kolommen.GetKolom(nummer).Totaal));
     const TUitkomst uitkomst = Uitkomst(berekening);
     return Json(Json::Object{
         {"kolommen", std::move(totalen)},
@@ -160,8 +161,8 @@ TUitkomst Uitkomst(const TBerekening& berekening)
     const TKolommen& kolommen = berekening.Heffingsgegevens()->Kolommen();
     TUitkomst uitkomst;
     uitkomst.Brutoloon = Afgerond(kolommen.GetBrutoloon());
-    uitkomst.Loonheffing = kolommen.GetKolom(15).Totaal;
-    uitkomst.Nettoloon = kolommen.GetKolom(19).Totaal;
+    uitkomst.Loonheffing = Afgerond(kolommen.GetKolom(15).Totaal);
+    uitkomst.Nettoloon = Afgerond(kolommen.GetKolom(19).Totaal);
     if (const auto percentage = VastPercentage(berekening)) {
         uitkomst.Loonheffing = Afgerond(kolommen.GetKolom(14).Totaal * *percentage / 100);
         uitkomst.Nettoloon = Afgerond(kolommen.GetKolom(19).Totaal + kolommen.GetKolom(15).Totaal - uitkomst.Loonheffing);
