@@ -1,6 +1,7 @@
 #include "calc/Berekening.h"
 
 #include "common/Meldingen.h"
+#include "model/Afronding.h"
 #include "model/DmConstanten.h"
 #include "model/Kolomregels.h"
 
@@ -21,8 +22,6 @@ bool IsArtiestSoort(int werknemersoort)
 {
     return werknemersoort == wsBinnenlandseArtiest || werknemersoort == wsBuitenlandseArtiest;
 }
-
-double Kolomtotaal(const THeffingsgegevens& o, int kolomnummer) { return o.Kolommen().GetKolom(kolomnummer).Totaal; }
 
 } // namespace
 
@@ -207,27 +206,48 @@ void TBerekening::Bereken()
     ++aantalBerekeningen_;
 }
 
+double TBerekening::Kolom(int nummer) const { return heffingsgegevens_->Kolommen().GetKolom(nummer).Totaal; }
+
+// Free calculations always use their percentage, even 0; artists only a
+// percentage of their own.
+bool TBerekening::MetVastPercentage() const
+{
+    const int p = invoer_.SoortBerekening;
+    return p == spVrijeBerekeningWerknemers || p == spVrijeBerekeningArtiest ||
+           ((p == spBinnenlandseArtiest || p == spBuitenlandseArtiest) && invoer_.ArtiestLoonheffing != 0);
+}
+
+double TBerekening::VastPercentage() const
+{
+    const int p = invoer_.SoortBerekening;
+    if (p == spVrijeBerekeningWerknemers || p == spVrijeBerekeningArtiest)
+        return invoer_.LoonheffingVrij;
+    if (p == spBinnenlandseArtiest || p == spBuitenlandseArtiest)
+        return invoer_.ArtiestLoonheffing;
+    return 0;
+}
+
+// A fixed-percentage tax is rounded to cents like every other amount, so the
+// statement's lines add up to its net wage.
+double TBerekening::Loonheffing() const
+{
+    return MetVastPercentage() ? RondAfOpCenten(Kolom(14) * VastPercentage() / 100) : Kolom(15);
+}
+
+double TBerekening::Nettoloon() const
+{
+    return MetVastPercentage() ? Kolom(19) + Kolom(15) - Loonheffing() : Kolom(19);
+}
+
 double TBerekening::BereiktBedrag() const
 {
-    const THeffingsgegevens& o = *heffingsgegevens_;
-    const int p = invoer_.SoortBerekening;
     switch (invoer_.SoortLoonbedrag) {
-    case slSociaalLoon: return Kolomtotaal(o, 8);
-    case slLoonheffingsloon: return Kolomtotaal(o, 14);
-    case slZvwLoon: return Kolomtotaal(o, 12);
+    case slSociaalLoon: return Kolom(8);
+    case slLoonheffingsloon: return Kolom(14);
+    case slZvwLoon: return Kolom(12);
     case slWerkgeverslasten: return Werkgeverslasten();
-    default: break;
+    default: return Nettoloon();
     }
-    // The net wage; with a fixed percentage the tax of that percentage
-    // replaces the table tax of column 15.
-    double percentage = 0;
-    if (p == spVrijeBerekeningWerknemers || p == spVrijeBerekeningArtiest)
-        percentage = invoer_.LoonheffingVrij;
-    else if ((p == spBinnenlandseArtiest || p == spBuitenlandseArtiest) && invoer_.ArtiestLoonheffing != 0)
-        percentage = invoer_.ArtiestLoonheffing;
-    else
-        return Kolomtotaal(o, 19);
-    return Kolomtotaal(o, 15) + Kolomtotaal(o, 19) - percentage / 100 * Kolomtotaal(o, 14);
 }
 
 void TBerekening::BerekenOfZoek(TMeldingen& meldingen)

@@ -38,6 +38,13 @@ public:
     const TBerekeningInvoer& Invoer() const { return invoer_; }
     // The employer's total cost of the last run's calculation object.
     double Werkgeverslasten() const;
+    // The wage tax as the statement shows it: a fixed percentage of the
+    // wage-tax wage (column 14) where a free calculation or an artist's own
+    // percentage applies (rounded to cents), else the table tax of column 15.
+    double Loonheffing() const;
+    bool MetVastPercentage() const;
+    // The net wage with that wage tax in place of the table tax.
+    double Nettoloon() const;
 
     // Copies the input values into levy data of any class.
     static void VulHeffingsgegevens(THeffingsgegevens& doel, const TBerekeningInvoer& invoer);
@@ -52,6 +59,8 @@ private:
     void VoegFondsRegelToe(const TSociaalFondsWaarden& fonds, bool werkgever);
     void BerekenOfZoek(TMeldingen& meldingen);
     double BereiktBedrag() const;
+    double VastPercentage() const;
+    double Kolom(int nummer) const;
     double Brutoloon() const;
     void ZetBrutoloon(double bedrag);
     void Bereken();

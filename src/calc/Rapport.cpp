@@ -166,24 +166,6 @@ private:
                                        kScheidingslijn});
     }
 
-    // The wage tax as the statement shows it: a fixed percentage of the
-    // wage-tax wage where one applies, else the table tax of column 15.
-    double Loonheffing(bool& vastPercentage) const
-    {
-        const int p = invoer_.SoortBerekening;
-        vastPercentage = true;
-        if (!IsArtiest(o_)) {
-            if (p == spVrijeBerekeningWerknemers)
-                return Kolom(14) * invoer_.LoonheffingVrij / 100;
-        } else if (p == spVrijeBerekeningArtiest) {
-            return Kolom(14) * invoer_.LoonheffingVrij / 100;
-        } else if (invoer_.ArtiestLoonheffing != 0) {
-            return Kolom(14) * invoer_.ArtiestLoonheffing / 100;
-        }
-        vastPercentage = false;
-        return Kolom(15);
-    }
-
     void Werknemersdeel()
     {
         const bool artiest = IsArtiest(o_);
@@ -209,17 +191,15 @@ private:
                    k_.GetLoonLBPH());
         Bedragregel("Loon Zvw", rsBerekening, Kolom(12));
         Bedragregel("Loon voor toepassing tabel LB/PH", rsBerekening, Kolom(14));
-        bool vastPercentage = false;
-        const double loonheffing = Loonheffing(vastPercentage);
-        Bedragregel("Loonbelasting/Premie volksverzekeringen", rsAfBrutoNetto, loonheffing);
+        Bedragregel("Loonbelasting/Premie volksverzekeringen", rsAfBrutoNetto, b_.Loonheffing());
         if (o_.VerzekerdZfw && !invoer_.Actief.Zvw)
             AlsNietNul("Zvw werknemersbijdrage", rsAfBrutoNetto, k_.GetZvwPremieWN());
         AlsNietNul("Belastingvrije vergoeding", rsBijBrutoNetto, k_.GetVergoedingen());
         AlsNietNul("Belastingvrije inhouding", rsAfBrutoNetto, std::fabs(k_.GetInhoudingen()));
         AlsNietNul("Whk verhaling op werknemer", rsAfBrutoNetto, std::fabs(k_.GetWhkVerhaling()));
         Fondsregels({"17", "17WG", "18", "18WG", "16", "16WG", "-17", "-17WG"});
-        if (vastPercentage) {
-            Bedragregel("Nettoloon (in euro's)", rsBrutoNetto, Kolom(19) + Kolom(15) - loonheffing);
+        if (b_.MetVastPercentage()) {
+            Bedragregel("Nettoloon (in euro's)", rsBrutoNetto, b_.Nettoloon());
             regels_.emplace_back();
         } else {
             Bedragregel("Nettoloon", rsBrutoNetto, Kolom(19));

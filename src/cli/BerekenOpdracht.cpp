@@ -61,23 +61,6 @@ Json RegelsJson(const THeffingsgegevens& heffing, const THeffingsgegevens& vast)
     return Json(std::move(regels));
 }
 
-// The fixed wage-tax percentage that replaces the table tax; none when the
-// table applies.
-std::optional<double> VastPercentage(const TBerekening& berekening)
-{
-    const TBerekeningInvoer& invoer = berekening.Invoer();
-    const int p = invoer.SoortBerekening;
-    if (!IsArtiest(berekening.Heffingsgegevens()->Werknemersoort)) {
-        if (p == spVrijeBerekeningWerknemers)
-            return invoer.LoonheffingVrij;
-    } else if (p == spVrijeBerekeningArtiest) {
-        return invoer.LoonheffingVrij;
-    } else if (invoer.ArtiestLoonheffing != 0) {
-        return invoer.ArtiestLoonheffing;
-    }
-    return std::nullopt;
-}
-
 Json UitkomstJson(const TBerekening& berekening, const THeffingsgegevens& vast,
                   const std::optional<std::string>& melding)
 {
@@ -161,12 +144,8 @@ TUitkomst Uitkomst(const TBerekening& berekening)
     const TKolommen& kolommen = berekening.Heffingsgegevens()->Kolommen();
     TUitkomst uitkomst;
     uitkomst.Brutoloon = Afgerond(kolommen.GetBrutoloon());
-    uitkomst.Loonheffing = Afgerond(kolommen.GetKolom(15).Totaal);
-    uitkomst.Nettoloon = Afgerond(kolommen.GetKolom(19).Totaal);
-    if (const auto percentage = VastPercentage(berekening)) {
-        uitkomst.Loonheffing = Afgerond(kolommen.GetKolom(14).Totaal * *percentage / 100);
-        uitkomst.Nettoloon = Afgerond(kolommen.GetKolom(19).Totaal + kolommen.GetKolom(15).Totaal - uitkomst.Loonheffing);
-    }
+    uitkomst.Loonheffing = Afgerond(berekening.Loonheffing());
+    uitkomst.Nettoloon = Afgerond(berekening.Nettoloon());
     uitkomst.Werkgeverslasten = Afgerond(berekening.Werkgeverslasten());
     return uitkomst;
 }

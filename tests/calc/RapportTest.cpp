@@ -128,3 +128,15 @@ TEST(Rapport, NothingIsWrittenWithoutACalculation)
     TBerekening leeg;
     EXPECT_TRUE(SchrijfRapport(leeg).empty());
 }
+
+TEST(Rapport, AFixedPercentageTaxIsInCentsSoTheLinesAddUp)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.SoortBerekening = spBinnenlandseArtiest;
+    invoer.ArtiestLoonheffing = 30;
+    invoer.Loonbedrag = 2000.55; // 30% is 600.165
+    const std::vector<std::string> regels = SchrijfRapport(r.Reken(invoer));
+    EXPECT_TRUE(Bevat(regels, "   Loonbelasting/Premie volksverzekeringen                         -      600,17"));
+    EXPECT_TRUE(Bevat(regels, "   Nettoloon (in euro's)                                                 1400,38"));
+}
