@@ -245,3 +245,13 @@ TEST(Berekening, WithoutRegularLevyDataNothingIsComputed)
     EXPECT_EQ(b.Heffingsgegevens(), nullptr);
     EXPECT_DOUBLE_EQ(b.Werkgeverslasten(), 0);
 }
+
+TEST(Berekening, ADateAfter2020IsUsedAsEntered)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.BerekeningDatum = EncodeDate(2021, 1, 15);
+    const THeffingsgegevens& o = *r.Reken(invoer).Heffingsgegevens();
+    EXPECT_EQ(o.BerekeningsDatum, EncodeDate(2021, 1, 15));
+    EXPECT_EQ(o.Constanten->Ingangsdatum(), EncodeDate(2020, 7, 1));
+}
