@@ -417,6 +417,10 @@ void PasRegelsToe(THeffingsgegevens& heffing, const std::vector<TRegelWijziging>
             waarden.Bedrag = wijziging.Waarde;
             waarden.BPD = bpdBedrag;
         }
+        // The screen's row of the second allowance component is the
+        // deduction row; what it writes back marks the line a deduction.
+        if (gevonden->Regeltype == rtVergoedingInhouding && gevonden->Looncomponentnummer == 2)
+            waarden.Inhouding = true;
         gevonden->SetValues(waarden);
     }
 }

@@ -181,6 +181,11 @@ TEST(BerekenOpdracht, ALineOptionGivesTheLineItsAmountOrPercentage)
     EXPECT_EQ(test::JsonGetal(gewijzigd.uit, "14", g), test::JsonGetal(basis.uit, "14", b) + 150 - 100);
     EXPECT_EQ(test::JsonGetal(gewijzigd.uit, "7", g), 100);
     EXPECT_EQ(test::JsonGetal(gewijzigd.uit, "18", g), 25.5);
+
+    // The second component is the deduction.
+    const test::Uitvoer inhouding = BerekenJson({"--loonbedrag", "2000", "--regel", "1048576/2=10"});
+    ASSERT_EQ(inhouding.code, 0) << inhouding.fout;
+    EXPECT_EQ(test::JsonGetal(inhouding.uit, "18", inhouding.uit.find("\"kolommen\"")), -10);
 }
 
 TEST(BerekenOpdracht, TextShowsTheStatement)
