@@ -11,6 +11,39 @@ namespace vkt {
 namespace {
 
 const char* const kWerkgever = "SELECT * FROM Werkgever";
+const char* const kWerknemers =
+    "SELECT Werknemersgegevens.*, BerekeningsgegevensVKT.BerekeningsDatum, BerekeningsgegevensVKT.VerminderingLBPH, "
+    "BerekeningsgegevensVKT.PercentageVakantiegeld, BerekeningsgegevensVKT.ActiefWAO, BerekeningsgegevensVKT.ActiefWW, "
+    "BerekeningsgegevensVKT.ActiefWhk, BerekeningsgegevensVKT.ActiefZvw, BerekeningsgegevensVKT.ActiefVUTFPU, "
+    "BerekeningsgegevensVKT.ActiefIP, BerekeningsgegevensVKT.ActiefPensioen, BerekeningsgegevensVKT.ActiefLevensloop, "
+    "BerekeningsgegevensVKT.WGLastenTonen, BerekeningsgegevensVKT.InclusiefVakantie, "
+    "BerekeningsgegevensVKT.SoortLoonbedrag, BerekeningsgegevensVKT.PercentageLoonheffing, "
+    "BerekeningsgegevensVKT.ArtiestAftrekBedrag, BerekeningsgegevensVKT.ArtiestAftrekBPType, "
+    "BerekeningsgegevensVKT.ArtiestLoonheffing, BerekeningsgegevensVKT.IPzonderDeeltijd, "
+    "BerekeningsgegevensVKT.SFDeeltijd "
+    "FROM Werknemersgegevens INNER JOIN BerekeningsgegevensVKT ON "
+    "Werknemersgegevens.Werkgeversnummer = BerekeningsgegevensVKT.Werkgeversnummer AND "
+    "Werknemersgegevens.Werknemersnummer = BerekeningsgegevensVKT.Werknemersnummer "
+    "WHERE Werknemersgegevens.Ingangsdatum = :Ingangsdatum";
+const char* const kVasteHeffingsgegevens =
+    "SELECT * FROM Heffingsgegevens LEFT JOIN GrondslagWN ON "
+    "Heffingsgegevens.Werkgeversnummer = GrondslagWN.Werkgeversnummer AND "
+    "Heffingsgegevens.Werknemersnummer = GrondslagWN.Werknemersnummer AND "
+    "Heffingsgegevens.Ingangsdatum = GrondslagWN.Ingangsdatum AND "
+    "Heffingsgegevens.Hersteldatum = GrondslagWN.Hersteldatum "
+    "WHERE Heffingsgegevens.Werkgeversnummer = :WGNummer AND Heffingstype = 0 AND "
+    "Heffingsgegevens.Ingangsdatum = :Ingangsdatum AND Heffingsgegevens.Hersteldatum = :Hersteldatum";
+const char* const kVasteHeffingsregels =
+    "SELECT * FROM Heffingsregels, Looncomponenten "
+    "WHERE Heffingsregels.Werkgeversnummer = :WGNummer AND Werknemersnummer = :WNNummer AND "
+    "Ingangsdatum = :Ingangsdatum AND Hersteldatum = :Hersteldatum AND Heffingstype = 0 AND "
+    "Heffingsregels.Werkgeversnummer = Looncomponenten.Werkgeversnummer AND Kolomnummer = KolomnummerLC AND "
+    "Looncomponentnummer = LooncomponentnummerLC "
+    "ORDER BY Kolomnummer, Looncomponentnummer";
+const char* const kSocialeFondsen = "SELECT * FROM SociaalFondsWG WHERE SociaalFondsWG.Werkgeversnummer = :WGNummer";
+const char* const kGrondslagWN = "SELECT * FROM GrondslagWN WHERE Werkgeversnummer = :WGNummer AND "
+                                 "Werknemersnummer = :WNNummer AND Ingangsdatum = :Ingangsdatum AND "
+                                 "Hersteldatum = :Hersteldatum";
 const char* const kSysteemLooncomponenten = "SELECT * FROM Looncomponenten WHERE Werkgeversnummer = :WGNummer AND "
                                             "SystemLC = TRUE ORDER BY KolomnummerLC, LooncomponentnummerLC";
 
@@ -28,7 +61,10 @@ bool IsInGebruik(std::string_view tekst)
 } // namespace
 
 TdmVektaris::TdmVektaris(std::filesystem::path databaseMap)
-    : qryWG(adbQuelvar, kWerkgever), qrySystemLC(adbQuelvar, kSysteemLooncomponenten),
+    : qryWG(adbQuelvar, kWerkgever), qryWNvkt(adbQuelvar, kWerknemers),
+      qryVastHefGeg(adbQuelvar, kVasteHeffingsgegevens), qryVastHefReg(adbQuelvar, kVasteHeffingsregels),
+      qryVKTSelectSociaalFonds(adbQuelvar, kSocialeFondsen), qryGrondslagWN(adbQuelvar, kGrondslagWN),
+      qrySystemLC(adbQuelvar, kSysteemLooncomponenten),
       databaseMap_(std::move(databaseMap))
 {
 }
@@ -82,6 +118,15 @@ bool TdmVektaris::OpenWerknemersQuery()
         qrySystemLC.Close();
         qrySystemLC.Param("WGNummer").SetInteger(Werkgeversnummer);
         qrySystemLC.Open();
+        qryWNvkt.Close();
+        qryWNvkt.Param("Ingangsdatum").SetDateTime(Hersteldatum());
+        qryWNvkt.Open();
+        qryWNvkt.First();
+        qryVastHefGeg.Close();
+        qryVastHefGeg.Param("WGNummer").SetInteger(Werkgeversnummer);
+        qryVastHefGeg.Param("Ingangsdatum").SetDateTime(Hersteldatum());
+        qryVastHefGeg.Param("Hersteldatum").SetDateTime(Hersteldatum());
+        qryVastHefGeg.Open();
         return true;
     } catch (const std::exception& error) {
         throw EQuelvarException("het openen van de werknemers-query.", error.what());

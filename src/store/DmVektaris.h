@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DateTime.h"
 #include "db/Connection.h"
 #include "db/Query.h"
 
@@ -10,8 +11,8 @@ namespace vkt {
 class TMeldingen;
 
 // The employee data module: the exclusively opened employee database, its
-// version check, and the queries of the employer and its system wage
-// components.
+// version check, and the fixed queries the storage, the levy data and the
+// calculation read.
 class TdmVektaris {
 public:
     static constexpr const char* Bestandsnaam = "Vkt2020.db";
@@ -24,15 +25,25 @@ public:
     // failure the reason goes to meldingen as an error message and the
     // result is false; the program must then end.
     bool Openen(TMeldingen& meldingen);
-    // Reads the first employer and opens its system wage components.
+    // Reads the first employer and opens its system wage components, the
+    // saved calculations and their levy records; always true (a failure is
+    // raised as an EQuelvarException).
     bool OpenWerknemersQuery();
+
+    // The date every current record carries as Ingangsdatum and Hersteldatum.
+    static TDateTime Hersteldatum() { return EncodeDate(9999, 12, 31); }
 
     void SetWerkgeversnummer(int nummer) { Werkgeversnummer = nummer; }
     void SetWerknemersnummer(int nummer) { Werknemersnummer = nummer; }
 
     db::Connection adbQuelvar;
-    db::Query qryWG;
-    db::Query qrySystemLC;
+    db::Query qryWG;                    // the employer
+    db::Query qryWNvkt;                 // employees with their calculation settings
+    db::Query qryVastHefGeg;            // regular levy records with their formulas (:WGNummer)
+    db::Query qryVastHefReg;            // stored lines with their wage components (:WGNummer, :WNNummer)
+    db::Query qryVKTSelectSociaalFonds; // the funds of a key (:WGNummer)
+    db::Query qryGrondslagWN;           // the formulas of one employee (:WGNummer, :WNNummer)
+    db::Query qrySystemLC;              // the employer's system wage components (:WGNummer)
 
     int Werkgeversnummer = -1;
     int Werknemersnummer = 0;
