@@ -7,7 +7,7 @@
 // computation) and the copy of the levy data alone.
 
 #include "calc/Berekening.h"
-#include "calc/NieuweBerekening.h"
+#include "calc/OpenenBerekening.h"
 #include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "model/DmConstanten.h"

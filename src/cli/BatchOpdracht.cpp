@@ -1,7 +1,7 @@
 #include "cli/BatchOpdracht.h"
 
 #include "calc/Berekening.h"
-#include "calc/NieuweBerekening.h"
+#include "calc/OpenenBerekening.h"
 #include "cli/BerekenOpdracht.h"
 #include "cli/Csv.h"
 #include "cli/Opties.h"

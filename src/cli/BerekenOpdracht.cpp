@@ -1,7 +1,7 @@
 #include "cli/BerekenOpdracht.h"
 
 #include "calc/Berekening.h"
-#include "calc/NieuweBerekening.h"
+#include "calc/OpenenBerekening.h"
 #include "calc/Rapport.h"
 #include "cli/Json.h"
 #include "cli/Opstarten.h"

@@ -1,6 +1,6 @@
 #include "Rekenomgeving.h"
 
-#include "calc/NieuweBerekening.h"
+#include "calc/OpenenBerekening.h"
 #include "common/DataFolder.h"
 #include "model/Kolomregels.h"
 #include "support/Constanten.h"

@@ -1,0 +1,188 @@
+#include "calc/OpenenBerekening.h"
+
+#include "calc/Berekening.h"
+#include "model/DmConstanten.h"
+#include "model/Kolomregels.h"
+#include "model/QuelvarException.h"
+#include "store/DmVektaris.h"
+
+#include <algorithm>
+
+namespace vkt {
+namespace {
+
+// The employer's Zvw rate, or the most recent rate of the constants
+// database when the employer has none.
+void ZetZvwPercentages(THeffingsgegevens& t, const db::Record& werkgever, TdmConstanten& constanten)
+{
+    db::Query& percentages = constanten.qryPercentages;
+    percentages.Close();
+    percentages.Param("IngDat").SetDateTime(EncodeDate(9999, 12, 31));
+    percentages.Open();
+    auto rate = [&](const char* kolom) {
+        const double eigen = werkgever.AsDouble(kolom);
+        return eigen != 0 || percentages.Eof() ? eigen : percentages.AsDouble(kolom);
+    };
+    t.PremieZfwWG = rate("PremieZfwWG");
+    t.PremieZfwWN = rate("PremieZfwWN");
+    percentages.Close();
+}
+
+// The stored lines of the employee, or of nobody when there is no levy record.
+void LaadRegels(TVasteHeffingsgegevens& vast, TdmVektaris& werknemers, int werknemersnummer)
+{
+    db::Query& regels = werknemers.qryVastHefReg;
+    const bool geen = vast.GeenHeffingsrecord || werknemersnummer < 1;
+    regels.Close();
+    regels.Param("WGNummer").SetInteger(geen ? -1 : werknemers.Werkgeversnummer);
+    regels.Param("WNNummer").SetInteger(geen ? -1 : werknemersnummer);
+    regels.Param("Ingangsdatum").SetDateTime(TdmVektaris::Hersteldatum());
+    regels.Param("Hersteldatum").SetDateTime(TdmVektaris::Hersteldatum());
+    regels.Open();
+    if (regels.Eof())
+        vast.MaakStandaardRegels(werknemers.qrySystemLC, werknemers.qryWG);
+    else
+        vast.Kolommen().LaadRegels(werknemers.qrySystemLC, regels);
+    regels.Close();
+}
+
+// The deviating-basis formulas of an employee without a levy record, which
+// the levy query cannot bring along.
+void LaadGrondslagen(TVasteHeffingsgegevens& vast, TdmVektaris& werknemers, int werknemersnummer)
+{
+    db::Query& grondslag = werknemers.qryGrondslagWN;
+    grondslag.Close();
+    grondslag.Param("WGNummer").SetInteger(werknemers.Werkgeversnummer);
+    grondslag.Param("WNNummer").SetInteger(werknemersnummer);
+    grondslag.Param("Ingangsdatum").SetDateTime(TdmVektaris::Hersteldatum());
+    grondslag.Param("Hersteldatum").SetDateTime(TdmVektaris::Hersteldatum());
+    grondslag.Open();
+    vast.LaadFormules(grondslag);
+    grondslag.Close();
+}
+
+std::unique_ptr<TVasteHeffingsgegevens> Laad(TdmVektaris& werknemers, TdmConstanten& constanten,
+                                             const TBerekeningInvoer& invoer, int werknemersnummer)
+{
+    auto vast = std::make_unique<TVasteHeffingsgegevens>();
+    const TDateTime datum = TdmConstanten::BeginBerekeningsdatum(Today());
+    vast->SetBerekeningsDatum(datum);
+    constanten.Berekeningsdatum = datum;
+    vast->SetConstanten(&constanten.GetConstanten());
+
+    const db::Record& werkgever = werknemers.qryWG;
+    vast->PercentageVakantiegeld = werkgever.AsDouble("PercentageVakantiegeld");
+    ZetZvwPercentages(*vast, werkgever, constanten);
+    vast->PremieWAOVast = werkgever.AsDouble("PremieWAOVast");
+    vast->PremieWhk = werkgever.AsDouble("PremieWhk");
+    vast->PremieAwfLaag = werkgever.AsDouble("PremieAwfLaag");
+    vast->PremieAwfHoog = werkgever.AsDouble("PremieAwfHoog");
+
+    db::Query& heffing = werknemers.qryVastHefGeg;
+    const bool opgeslagen = werknemersnummer >= 1;
+    vast->SetGeenHeffingsrecord(!opgeslagen || !heffing.Active() || heffing.RecordCount() == 0);
+    if (opgeslagen) {
+        vast->LaadWerknemer(werknemers.qryWNvkt);
+        vast->LaadOfStandaard(heffing);
+    } else {
+        vast->ZetStandaardwaarden();
+    }
+    if (vast->GeenHeffingsrecord && opgeslagen)
+        LaadGrondslagen(*vast, werknemers, werknemersnummer);
+    TBerekening::VulHeffingsgegevens(*vast, invoer);
+    LaadRegels(*vast, werknemers, werknemersnummer);
+    SetWAOPremieRegel(*vast);
+    return vast;
+}
+
+} // namespace
+
+std::unique_ptr<TVasteHeffingsgegevens> LaadVasteHeffingsgegevens(TdmVektaris& werknemers, TdmConstanten& constanten,
+                                                                  const TBerekeningInvoer& invoer)
+{
+    return Laad(werknemers, constanten, invoer, werknemers.Werknemersnummer);
+}
+
+std::unique_ptr<TVasteHeffingsgegevens> LaadNieuweHeffingsgegevens(TdmVektaris& werknemers, TdmConstanten& constanten,
+                                                                   const TBerekeningInvoer& invoer)
+{
+    return Laad(werknemers, constanten, invoer, -1);
+}
+
+TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast)
+{
+    try {
+        TCustomKolom& kolom = vast.Kolommen().Kolom(0);
+        for (int i = 0; i < kolom.Count(); ++i)
+            if (kolom.GetRegel(i).Regeltype == rtWAOPremieVast) {
+                if (auto* regel = Als<TCustomBPDKolomRegel>(&kolom.GetRegel(i)))
+                    regel->Percentage = vast.GeenWAOVastPremie() ? 0 : vast.PremieWAOVast;
+                return &kolom.GetRegel(i);
+            }
+        return nullptr;
+    } catch (const std::exception& error) {
+        throw EQuelvarException(std::string("frmMain.SetWAOPremieRegel: ") + error.what());
+    }
+}
+
+void PasSchermregelsToe(TBerekeningInvoer& invoer)
+{
+    if (invoer.SoortBerekening != spWerknemer)
+        invoer.Loontijdvak = ltMaand;
+    invoer.ZfwIngeschakeld = !invoer.IsArtiestPositie();
+    // Stored with both boxes checked, the employer's levy wins.
+    if (invoer.Actief.Zvw && invoer.VerzekerdZfw)
+        invoer.VerzekerdZfw = false;
+}
+
+TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTime vandaag)
+{
+    const db::Query& r = werknemers.qryWNvkt;
+    auto getal = [&](const char* kolom, double leeg) { return r.IsNull(kolom) ? leeg : r.AsDouble(kolom); };
+    auto geheel = [&](const char* kolom, int leeg) {
+        return r.IsNull(kolom) ? leeg : static_cast<int>(r.AsInteger(kolom));
+    };
+    auto vlag = [&](const char* kolom) { return !r.IsNull(kolom) && r.AsBoolean(kolom); };
+
+    TBerekeningInvoer invoer;
+    invoer.Werknemer = r.AsText("Naam");
+    const int soort = geheel("WerknemerSoort", sbWerknemer);
+    const auto positie = std::find(SoortBerekeningVolgorde.begin(), SoortBerekeningVolgorde.end(), soort);
+    invoer.SoortBerekening =
+        positie == SoortBerekeningVolgorde.end() ? spWerknemer : static_cast<int>(positie - SoortBerekeningVolgorde.begin());
+    invoer.Loontijdvak = geheel("Loontijdvak", 0);
+    invoer.SoortLoonbedrag = geheel("SoortLoonbedrag", slBrutoloon);
+    invoer.Loonbedrag = getal("Vastloon", 0);
+    invoer.BerekeningDatum =
+        r.IsNull("BerekeningsDatum") ? TdmConstanten::BeginBerekeningsdatum(vandaag) : r.AsDateTime("BerekeningsDatum");
+    invoer.Geboortedatum = r.IsNull("Geboortedatum") ? 0 : r.AsDateTime("Geboortedatum");
+    invoer.Deeltijdpercentage = getal("Deeltijdpercentage", 100);
+    invoer.Tabelkleur = geheel("Tabelkleur", tkWit);
+    invoer.LoonbelastingtabelVoorInwoner = geheel("LoonbelastingtabelVoorInwoner", igNederland);
+    invoer.ToepLoonheffing = vlag("CodeLoonheffingskorting");
+    invoer.VerzekerdZfw = vlag("VerzekerdZfw");
+    invoer.VerzekerdWW = vlag("VerzekerdWW");
+    invoer.VerzekerdWAO = vlag("VerzekerdWAO");
+    invoer.PercentageVakantiegeld = getal("PercentageVakantiegeld", 0);
+    invoer.JaarloonLBPH = getal("JaarloonVorigJaar", 0);
+    invoer.LoonheffingVrij = getal("PercentageLoonheffing", 0);
+    invoer.ArtiestLoonheffing = getal("ArtiestLoonheffing", 0);
+    // The artist's reimbursement is shown as the stored amount.
+    invoer.ArtiestAftrekBPType = bpdBedrag;
+    invoer.ArtiestAftrekBedrag = getal("ArtiestAftrekBedrag", 0);
+    invoer.LoonInclVakantie = vlag("InclusiefVakantie");
+    invoer.IPzonderDeeltijd = vlag("IPzonderDeeltijd");
+    invoer.SFDeeltijd = vlag("SFDeeltijd");
+    invoer.Actief = {vlag("ActiefPensioen"), vlag("ActiefVUTFPU"), vlag("ActiefIP"),  vlag("ActiefZvw"),
+                     vlag("ActiefWW"),       vlag("ActiefWAO"),    vlag("ActiefWhk"), vlag("ActiefLevensloop")};
+    invoer.WGLastenTonen = vlag("WGLastenTonen");
+    // Without a levy record the window shows the wage days of a month.
+    const db::Query& heffing = werknemers.qryVastHefGeg;
+    const bool metHeffing = heffing.Active() && heffing.RecordCount() > 0;
+    invoer.LoondagenVoorDagtabel =
+        metHeffing && !heffing.IsNull("DagTabelDagen") ? heffing.AsDouble("DagTabelDagen") : StandaardSVDagen(ltMaand);
+    PasSchermregelsToe(invoer);
+    return invoer;
+}
+
+} // namespace vkt

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "calc/Invoer.h"
+#include "model/Heffingsgegevens.h"
+
+#include <memory>
+
+namespace vkt {
+
+class TdmConstanten;
+class TdmVektaris;
+
+// The regular levy data of the calculation the data module's queries are
+// positioned on (its employee number; below 1 for a new calculation): the
+// employer's premium percentages (the Zvw rates of the constants database
+// when the employer has none), the employee record, the stored levy record
+// or the default levy values, the deviating-basis formulas, the inputs, and
+// the stored lines or, without them, one line per system wage component of
+// the employer. The fixed WAO/WIA line gets the employer's percentage.
+std::unique_ptr<TVasteHeffingsgegevens> LaadVasteHeffingsgegevens(TdmVektaris& werknemers, TdmConstanten& constanten,
+                                                                  const TBerekeningInvoer& invoer);
+
+// The same for a new calculation, whatever the queries are positioned on.
+std::unique_ptr<TVasteHeffingsgegevens> LaadNieuweHeffingsgegevens(TdmVektaris& werknemers, TdmConstanten& constanten,
+                                                                   const TBerekeningInvoer& invoer);
+
+// Puts the employer's fixed WAO/WIA percentage (0 when no fixed premium is
+// due) on the first fixed WAO/WIA line of column 0; returns that line, or
+// nullptr when there is none.
+TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast);
+
+// The inputs as the window shows a saved calculation: the settings of the
+// employee query's current row and of the levy record the levy query shows
+// (none: the wage days of a month), with the window's rules between the
+// fields applied.
+TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTime vandaag);
+
+// The window's rules between the fields: a kind other than "Werknemer" is
+// computed per month, the employee's Zvw box is off for artists, and an
+// employee insured for Zvw pays it himself (the employer's Zvw part is off).
+void PasSchermregelsToe(TBerekeningInvoer& invoer);
+
+} // namespace vkt

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vkt {
+
+class TdmVektaris;
+class TMeldingen;
+
+// One saved calculation as the employee list shows it.
+struct TWerknemerItem {
+    int Werknemersnummer = 0;
+    std::string Naam;
+};
+
+// Listing the saved calculations and positioning the data module's queries
+// on one of them, without a window.
+class TWerknemerRecords {
+public:
+    TWerknemerRecords(TdmVektaris& dm, TMeldingen& meldingen) : dm_(dm), meldingen_(meldingen) {}
+
+    // The saved calculations in the order of the employee query. The first
+    // call reads the employer and opens the queries; without an employer it
+    // says so and lists nothing. Afterwards the employee query rests on the
+    // data module's employee, or on its last row when that is not listed.
+    std::vector<TWerknemerItem> VulWerknemerLijst();
+
+    // Positions the employee query and the levy records on employee n (-1:
+    // none) and makes n the data module's employee. An error is shown and
+    // leaves no employee chosen (-1); the result then is false.
+    bool LaadBerekening(int n);
+
+    // The number a new calculation gets: the highest + 1, or 1 for the first.
+    int NieuwWerknemersnummer();
+
+    bool Initialised = false;
+
+private:
+    TdmVektaris& dm_;
+    TMeldingen& meldingen_;
+};
+
+} // namespace vkt
