@@ -15,11 +15,6 @@
 #include <ostream>
 
 namespace vkt::cli {
-namespace {
-
-// Removes the binary noise of sums without losing what the model computed,
-// and turns a negative zero into 0.
-double Afgerond(double bedrag) { return std::round(bedrag * 1e6) / 1e6 + 0.0; }
 
 std::string ZonderWagenterugloop(std::string tekst)
 {
@@ -27,6 +22,11 @@ std::string ZonderWagenterugloop(std::string tekst)
         tekst.erase(i, 1);
     return tekst;
 }
+namespace {
+
+// Removes the binary noise of sums without losing what the model computed,
+// and turns a negative zero into 0.
+double Afgerond(double bedrag) { return std::round(bedrag * 1e6) / 1e6 + 0.0; }
 
 // The run copies the lines without their descriptions; a line's description
 // is that of the wage component it came from in the regular levy data.
@@ -231,15 +231,21 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
         return 1;
     }
 
+    ToonUitkomst(berekening, *vast, melding, formaat, uit, fout);
+    return 0;
+}
+
+void ToonUitkomst(TBerekening& berekening, const THeffingsgegevens& vast, const std::optional<std::string>& melding,
+                  const std::string& formaat, std::ostream& uit, std::ostream& fout)
+{
     if (formaat == "json") {
-        uit << UitkomstJson(berekening, *vast, melding).Dump() << "\n";
+        uit << UitkomstJson(berekening, vast, melding).Dump() << "\n";
     } else {
         for (const std::string& regel : SchrijfRapport(berekening))
             uit << regel << "\n";
         if (melding)
             fout << *melding << "\n";
     }
-    return 0;
 }
 
 } // namespace vkt::cli

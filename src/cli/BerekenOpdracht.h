@@ -16,6 +16,9 @@ class TBerekening;
 
 namespace vkt::cli {
 
+// A message of the program with its line breaks as the console writes them.
+std::string ZonderWagenterugloop(std::string tekst);
+
 // "vkt2020-cli bereken": one calculation without a stored calculation, shown
 // as the statement or as JSON. Returns the exit code: 0 done, 1 a database
 // could not be used or the calculation failed, 2 bad usage.
@@ -60,5 +63,10 @@ TUitkomst Uitkomst(const TBerekening& berekening);
 // vkt::Exception when the run fails.
 std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
                                    TBerekening& berekening, const std::string& voorvoegsel);
+
+// Prints the outcome: the statement (the run's message, if any, on fout) or,
+// for formaat "json", the JSON object.
+void ToonUitkomst(TBerekening& berekening, const THeffingsgegevens& vast, const std::optional<std::string>& melding,
+                  const std::string& formaat, std::ostream& uit, std::ostream& fout);
 
 } // namespace vkt::cli

@@ -3,6 +3,7 @@
 #include "cli/BatchOpdracht.h"
 #include "cli/BerekenOpdracht.h"
 #include "cli/ConstantenOpdracht.h"
+#include "cli/OpgeslagenOpdrachten.h"
 
 #include <iostream>
 #include <string>
@@ -28,6 +29,15 @@ const char* const kHulp =
     "      Eén berekening per rij; de kopregel noemt de opties van bereken zonder '--'. De\n"
     "      uitvoer herhaalt elke rij met brutoloon, nettoloon, loonheffing, werkgeverslasten en\n"
     "      melding. Zie vkt2020-cli batch --help.\n"
+    "  lijst\n"
+    "      Het nummer en de naam van elke opgeslagen berekening, een regel per berekening.\n"
+    "  toon NUMMER [--formaat tekst|json]\n"
+    "      Opent de opgeslagen berekening zoals het programma haar toont, rekent haar door en\n"
+    "      toont de uitkomst zoals bereken dat doet.\n"
+    "\n"
+    "Opdrachten die de werknemersdatabase gebruiken, houden haar zolang ze lopen voor zich\n"
+    "alleen; zolang het programma Vkt2020 haar open heeft, weigeren ze met\n"
+    "\"Vektaris is al in gebruik.\" en afsluitcode 1.\n"
     "\n"
     "De databases VktC2020.db en Vkt2020.db staan in de map van het programma, tenzij\n"
     "de omgevingsvariabele VKT2020_DATA een andere map noemt.\n"
@@ -56,6 +66,10 @@ int main(int argc, char** argv)
         return vkt::cli::BerekenOpdracht(opties, std::cout, std::cerr);
     if (opdracht == "batch")
         return vkt::cli::BatchOpdracht(opties, std::cout, std::cerr);
+    if (opdracht == "lijst")
+        return vkt::cli::LijstOpdracht(opties, std::cout, std::cerr);
+    if (opdracht == "toon")
+        return vkt::cli::ToonOpdracht(opties, std::cout, std::cerr);
     std::cerr << "vkt2020-cli: onbekende opdracht '" << opdracht << "'. Zie vkt2020-cli --help.\n";
     return 2;
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vkt::cli {
+
+// "vkt2020-cli lijst": the number and name of every saved calculation, a
+// line each ("3<tab>Jansen"), in the order of the employee list.
+int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout);
+
+// "vkt2020-cli toon NUMMER [--formaat tekst|json]": opens the saved
+// calculation as the window shows it, runs it and prints it as "bereken"
+// does.
+int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout);
+
+} // namespace vkt::cli
