@@ -39,7 +39,7 @@ struct ColumnInfo {
 class Connection {
 public:
     Connection() = default;
-    ~Connection();
+    virtual ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
@@ -49,7 +49,9 @@ public:
     // Opens the connection from the connection string; a DatabaseError with the
     // engine's text on failure. Does nothing when already open.
     void Open();
-    void Close();
+    // Virtual so that a connection that keeps knowledge of the open database
+    // can forget it whenever the connection closes.
+    virtual void Close();
     bool Connected() const { return handle_ != nullptr; }
     const std::string& FileName() const { return fileName_; }
     ShareMode Mode() const { return mode_; }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "db/ZNOADOConnection.h"
+#include "support/Werknemersdatabase.h"
+
+namespace vkt::test {
+
+// The copy of the employee database, reached through the data layer's own
+// connection instead of the plain one the support class opens.
+class WerknemersVerbinding {
+public:
+    WerknemersVerbinding()
+    {
+        database_.Verbinding().Close();
+        connection_.SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + database_.Bestand() +
+                                        ";Mode=Share Exclusive");
+        connection_.Open();
+    }
+
+    db::TZNOADOConnection& Verbinding() { return connection_; }
+
+private:
+    Werknemersdatabase database_;
+    db::TZNOADOConnection connection_;
+};
+
+// A connection to a fresh database made from the given SQL.
+class KleineDatabase {
+public:
+    explicit KleineDatabase(const std::string& sql)
+    {
+        CreateDatabase(folder_.File("klein.db"), sql);
+        connection_.SetConnectionString("Data Source=" + folder_.File("klein.db") + ";Mode=Share Exclusive");
+        connection_.Open();
+    }
+
+    db::TZNOADOConnection& Verbinding() { return connection_; }
+
+private:
+    TempFolder folder_;
+    db::TZNOADOConnection connection_;
+};
+
+} // namespace vkt::test
