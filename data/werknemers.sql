@@ -132,7 +132,7 @@ CREATE TABLE Heffingsgegevens (
     Ingangsdatum                    DATETIME NOT NULL,
     Hersteldatum                    DATETIME NOT NULL,
     DagTabelDagen                   DOUBLE DEFAULT 0,
-    AwfPremieType                   VARCHAR(1) DEFAULT 'L',
+    AwfPremieType                   VARCHAR(6) DEFAULT 'L', -- as wide as the key list that edits it
     DagTabelToepassen               BOOLEAN DEFAULT 0,
     SVDagen                         DOUBLE DEFAULT 0,
     PercentageLBPH                  DOUBLE DEFAULT 0,
