@@ -1,10 +1,55 @@
 #include "store/WerknemerRecords.h"
 
 #include "common/Meldingen.h"
+#include "model/Heffingsgegevens.h"
 #include "model/QuelvarException.h"
 #include "store/DmVektaris.h"
 
 namespace vkt {
+namespace {
+
+// The nine formulas with their switches: column names and parameter names.
+struct TGrondslagPaar {
+    const char* Formule;
+    const char* Schakelaar;
+    const char* FormuleParameter;
+    const char* SchakelaarParameter;
+};
+constexpr TGrondslagPaar kGrondslagParen[] = {
+    {"FormulePensioen", "IngeschakeldPensioen", "fpensioen", "indpensioen"},
+    {"FormuleVUTFPU", "IngeschakeldVUTFPU", "fvutfpu", "indvutfpu"},
+    {"FormuleBelVrijVergoeding", "IngeschakeldBelVrijVergoeding", "fbelvrijvergoeding", "indbelvrijvergoeding"},
+    {"FormuleBelVrijInhouding", "IngeschakeldBelVrijInhouding", "fbelvrijinhouding", "indbelvrijinhouding"},
+    {"FormuleWW", "IngeschakeldWW", "fww", "indww"},
+    {"FormuleWAO", "IngeschakeldWAO", "fwao", "indwao"},
+    {"FormuleZfw", "IngeschakeldZfw", "fzfw", "indzfw"},
+    {"FormuleIP", "IngeschakeldIP", "fip", "indip"},
+    {"FormuleWhk", "IngeschakeldWhk", "fwhk", "indwhk"},
+};
+
+std::string KopieerGrondslagSQL()
+{
+    std::string kolommen = "Werkgeversnummer, Werknemersnummer, Ingangsdatum, Hersteldatum";
+    std::string waarden = ":WGNummer, :WNNummer, :ingangsdatum, :hersteldatum";
+    for (const TGrondslagPaar& paar : kGrondslagParen) {
+        kolommen += std::string(", ") + paar.Formule + ", " + paar.Schakelaar;
+        waarden += std::string(", :") + paar.FormuleParameter + ", :" + paar.SchakelaarParameter;
+    }
+    return "INSERT INTO GrondslagWN (" + kolommen + ") VALUES (" + waarden + ")";
+}
+
+void OpenGrondslag(TdmVektaris& dm, int werkgever, int werknemer)
+{
+    db::Query& grondslag = dm.qryGrondslagWN;
+    grondslag.Close();
+    grondslag.Param("WGNummer").SetInteger(werkgever);
+    grondslag.Param("WNNummer").SetInteger(werknemer);
+    grondslag.Param("Ingangsdatum").SetDateTime(TdmVektaris::Hersteldatum());
+    grondslag.Param("Hersteldatum").SetDateTime(TdmVektaris::Hersteldatum());
+    grondslag.Open();
+}
+
+} // namespace
 
 std::vector<TWerknemerItem> TWerknemerRecords::VulWerknemerLijst()
 {
@@ -63,6 +108,35 @@ int TWerknemerRecords::NieuwWerknemersnummer()
     nieuw.Param("WGNummer").SetInteger(dm_.Werkgeversnummer);
     nieuw.Open();
     return nieuw.IsNull("NewWNNummer") ? 1 : static_cast<int>(nieuw.AsInteger("NewWNNummer"));
+}
+
+void TWerknemerRecords::KopieerGrondslag(int oud, THeffingsgegevens* vast)
+{
+    db::Query& grondslag = dm_.qryGrondslagWN;
+    try {
+        const int werkgever = static_cast<int>(dm_.qryWNvkt.AsInteger("Werkgeversnummer"));
+        OpenGrondslag(dm_, werkgever, oud);
+        for (grondslag.First(); !grondslag.Eof(); grondslag.Next()) {
+            db::Query opslaan(dm_.adbQuelvar, KopieerGrondslagSQL());
+            opslaan.Param("WGNummer").SetInteger(grondslag.AsInteger("werkgeversnummer"));
+            opslaan.Param("WNNummer").SetInteger(dm_.Werknemersnummer);
+            opslaan.Param("ingangsdatum").SetDateTime(grondslag.AsDateTime("Ingangsdatum"));
+            opslaan.Param("hersteldatum").SetDateTime(grondslag.AsDateTime("Hersteldatum"));
+            for (const TGrondslagPaar& paar : kGrondslagParen) {
+                opslaan.Param(paar.FormuleParameter).SetText(grondslag.AsText(paar.Formule));
+                opslaan.Param(paar.SchakelaarParameter).SetBoolean(grondslag.AsBoolean(paar.Schakelaar));
+            }
+            opslaan.ExecSQL();
+        }
+        OpenGrondslag(dm_, werkgever, dm_.Werknemersnummer);
+        if (vast != nullptr)
+            vast->LaadFormules(grondslag);
+        grondslag.Close();
+    } catch (const std::exception& error) {
+        grondslag.Close();
+        meldingen_.ToonFoutmelding(std::string("Er is een fout opgetreden bij \r\nopslaan als: afwijkende grondslag ") +
+                                   error.what());
+    }
 }
 
 } // namespace vkt

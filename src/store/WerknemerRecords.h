@@ -7,6 +7,7 @@ namespace vkt {
 
 class TdmVektaris;
 class TMeldingen;
+class THeffingsgegevens;
 
 // One saved calculation as the employee list shows it.
 struct TWerknemerItem {
@@ -33,6 +34,12 @@ public:
 
     // The number a new calculation gets: the highest + 1, or 1 for the first.
     int NieuwWerknemersnummer();
+
+    // Copies the deviating-basis formulas of employee oud to the data
+    // module's employee (a copy saved under a new number) and gives them to
+    // the levy data, when there is one. A failure is shown; the copy then
+    // stays saved without formulas.
+    void KopieerGrondslag(int oud, THeffingsgegevens* vast);
 
     bool Initialised = false;
 
