@@ -3,6 +3,7 @@
 #include "common/Meldingen.h"
 #include "model/QuelvarException.h"
 #include "model/Verbinden.h"
+#include "store/Instellingen.h"
 
 #include <array>
 #include <string_view>
@@ -60,13 +61,37 @@ bool IsInGebruik(std::string_view tekst)
 
 } // namespace
 
-TdmVektaris::TdmVektaris(std::filesystem::path databaseMap)
+TdmVektaris::TdmVektaris(std::filesystem::path databaseMap, TInstellingen& instellingen)
+    : TdmVektaris(std::move(databaseMap), &instellingen)
+{
+}
+
+TdmVektaris::TdmVektaris(std::filesystem::path databaseMap) : TdmVektaris(std::move(databaseMap), nullptr) {}
+
+TdmVektaris::TdmVektaris(std::filesystem::path databaseMap, TInstellingen* instellingen)
     : qryWG(adbQuelvar, kWerkgever), qryWNvkt(adbQuelvar, kWerknemers),
       qryVastHefGeg(adbQuelvar, kVasteHeffingsgegevens), qryVastHefReg(adbQuelvar, kVasteHeffingsregels),
       qryVKTSelectSociaalFonds(adbQuelvar, kSocialeFondsen), qryGrondslagWN(adbQuelvar, kGrondslagWN),
       qrySystemLC(adbQuelvar, kSysteemLooncomponenten),
       databaseMap_(std::move(databaseMap))
 {
+    if (instellingen == nullptr) {
+        eigenInstellingen_ = std::make_unique<TGeheugenInstellingen>();
+        instellingen = eigenInstellingen_.get();
+    }
+    SysteemGeg = std::make_unique<TSysteemGeg>(*instellingen);
+    SysteemGeg->LeesGegevens();
+}
+
+TdmVektaris::~TdmVektaris()
+{
+    // Failing to remember the last employee must not stop the program ending.
+    try {
+        SysteemGeg->LaatsteWN = std::to_string(Werknemersnummer);
+        SysteemGeg->SchrijfGegevens();
+    } catch (const std::exception&) {
+    }
+    SysteemGeg.reset();
 }
 
 bool TdmVektaris::Openen(TMeldingen& meldingen)

@@ -3,11 +3,14 @@
 #include "common/DateTime.h"
 #include "db/Connection.h"
 #include "db/Query.h"
+#include "store/SysteemGeg.h"
 
 #include <filesystem>
+#include <memory>
 
 namespace vkt {
 
+class TInstellingen;
 class TMeldingen;
 
 // The employee data module: the exclusively opened employee database, its
@@ -18,8 +21,12 @@ public:
     static constexpr const char* Bestandsnaam = "Vkt2020.db";
     static constexpr int VereisteVersie = 202001;
 
-    // databaseMap is the folder of the employee database.
+    // databaseMap is the folder of the employee database. The last employee
+    // shown is kept in instellingen; without them only in memory.
+    TdmVektaris(std::filesystem::path databaseMap, TInstellingen& instellingen);
     explicit TdmVektaris(std::filesystem::path databaseMap);
+    // Remembers the open employee as the last one shown.
+    ~TdmVektaris();
 
     // Opens the employee database exclusively and checks its version. On
     // failure the reason goes to meldingen as an error message and the
@@ -48,12 +55,15 @@ public:
     int Werkgeversnummer = -1;
     int Werknemersnummer = 0;
     int Versie = 0;
+    std::unique_ptr<TSysteemGeg> SysteemGeg; // read when created
 
 private:
+    TdmVektaris(std::filesystem::path databaseMap, TInstellingen* instellingen);
     void Verbind();
     void ControleerVersie();
 
     std::filesystem::path databaseMap_;
+    std::unique_ptr<TInstellingen> eigenInstellingen_; // when none were given
 };
 
 } // namespace vkt
