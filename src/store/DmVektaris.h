@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/DateTime.h"
-#include "db/Connection.h"
+#include "db/ZNOADOConnection.h"
 #include "db/Query.h"
 #include "store/SysteemGeg.h"
 
@@ -43,7 +43,7 @@ public:
     void SetWerkgeversnummer(int nummer) { Werkgeversnummer = nummer; }
     void SetWerknemersnummer(int nummer) { Werknemersnummer = nummer; }
 
-    db::Connection adbQuelvar;
+    db::TZNOADOConnection adbQuelvar; // describes its tables for the output sets
     db::Query qryWG;                    // the employer
     db::Query qryWNvkt;                 // employees with their calculation settings
     db::Query qryVastHefGeg;            // regular levy records with their formulas (:WGNummer)
