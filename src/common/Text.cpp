@@ -71,4 +71,14 @@ std::string Utf8Left(std::string_view text, std::size_t n)
     return std::string(text);
 }
 
+std::string Trim(std::string_view text)
+{
+    const auto leeg = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!text.empty() && leeg(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && leeg(text.back()))
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
 } // namespace vkt

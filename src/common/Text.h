@@ -11,6 +11,9 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // Upper case for UTF-8 text: ASCII letters and the accented letters of Latin-1.
 std::string ToUpperUtf8(std::string_view text);
 
+// The text without blanks and control characters at either end.
+std::string Trim(std::string_view text);
+
 // The number of characters (code points) of UTF-8 text, and its first n
 // characters; fixed-pitch layouts count characters, not bytes.
 std::size_t Utf8Length(std::string_view text);
