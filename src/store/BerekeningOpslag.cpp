@@ -1,0 +1,246 @@
+#include "store/BerekeningOpslag.h"
+
+#include "common/Meldingen.h"
+#include "model/Enumeraties.h"
+#include "model/Heffingsgegevens.h"
+#include "model/QuelvarException.h"
+#include "store/DmVektaris.h"
+#include "store/Gegevensscherm.h"
+#include "store/SocialeFondsen.h"
+#include "store/WerknemerRecords.h"
+
+#include <functional>
+
+namespace vkt {
+namespace {
+
+const char* const kHeffingsgegevensActie = "het opslaan van de heffingsgegevens. De operatie is geannuleerd.";
+const char* const kWerknemerActie = "het bewaren van de werknemergegevens. De operatie is geannuleerd.";
+
+// The connection's transaction, when no caller has opened one already.
+class TEigenTransactie {
+public:
+    explicit TEigenTransactie(db::Connection& verbinding) : verbinding_(verbinding), eigen_(!verbinding.InTransaction())
+    {
+        if (eigen_)
+            verbinding_.BeginTrans();
+    }
+    void Commit()
+    {
+        if (eigen_)
+            verbinding_.CommitTrans();
+    }
+    void Rollback() noexcept
+    {
+        try {
+            if (eigen_ && verbinding_.InTransaction())
+                verbinding_.RollbackTrans();
+        } catch (...) {
+            // The error that led here is the one to report.
+        }
+    }
+
+private:
+    db::Connection& verbinding_;
+    bool eigen_;
+};
+
+// Runs a step; its error becomes an EQuelvarException for the action.
+void Stap(const char* actie, const std::function<void()>& stap)
+{
+    try {
+        stap();
+    } catch (const std::exception& error) {
+        throw EQuelvarException(actie, error.what());
+    }
+}
+
+// The output sets are open only while a save runs.
+class TOpenSets {
+public:
+    explicit TOpenSets(std::initializer_list<db::TZNOSQLOutputSet*> sets) : sets_(sets)
+    {
+        for (db::TZNOSQLOutputSet* set : sets_)
+            set->Open();
+    }
+    ~TOpenSets()
+    {
+        for (db::TZNOSQLOutputSet* set : sets_)
+            set->Close();
+    }
+
+private:
+    std::vector<db::TZNOSQLOutputSet*> sets_;
+};
+
+void Heropen(db::Query& query)
+{
+    query.Close();
+    query.Open();
+}
+
+} // namespace
+
+bool TBerekeningOpslag::IsArtiest() const
+{
+    const std::string soort = scherm_.cmbSoortWerknemer.Key();
+    return soort == std::to_string(sbBinnenlandseArtiest) || soort == std::to_string(sbBuitenlandseArtiest) ||
+           soort == std::to_string(sbVrijeBerekeningArtiest);
+}
+
+void TBerekeningOpslag::BewaarBerekening(TVasteHeffingsgegevens& vast)
+{
+    const int werknemerVooraf = dm_.Werknemersnummer;
+    TEigenTransactie transactie(dm_.adbQuelvar);
+    try {
+        BewaarWerknemer();
+        vast.Werkgeversnummer = dm_.Werkgeversnummer;
+        vast.Werknemersnummer = dm_.Werknemersnummer;
+        BewaarHeffingsgegevens(vast);
+        vast.Kolommen().SlaRegelsOp(dm_.adbQuelvar, TdmVektaris::Hersteldatum(), TdmVektaris::Hersteldatum());
+        fondsen_.BewaarSocialeFondsen(dm_.Werknemersnummer);
+        transactie.Commit();
+    } catch (const std::exception& error) {
+        transactie.Rollback();
+        // Nothing was stored, so the calculation keeps the number it had.
+        dm_.SetWerknemersnummer(werknemerVooraf);
+        vast.Werknemersnummer = werknemerVooraf;
+        try {
+            dm_.qryVastHefGeg.Requery();
+            dm_.qryWNvkt.Requery();
+            dm_.qryWNvkt.Locate("Werknemersnummer", db::Value::Integer(werknemerVooraf));
+        } catch (...) {
+            // The save's own error is the one to report.
+        }
+        throw EQuelvarException(kHeffingsgegevensActie, error.what());
+    }
+}
+
+void TBerekeningOpslag::BewaarWerknemer()
+{
+    TOpenSets open({&scherm_.osGegevensWN, &scherm_.osBerekeningsgegevens});
+    Stap(kWerknemerActie, [&] {
+        const int n = KaartModus == kmBestaand ? dm_.Werknemersnummer : 0;
+        db::TZNODataGroup& groep = scherm_.dgGegevensWN;
+        if (KaartModus == kmBestaand)
+            groep.Edit();
+        else
+            groep.Insert();
+        groep.WriteValues();
+        scherm_.osGegevensWN.FieldValue("Geboortedatum").SetAsDateTime(scherm_.edGebDatum.Date().value_or(0));
+        if (scherm_.cmbTabelkleur.Key().empty() || scherm_.cmbTabelkleur.Key() == "0")
+            scherm_.osGegevensWN.FieldValue("Tabelkleur").SetAsInteger(0);
+        if (IsArtiest()) {
+            scherm_.osBerekeningsgegevens.FieldValue("ArtiestAftrekBedrag").SetAsFloat(scherm_.ArtiestAftrekBedrag);
+            scherm_.osBerekeningsgegevens.FieldValue("ArtiestAftrekBPType").SetAsInteger(0);
+        }
+        if (KaartModus == kmNieuw)
+            VoegNieuweWerknemerToe();
+        groep.Post();
+        dm_.qryWNvkt.Requery();
+        dm_.qryWNvkt.Locate("Werknemersnummer", db::Value::Integer(KaartModus == kmNieuw ? dm_.Werknemersnummer : n));
+    });
+}
+
+void TBerekeningOpslag::VoegNieuweWerknemerToe()
+{
+    const int n = records_.NieuwWerknemersnummer();
+    dm_.SetWerknemersnummer(n);
+    db::TZNOSQLOutputSet& werknemer = scherm_.osGegevensWN;
+    werknemer.FieldValue("Werkgeversnummer").SetAsInteger(dm_.Werkgeversnummer);
+    werknemer.FieldValue("Werknemersnummer").SetAsInteger(n);
+    werknemer.FieldValue("Ingangsdatum").SetAsDateTime(TdmVektaris::Hersteldatum());
+    werknemer.FieldValue("Hersteldatum").SetAsDateTime(TdmVektaris::Hersteldatum());
+    werknemer.FieldValue("Naam").SetAsString(scherm_.Naam);
+    scherm_.osBerekeningsgegevens.FieldValue("Werkgeversnummer").SetAsInteger(dm_.Werkgeversnummer);
+    scherm_.osBerekeningsgegevens.FieldValue("Werknemersnummer").SetAsInteger(n);
+}
+
+void TBerekeningOpslag::BewaarHeffingsgegevens(TVasteHeffingsgegevens& vast)
+{
+    TOpenSets open({&scherm_.osHeffingsgegevens});
+    Stap(kHeffingsgegevensActie, [&] {
+        db::TZNODataGroup& groep = scherm_.dgHeffingsgegevens;
+        db::TZNOSQLOutputSet& heffing = scherm_.osHeffingsgegevens;
+        if (vast.GeenHeffingsrecord) {
+            groep.Insert();
+            heffing.FieldValue("Werkgeversnummer").SetAsInteger(dm_.Werkgeversnummer);
+            heffing.FieldValue("Werknemersnummer").SetAsInteger(dm_.Werknemersnummer);
+            heffing.FieldValue("Heffingstype").SetAsInteger(0);
+            heffing.FieldValue("Ingangsdatum").SetAsDateTime(TdmVektaris::Hersteldatum());
+            heffing.FieldValue("Hersteldatum").SetAsDateTime(TdmVektaris::Hersteldatum());
+            heffing.FieldValue("DagTabelToepassen").SetAsBoolean(vast.Loontijdvak == ltDag);
+            heffing.FieldValue("AWfPremieType").SetAsString(scherm_.cmbAWfPremieType.Key());
+        } else if (KaartModus == kmBestaand) {
+            groep.Edit();
+        }
+        groep.WriteValues();
+        groep.Post();
+        dm_.qryVastHefGeg.Requery();
+    });
+}
+
+void TBerekeningOpslag::VerwijderBerekening(TVasteHeffingsgegevens& vast)
+{
+    KaartModus = kmVerwijderen;
+    TEigenTransactie transactie(dm_.adbQuelvar);
+    try {
+        VerwijderRijen(vast);
+        transactie.Commit();
+        Heropen(dm_.qryWNvkt);
+        Heropen(dm_.qryVastHefGeg);
+    } catch (const std::exception& error) {
+        transactie.Rollback();
+        try {
+            dm_.qryWNvkt.Requery();
+            dm_.qryVastHefGeg.Requery();
+        } catch (...) {
+            // The delete's own error is the one to report.
+        }
+        throw EQuelvarException(kHeffingsgegevensActie, error.what());
+    }
+    meldingen_.ToonMelding("De gegevens zijn verwijderd.");
+}
+
+void TBerekeningOpslag::VerwijderRijen(TVasteHeffingsgegevens& vast)
+{
+    const int n = dm_.Werknemersnummer;
+    auto verwijder = [&](const char* actie, const std::string& sql, const char* parameter) {
+        Stap(actie, [&] {
+            db::Query opslaan(dm_.adbQuelvar, sql);
+            opslaan.Param(parameter).SetInteger(n);
+            opslaan.ExecSQL();
+        });
+    };
+    verwijder("het opslaan van de afwijkende berekeningsgrondslagen",
+              std::string("DELETE FROM GRONDSLAGWN") + " WHERE Werknemersnummer = :Werknemersnummer ",
+              "Werknemersnummer");
+    verwijder("het opslaan van de sociale fondsen",
+              std::string("DELETE FROM SOCIAALFONDSWG") + " WHERE Werkgeversnummer = :Werkgeversnummer ",
+              "Werkgeversnummer");
+    Stap(kHeffingsgegevensActie, [&] {
+        TKolommen& kolommen = vast.Kolommen();
+        for (int k = 0; k < kolommen.Count(); ++k)
+            for (int r = 0; r < kolommen.Item(k).Count(); ++r)
+                kolommen.Item(k).GetRegel(r).Status = rsVerwijderd;
+        vast.Werkgeversnummer = dm_.Werkgeversnummer;
+        vast.Werknemersnummer = n;
+        kolommen.SlaRegelsOp(dm_.adbQuelvar, TdmVektaris::Hersteldatum(), TdmVektaris::Hersteldatum());
+    });
+    TOpenSets open({&scherm_.osGegevensWN, &scherm_.osBerekeningsgegevens, &scherm_.osHeffingsgegevens});
+    // A calculation without a levy row has none to delete.
+    if (!vast.GeenHeffingsrecord)
+        Stap(kHeffingsgegevensActie, [&] {
+            scherm_.dgHeffingsgegevens.Delete();
+            scherm_.dgHeffingsgegevens.Post();
+        });
+    Stap(kWerknemerActie, [&] {
+        scherm_.osBerekeningsgegevens.Delete();
+        scherm_.osBerekeningsgegevens.KeyValue("Werkgeversnummer").SetAsInteger(dm_.Werkgeversnummer);
+        scherm_.osBerekeningsgegevens.KeyValue("Werknemersnummer").SetAsInteger(n);
+        scherm_.dgGegevensWN.Delete();
+        scherm_.dgGegevensWN.Post();
+    });
+}
+
+} // namespace vkt

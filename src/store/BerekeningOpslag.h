@@ -1,0 +1,52 @@
+#pragma once
+
+namespace vkt {
+
+class TdmVektaris;
+class TGegevensScherm;
+class TMeldingen;
+class TSocialeFondsen;
+class TVasteHeffingsgegevens;
+class TWerknemerRecords;
+
+// What the calculation window holds: nothing opened yet, a saved
+// calculation, a new one that is not saved yet, or a delete in progress.
+enum TKaartModus { kmGeen, kmBestaand, kmNieuw, kmVerwijderen };
+
+// Saving and deleting the open calculation: the employee and settings rows
+// through the window's data groups, the levy row, the lines and the
+// attached social funds, each time in one transaction that is rolled back
+// as a whole when a step fails.
+class TBerekeningOpslag {
+public:
+    TBerekeningOpslag(TdmVektaris& dm, TWerknemerRecords& records, TGegevensScherm& scherm, TSocialeFondsen& fondsen,
+                      TMeldingen& meldingen)
+        : dm_(dm), records_(records), scherm_(scherm), fondsen_(fondsen), meldingen_(meldingen)
+    {
+    }
+
+    // Stores the open calculation: its rows are updated (kmBestaand) or
+    // inserted under a new employee number (kmNieuw), which becomes the data
+    // module's. A failure raises an EQuelvarException after the rollback and
+    // leaves the data module's employee as it was.
+    void BewaarBerekening(TVasteHeffingsgegevens& vast);
+    // Deletes every row of the open calculation; says so when done.
+    void VerwijderBerekening(TVasteHeffingsgegevens& vast);
+
+    TKaartModus KaartModus = kmGeen;
+
+private:
+    void BewaarWerknemer();
+    void BewaarHeffingsgegevens(TVasteHeffingsgegevens& vast);
+    void VoegNieuweWerknemerToe();
+    bool IsArtiest() const;
+    void VerwijderRijen(TVasteHeffingsgegevens& vast);
+
+    TdmVektaris& dm_;
+    TWerknemerRecords& records_;
+    TGegevensScherm& scherm_;
+    TSocialeFondsen& fondsen_;
+    TMeldingen& meldingen_;
+};
+
+} // namespace vkt
