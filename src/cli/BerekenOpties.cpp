@@ -214,6 +214,12 @@ struct Optie {
 const std::vector<Optie>& OptieTabel()
 {
     static const std::vector<Optie> kOpties = {
+        {{"naam", "NAAM", "leeg", "de naam van de werknemer, bovenaan het overzicht (ten hoogste 50 tekens)"},
+         [](Lezer& l, const std::string& n, const std::string& w) {
+             if (Utf8Length(w) > 50)
+                 Ongeldig(l, "ongeldige naam", n, w, "een naam heeft ten hoogste 50 tekens.");
+             l.opties.Invoer.Werknemer = w;
+         }},
         {{"datum", "DD-MM-JJJJ", "vandaag in 2020 (na 2020: 31-12-2020)", "de berekeningsdatum, in 2020"},
          [](Lezer& l, const std::string& n, const std::string& w) {
              const TDateTime datum = Datum(l, n, w);

@@ -2,9 +2,14 @@
 
 #include "calc/Berekening.h"
 #include "calc/OpenenBerekening.h"
+#include "calc/SchermInvoer.h"
 #include "cli/BerekenOpdracht.h"
 #include "cli/Opties.h"
 #include "common/Meldingen.h"
+#include "common/Text.h"
+#include "store/BerekeningOpslag.h"
+#include "store/Gegevensscherm.h"
+#include "store/SocialeFondsen.h"
 #include "store/WerknemerRecords.h"
 
 #include <algorithm>
@@ -27,6 +32,35 @@ int LeesNummer(std::vector<std::string>& argumenten, const std::string& opdracht
     argumenten.erase(argumenten.begin());
     return nummer;
 }
+
+// The options of "bereken" for a calculation to store; the name is required.
+TBerekenOpties LeesOpslaanOpties(const std::vector<std::string>& argumenten)
+{
+    std::vector<std::string> toegestaan;
+    for (const TBerekenOptie& optie : BerekenOptieLijst())
+        toegestaan.push_back(std::string("--") + optie.Naam);
+    const Opties gelezen = LeesOpties(argumenten, toegestaan, {"--regel"});
+    TOptieWaarden waarden;
+    for (const auto& [naam, waarde] : gelezen.Alle())
+        waarden.emplace_back(naam.substr(2), waarde);
+    TBerekenOpties opties = LeesBerekenOpties(waarden, Today(), "--");
+    if (Trim(opties.Invoer.Werknemer).empty())
+        throw OptieFout("geef de naam van de werknemer met --naam.");
+    return opties;
+}
+
+// The parts of the calculation window that storing and deleting use.
+struct TOpslagOmgeving {
+    explicit TOpslagOmgeving(TdmVektaris& dm)
+        : records(dm, meldingen), scherm(dm), fondsen(dm), opslag(dm, records, scherm, fondsen, meldingen)
+    {
+    }
+    TBewaardeMeldingen meldingen;
+    TWerknemerRecords records;
+    TGegevensScherm scherm;
+    TSocialeFondsen fondsen;
+    TBerekeningOpslag opslag;
+};
 
 bool IsOpgeslagen(const std::vector<TWerknemerItem>& lijst, int nummer)
 {
@@ -97,6 +131,82 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
         fout << "vkt2020-cli toon: de berekening is mislukt: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
     }
+    return 0;
+}
+
+int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
+{
+    TBerekenOpties opties;
+    try {
+        opties = LeesOpslaanOpties(argumenten);
+    } catch (const OptieFout& error) {
+        fout << "vkt2020-cli opslaan: " << error.what() << "\n";
+        return 2;
+    }
+    Rekenomgeving omgeving;
+    if (!omgeving.Open(opties.Invoer.BerekeningDatum, fout))
+        return 1;
+    TdmVektaris& dm = omgeving.Werknemers();
+    TOpslagOmgeving opslag(dm);
+    try {
+        opslag.records.VulWerknemerLijst();
+        opslag.records.LaadBerekening(-1);
+        opslag.fondsen.VerwijderFondsRegels();
+        const auto vast = LaadNieuweHeffingsgegevens(dm, omgeving.Constanten(), opties.Invoer);
+        PasRegelsToe(*vast, opties.Regels, "--");
+        VulGegevensScherm(opslag.scherm, opties.Invoer, vast->AwfPremieType);
+        opslag.opslag.KaartModus = kmNieuw;
+        opslag.opslag.BewaarBerekening(*vast);
+    } catch (const OptieFout& error) {
+        fout << "vkt2020-cli opslaan: " << error.what() << "\n";
+        return 2;
+    } catch (const std::exception& error) {
+        fout << "vkt2020-cli opslaan: " << ZonderWagenterugloop(error.what()) << "\n";
+        return 1;
+    }
+    uit << dm.Werknemersnummer << "\n";
+    return 0;
+}
+
+int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
+{
+    std::vector<std::string> rest = argumenten;
+    int nummer = 0;
+    try {
+        nummer = LeesNummer(rest, "verwijder");
+        if (!rest.empty())
+            throw OptieFout("onverwacht argument '" + rest.front() + "'.");
+    } catch (const OptieFout& error) {
+        fout << "vkt2020-cli verwijder: " << error.what() << "\n";
+        return 2;
+    }
+    Rekenomgeving omgeving;
+    if (!omgeving.Open(TdmConstanten::BeginBerekeningsdatum(Today()), fout))
+        return 1;
+    TdmVektaris& dm = omgeving.Werknemers();
+    TOpslagOmgeving opslag(dm);
+    try {
+        if (!IsOpgeslagen(opslag.records.VulWerknemerLijst(), nummer)) {
+            fout << "vkt2020-cli verwijder: er is geen opgeslagen berekening met nummer " << nummer << ".\n";
+            return 2;
+        }
+        if (!opslag.records.LaadBerekening(nummer)) {
+            fout << "vkt2020-cli verwijder: " << ZonderWagenterugloop(opslag.meldingen.Foutmeldingen.back()) << "\n";
+            return 1;
+        }
+        opslag.fondsen.LaadSocialeFondsen(nummer);
+        opslag.scherm.dgGegevensWN.Load();
+        opslag.scherm.dgHeffingsgegevens.Load();
+        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+        const auto vast = LaadVasteHeffingsgegevens(dm, omgeving.Constanten(), invoer);
+        opslag.opslag.KaartModus = kmBestaand;
+        opslag.opslag.VerwijderBerekening(*vast);
+    } catch (const std::exception& error) {
+        fout << "vkt2020-cli verwijder: " << ZonderWagenterugloop(error.what()) << "\n";
+        return 1;
+    }
+    for (const std::string& melding : opslag.meldingen.Meldingen)
+        uit << ZonderWagenterugloop(melding) << "\n";
     return 0;
 }
 

@@ -15,4 +15,12 @@ int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
 // does.
 int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout);
 
+// "vkt2020-cli opslaan --naam NAAM [opties van bereken]": stores a new
+// calculation as "Nieuw" followed by "Opslaan" stores it, with the options
+// entered, and prints its number.
+int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout);
+
+// "vkt2020-cli verwijder NUMMER": deletes the saved calculation.
+int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout);
+
 } // namespace vkt::cli

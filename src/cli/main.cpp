@@ -70,6 +70,10 @@ int main(int argc, char** argv)
         return vkt::cli::LijstOpdracht(opties, std::cout, std::cerr);
     if (opdracht == "toon")
         return vkt::cli::ToonOpdracht(opties, std::cout, std::cerr);
+    if (opdracht == "opslaan")
+        return vkt::cli::OpslaanOpdracht(opties, std::cout, std::cerr);
+    if (opdracht == "verwijder")
+        return vkt::cli::VerwijderOpdracht(opties, std::cout, std::cerr);
     std::cerr << "vkt2020-cli: onbekende opdracht '" << opdracht << "'. Zie vkt2020-cli --help.\n";
     return 2;
 }

@@ -1,0 +1,125 @@
+#include "Opdrachten.h"
+
+#include "cli/BerekenOpdracht.h"
+#include "cli/OpgeslagenOpdrachten.h"
+#include "common/Meldingen.h"
+#include "db/Query.h"
+#include "store/DmVektaris.h"
+
+#include <gtest/gtest.h>
+
+using namespace vkt;
+
+namespace {
+
+// The rows of an employee in every table that holds them, counted in a
+// database the test has to itself.
+int RijenVan(const test::EigenDatabases& databases, int werknemer)
+{
+    TdmVektaris dm(databases.Map().Path());
+    TBewaardeMeldingen meldingen;
+    if (!dm.Openen(meldingen))
+        return -1;
+    int aantal = 0;
+    for (const char* tabel : {"Werknemersgegevens", "BerekeningsgegevensVKT", "Heffingsgegevens", "Heffingsregels",
+                              "GrondslagWN"}) {
+        db::Query query(dm.adbQuelvar, std::string("SELECT COUNT(*) AS N FROM ") + tabel +
+                                           " WHERE Werknemersnummer = " + std::to_string(werknemer));
+        query.Open();
+        aantal += static_cast<int>(query.AsInteger("N"));
+    }
+    db::Query fondsen(dm.adbQuelvar,
+                      "SELECT COUNT(*) AS N FROM SociaalFondsWG WHERE Werkgeversnummer = " + std::to_string(werknemer));
+    fondsen.Open();
+    return aantal + static_cast<int>(fondsen.AsInteger("N"));
+}
+
+} // namespace
+
+TEST(OpgeslagenOpdrachten, AStoredCalculationShowsAsBerekenComputesIt)
+{
+    test::EigenDatabases databases;
+    const std::vector<std::string> opties = {"--naam",    "Piet Jansen", "--loonbedrag",    "2500,55",
+                                             "--regel",   "9=150",       "--regel",         "128=4%",
+                                             "--soort-loonbedrag", "nettoloon", "--werkgeverslasten-tonen", "ja",
+                                             "--loontijdvak", "week",    "--actief",        "wao,ww,whk"};
+    std::vector<std::string> metNaam = {"--naam", "Klaas"};
+    const test::Uitvoer eerste = test::Voer(cli::OpslaanOpdracht, opties);
+    ASSERT_EQ(eerste.code, 0) << eerste.fout;
+    EXPECT_EQ(eerste.uit, "1\n");
+    EXPECT_EQ(test::Voer(cli::OpslaanOpdracht, metNaam).uit, "2\n");
+
+    const test::Uitvoer lijst = test::Voer(cli::LijstOpdracht, {});
+    EXPECT_EQ(lijst.code, 0);
+    EXPECT_EQ(lijst.uit, "1\tPiet Jansen\n2\tKlaas\n");
+
+    for (const char* formaat : {"tekst", "json"}) {
+        SCOPED_TRACE(formaat);
+        std::vector<std::string> bereken = opties;
+        bereken.insert(bereken.end(), {"--formaat", formaat});
+        const test::Uitvoer verwacht = test::Voer(cli::BerekenOpdracht, bereken);
+        const test::Uitvoer getoond = test::Voer(cli::ToonOpdracht, {"1", "--formaat", formaat});
+        ASSERT_EQ(getoond.code, 0) << getoond.fout;
+        EXPECT_EQ(getoond.uit, verwacht.uit);
+    }
+}
+
+TEST(OpgeslagenOpdrachten, DeletingLeavesNoRowOfTheEmployee)
+{
+    test::EigenDatabases databases;
+    test::Voer(cli::OpslaanOpdracht, {"--naam", "Eerste"});
+    test::Voer(cli::OpslaanOpdracht, {"--naam", "Tweede"});
+    ASSERT_GT(RijenVan(databases, 1), 0);
+    const test::Uitvoer r = test::Voer(cli::VerwijderOpdracht, {"1"});
+    ASSERT_EQ(r.code, 0) << r.fout;
+    EXPECT_EQ(r.uit, "De gegevens zijn verwijderd.\n");
+    EXPECT_EQ(RijenVan(databases, 1), 0);
+    EXPECT_EQ(test::Voer(cli::LijstOpdracht, {}).uit, "2\tTweede\n");
+    // The next calculation gets the highest number + 1.
+    EXPECT_EQ(test::Voer(cli::OpslaanOpdracht, {"--naam", "Derde"}).uit, "3\n");
+}
+
+TEST(OpgeslagenOpdrachten, BadUseIsRefusedBeforeAnythingIsStored)
+{
+    test::EigenDatabases databases;
+    test::Voer(cli::OpslaanOpdracht, {"--naam", "Eerste"});
+    const struct {
+        test::Opdracht opdracht;
+        std::vector<std::string> argumenten;
+        const char* melding;
+    } kGevallen[] = {
+        {cli::OpslaanOpdracht, {"--loonbedrag", "100"}, "--naam"},
+        {cli::OpslaanOpdracht, {"--naam", "  "}, "--naam"},
+        {cli::OpslaanOpdracht, {"--naam", "X", "--loonbedrag", "1,2,3"}, "--loonbedrag"},
+        {cli::ToonOpdracht, {}, "NUMMER"},
+        {cli::ToonOpdracht, {"0"}, "ongeldig nummer '0'"},
+        {cli::ToonOpdracht, {"7"}, "geen opgeslagen berekening met nummer 7"},
+        {cli::ToonOpdracht, {"1", "--formaat", "xml"}, "--formaat"},
+        {cli::VerwijderOpdracht, {"twee"}, "ongeldig nummer 'twee'"},
+        {cli::VerwijderOpdracht, {"9"}, "geen opgeslagen berekening met nummer 9"},
+        {cli::LijstOpdracht, {"extra"}, "onverwacht argument 'extra'"},
+    };
+    for (const auto& geval : kGevallen) {
+        const test::Uitvoer r = test::Voer(geval.opdracht, geval.argumenten);
+        EXPECT_EQ(r.code, 2) << geval.melding;
+        EXPECT_NE(r.fout.find(geval.melding), std::string::npos) << r.fout;
+        EXPECT_TRUE(r.uit.empty()) << r.uit;
+    }
+    EXPECT_EQ(test::Voer(cli::LijstOpdracht, {}).uit, "1\tEerste\n");
+}
+
+TEST(OpgeslagenOpdrachten, ASecondUserIsRefused)
+{
+    test::EigenDatabases databases;
+    TdmVektaris eerste(databases.Map().Path());
+    TBewaardeMeldingen meldingen;
+    ASSERT_TRUE(eerste.Openen(meldingen));
+    for (test::Opdracht opdracht : {cli::LijstOpdracht, cli::OpslaanOpdracht, cli::VerwijderOpdracht}) {
+        const test::Uitvoer r = test::Voer(opdracht, opdracht == cli::LijstOpdracht ? std::vector<std::string>{}
+                                                     : opdracht == cli::OpslaanOpdracht
+                                                         ? std::vector<std::string>{"--naam", "X"}
+                                                         : std::vector<std::string>{"1"});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_NE(r.fout.find("Vektaris is al in gebruik."), std::string::npos) << r.fout;
+    }
+}
