@@ -52,13 +52,13 @@ TBerekenOpties LeesOpslaanOpties(const std::vector<std::string>& argumenten)
 // The parts of the calculation window that storing and deleting use.
 struct TOpslagOmgeving {
     explicit TOpslagOmgeving(TdmVektaris& dm)
-        : records(dm, meldingen), scherm(dm), fondsen(dm), opslag(dm, records, scherm, fondsen, meldingen)
+        : fondsen(dm), records(dm, meldingen, &fondsen), scherm(dm), opslag(dm, records, scherm, fondsen, meldingen)
     {
     }
     TBewaardeMeldingen meldingen;
+    TSocialeFondsen fondsen;
     TWerknemerRecords records;
     TGegevensScherm scherm;
-    TSocialeFondsen fondsen;
     TBerekeningOpslag opslag;
 };
 
@@ -111,7 +111,8 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
         return 1;
     TdmVektaris& dm = omgeving.Werknemers();
     TBewaardeMeldingen meldingen;
-    TWerknemerRecords records(dm, meldingen);
+    TSocialeFondsen fondsen(dm);
+    TWerknemerRecords records(dm, meldingen, &fondsen);
     try {
         if (!IsOpgeslagen(records.VulWerknemerLijst(), nummer)) {
             fout << "vkt2020-cli toon: er is geen opgeslagen berekening met nummer " << nummer << ".\n";
@@ -123,6 +124,7 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
         }
         TBerekenOpties opties;
         opties.Invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+        opties.Invoer.SocialeFondsen = fondsen.GetoondeFondsen();
         const auto vast = LaadVasteHeffingsgegevens(dm, omgeving.Constanten(), opties.Invoer);
         TBerekening berekening;
         const auto melding = Bereken(*vast, opties, omgeving.Constanten(), berekening, "--");
@@ -151,7 +153,6 @@ int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     try {
         opslag.records.VulWerknemerLijst();
         opslag.records.LaadBerekening(-1);
-        opslag.fondsen.VerwijderFondsRegels();
         const auto vast = LaadNieuweHeffingsgegevens(dm, omgeving.Constanten(), opties.Invoer);
         PasRegelsToe(*vast, opties.Regels, "--");
         VulGegevensScherm(opslag.scherm, opties.Invoer, vast->AwfPremieType);
@@ -194,7 +195,6 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
             fout << "vkt2020-cli verwijder: " << ZonderWagenterugloop(opslag.meldingen.Foutmeldingen.back()) << "\n";
             return 1;
         }
-        opslag.fondsen.LaadSocialeFondsen(nummer);
         opslag.scherm.dgGegevensWN.Load();
         opslag.scherm.dgHeffingsgegevens.Load();
         const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());

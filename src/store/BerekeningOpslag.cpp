@@ -1,6 +1,7 @@
 #include "store/BerekeningOpslag.h"
 
 #include "common/Meldingen.h"
+#include "common/Text.h"
 #include "model/Enumeraties.h"
 #include "model/Heffingsgegevens.h"
 #include "model/QuelvarException.h"
@@ -80,6 +81,22 @@ void Heropen(db::Query& query)
 }
 
 } // namespace
+
+bool IsNieuweNaam(const std::string& oud, const std::string& nieuw)
+{
+    const std::string naam = Trim(nieuw);
+    return !naam.empty() && ToUpperUtf8(naam) != ToUpperUtf8(Trim(oud));
+}
+
+void TBerekeningOpslag::BewaarAls(TVasteHeffingsgegevens& vast, const std::string& naam)
+{
+    const int oud = dm_.Werknemersnummer;
+    KaartModus = kmNieuw;
+    scherm_.Naam = naam;
+    vast.SetGeenHeffingsrecord(true);
+    BewaarBerekening(vast);
+    records_.KopieerGrondslag(oud, &vast);
+}
 
 bool TBerekeningOpslag::IsArtiest() const
 {

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <string>
+
 namespace vkt {
+
+// The name window's check: a name is accepted when it is filled in and is
+// not the old name (ignoring letter case and surrounding blanks).
+bool IsNieuweNaam(const std::string& oud, const std::string& nieuw);
 
 class TdmVektaris;
 class TGegevensScherm;
@@ -30,6 +36,12 @@ public:
     // module's. A failure raises an EQuelvarException after the rollback and
     // leaves the data module's employee as it was.
     void BewaarBerekening(TVasteHeffingsgegevens& vast);
+    // "Opslaan als": stores the open calculation with all its lines and
+    // attached funds as a new calculation of that name, then copies its
+    // deviating-basis formulas to it. A failure of the save raises (the
+    // window then stays with a new, unsaved calculation); a failure of the
+    // copy is shown and leaves the copy saved without formulas.
+    void BewaarAls(TVasteHeffingsgegevens& vast, const std::string& naam);
     // Deletes every row of the open calculation; says so when done.
     void VerwijderBerekening(TVasteHeffingsgegevens& vast);
 

@@ -4,6 +4,7 @@
 #include "model/Heffingsgegevens.h"
 #include "model/QuelvarException.h"
 #include "store/DmVektaris.h"
+#include "store/SocialeFondsen.h"
 
 namespace vkt {
 namespace {
@@ -92,6 +93,11 @@ bool TWerknemerRecords::LaadBerekening(int n)
         heffing.SetFilter("Heffingsgegevens.Werknemersnummer = " + std::to_string(n));
         heffing.SetFiltered(true);
         dm_.SetWerknemersnummer(n);
+        if (fondsen_ != nullptr) {
+            fondsen_->VerwijderFondsRegels();
+            if (n != -1)
+                fondsen_->LaadSocialeFondsen(n);
+        }
         return true;
     } catch (const std::exception& error) {
         meldingen_.ToonFoutmelding(std::string("Er is een fout opgetreden bij \r\nhet filteren van de werknemers. ") +

@@ -8,6 +8,7 @@ namespace vkt {
 class TdmVektaris;
 class TMeldingen;
 class THeffingsgegevens;
+class TSocialeFondsen;
 
 // One saved calculation as the employee list shows it.
 struct TWerknemerItem {
@@ -19,7 +20,12 @@ struct TWerknemerItem {
 // on one of them, without a window.
 class TWerknemerRecords {
 public:
-    TWerknemerRecords(TdmVektaris& dm, TMeldingen& meldingen) : dm_(dm), meldingen_(meldingen) {}
+    // fondsen: the fund rows of the open calculation, replaced whenever
+    // another calculation is positioned on (none: funds are left alone).
+    TWerknemerRecords(TdmVektaris& dm, TMeldingen& meldingen, TSocialeFondsen* fondsen = nullptr)
+        : dm_(dm), meldingen_(meldingen), fondsen_(fondsen)
+    {
+    }
 
     // The saved calculations in the order of the employee query. The first
     // call reads the employer and opens the queries; without an employer it
@@ -28,8 +34,9 @@ public:
     std::vector<TWerknemerItem> VulWerknemerLijst();
 
     // Positions the employee query and the levy records on employee n (-1:
-    // none) and makes n the data module's employee. An error is shown and
-    // leaves no employee chosen (-1); the result then is false.
+    // none), makes n the data module's employee and loads its attached
+    // funds. An error is shown and leaves no employee chosen (-1); the
+    // result then is false.
     bool LaadBerekening(int n);
 
     // The number a new calculation gets: the highest + 1, or 1 for the first.
@@ -46,6 +53,7 @@ public:
 private:
     TdmVektaris& dm_;
     TMeldingen& meldingen_;
+    TSocialeFondsen* fondsen_;
 };
 
 } // namespace vkt

@@ -33,9 +33,9 @@ protected:
         std::filesystem::copy_file(DataFolder() / TdmVektaris::Bestandsnaam, map_.Path() / TdmVektaris::Bestandsnaam);
         dm_ = std::make_unique<TdmVektaris>(map_.Path());
         ASSERT_TRUE(dm_->Openen(meldingen_));
-        records_ = std::make_unique<TWerknemerRecords>(*dm_, meldingen_);
         scherm_ = std::make_unique<TGegevensScherm>(*dm_);
         fondsen_ = std::make_unique<TSocialeFondsen>(*dm_);
+        records_ = std::make_unique<TWerknemerRecords>(*dm_, meldingen_, fondsen_.get());
         opslag_ = std::make_unique<TBerekeningOpslag>(*dm_, *records_, *scherm_, *fondsen_, meldingen_);
         constanten_ = test::GeladenConstanten(DataFolder(), EncodeDate(2020, 3, 1));
         records_->VulWerknemerLijst();
@@ -60,7 +60,6 @@ protected:
     int SlaNieuwOp(const TBerekeningInvoer& invoer)
     {
         records_->LaadBerekening(-1);
-        fondsen_->VerwijderFondsRegels();
         vast_ = LaadNieuweHeffingsgegevens(*dm_, *constanten_, invoer);
         VulGegevensScherm(*scherm_, invoer, vast_->AwfPremieType);
         opslag_->KaartModus = kmNieuw;
@@ -73,7 +72,6 @@ protected:
     {
         records_->VulWerknemerLijst();
         EXPECT_TRUE(records_->LaadBerekening(n));
-        fondsen_->LaadSocialeFondsen(n);
         scherm_->dgGegevensWN.Load();
         scherm_->dgHeffingsgegevens.Load();
         TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_, EncodeDate(2026, 12, 10));
@@ -243,4 +241,74 @@ TEST_F(Opslaan, AFailureAtAnyWriteStepLeavesEveryTableAsItWas)
     Open(1);
     opslag_->BewaarBerekening(*vast_);
     EXPECT_EQ(SlaNieuwOp(Invoer("Tweede")), 2);
+}
+
+TEST_F(Opslaan, SaveAsCopiesTheLinesTheFundsAndTheFormulasUnderANewNumber)
+{
+    SlaNieuwOp(Invoer("Jansen"));
+    Voer("INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief, BPDType, "
+         "PremieWN, PremieWG, WNBoekenInKolom, WGBoekenInKolom) VALUES "
+         "(0, '9999-12-31 00:00:00', 1, 'Bedrijfsfonds', 0, 1, 1, 2, 7, 0), "
+         "(1, '9999-12-31 00:00:00', 1, 'Bedrijfsfonds', 1, 1, 1.5, 2, 7, 0)");
+    Voer("INSERT INTO GrondslagWN (Werkgeversnummer, Werknemersnummer, Ingangsdatum, Hersteldatum, FormuleWW, "
+         "IngeschakeldWW) VALUES (1, 1, '9999-12-31 00:00:00', '9999-12-31 00:00:00', '[Brutoloon]*0.9', 1)");
+    TBerekeningInvoer invoer = Open(1);
+    invoer.SocialeFondsen = fondsen_->GetoondeFondsen();
+    ASSERT_EQ(invoer.SocialeFondsen.size(), 1U);
+    EXPECT_DOUBLE_EQ(invoer.SocialeFondsen[0].PremieWN, 1.5);
+
+    opslag_->BewaarAls(*vast_, "Jansen (kopie)");
+    EXPECT_EQ(dm_->Werknemersnummer, 2);
+    EXPECT_EQ(Aantal("Werknemersgegevens", 2), 1);
+    EXPECT_EQ(Aantal("Heffingsregels", 2), 26);
+    EXPECT_EQ(Aantal("GrondslagWN", 2), 1);
+    EXPECT_EQ(Aantal("SociaalFondsWG", 2), 1);
+    EXPECT_EQ(vast_->FormuleWW, "[Brutoloon]*0.9");
+    const TBerekeningInvoer kopie = Open(2);
+    EXPECT_EQ(kopie.Werknemer, "Jansen (kopie)");
+    EXPECT_DOUBLE_EQ(fondsen_->GetoondeFondsen().at(0).PremieWN, 1.5);
+}
+
+TEST_F(Opslaan, TheNameWindowWantsANewName)
+{
+    const struct {
+        const char* oud;
+        const char* nieuw;
+        bool goed;
+    } kGevallen[] = {{"Jansen", "De Vries", true}, {"Jansen", " jansen ", false}, {"Jansen", "  ", false},
+                     {"", "Jansen", true},         {"Één", "één", false}};
+    for (const auto& geval : kGevallen)
+        EXPECT_EQ(IsNieuweNaam(geval.oud, geval.nieuw), geval.goed) << geval.oud << " / " << geval.nieuw;
+}
+
+TEST_F(Opslaan, AFailedSaveAsLeavesEveryTableAsItWas)
+{
+    SlaNieuwOp(Invoer("Jansen"));
+    Voer("INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief) VALUES "
+         "(0, '9999-12-31 00:00:00', 1, 'Fonds', 0), (1, '9999-12-31 00:00:00', 1, 'Fonds', 1)");
+    Voer("CREATE TABLE Teller (N INTEGER)");
+    Voer("INSERT INTO Teller VALUES (0)");
+    for (const auto& [tabel, keer] : {std::pair{"Werknemersgegevens", 1}, std::pair{"BerekeningsgegevensVKT", 1},
+                                      std::pair{"Heffingsgegevens", 1}, std::pair{"Heffingsregels", 10},
+                                      std::pair{"SociaalFondsWG", 1}}) {
+        SCOPED_TRACE(tabel);
+        Voer(std::string("CREATE TRIGGER Fout BEFORE INSERT ON ") + tabel +
+             " BEGIN UPDATE Teller SET N = N + 1; SELECT RAISE(ABORT, 'schijf vol') WHERE (SELECT N FROM Teller) >= " +
+             std::to_string(keer) + "; END");
+        Open(1);
+        const std::string vooraf = Inhoud();
+        EXPECT_THROW(opslag_->BewaarAls(*vast_, "Kopie"), EQuelvarException);
+        EXPECT_EQ(Inhoud(), vooraf);
+        EXPECT_EQ(dm_->Werknemersnummer, 1);
+        Voer("DROP TRIGGER Fout");
+    }
+    // A formula that cannot be copied leaves the copy saved without it.
+    Voer("INSERT INTO GrondslagWN (Werkgeversnummer, Werknemersnummer, Ingangsdatum, Hersteldatum, FormuleWW, "
+         "IngeschakeldWW) VALUES (1, 1, '9999-12-31 00:00:00', '9999-12-31 00:00:00', '[Brutoloon]', 1)");
+    Voer("CREATE TRIGGER Fout BEFORE INSERT ON GrondslagWN BEGIN SELECT RAISE(ABORT, 'schijf vol'); END");
+    Open(1);
+    opslag_->BewaarAls(*vast_, "Kopie");
+    EXPECT_EQ(Aantal("Werknemersgegevens", 2), 1);
+    EXPECT_EQ(Aantal("GrondslagWN", 2), 0);
+    EXPECT_NE(meldingen_.Foutmeldingen.back().find("opslaan als: afwijkende grondslag "), std::string::npos);
 }
