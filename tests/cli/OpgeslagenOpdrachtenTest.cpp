@@ -2,11 +2,17 @@
 
 #include "cli/BerekenOpdracht.h"
 #include "cli/OpgeslagenOpdrachten.h"
+#include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "db/Query.h"
 #include "store/DmVektaris.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <sys/wait.h>
 
 using namespace vkt;
 
@@ -122,4 +128,47 @@ TEST(OpgeslagenOpdrachten, ASecondUserIsRefused)
         EXPECT_EQ(r.code, 1);
         EXPECT_NE(r.fout.find("Vektaris is al in gebruik."), std::string::npos) << r.fout;
     }
+}
+
+TEST(OpgeslagenOpdrachten, AFailedSaveReportsTheSaveErrorAndChangesNothing)
+{
+    test::EigenDatabases databases;
+    test::Voer(cli::OpslaanOpdracht, {"--naam", "Eerste"});
+    {
+        TdmVektaris dm(databases.Map().Path());
+        TBewaardeMeldingen meldingen;
+        ASSERT_TRUE(dm.Openen(meldingen));
+        for (const char* sql :
+             {"CREATE TABLE Teller (N INTEGER)", "INSERT INTO Teller VALUES (0)",
+              "CREATE TRIGGER Derde BEFORE INSERT ON Heffingsregels BEGIN UPDATE Teller SET N = N + 1; "
+              "SELECT RAISE(ABORT, 'derde regel geweigerd') WHERE (SELECT N FROM Teller) = 3; END"})
+            db::Query(dm.adbQuelvar, sql).ExecSQL();
+    }
+    const int regelsVooraf = RijenVan(databases, 1);
+    const test::Uitvoer r = test::Voer(cli::OpslaanOpdracht, {"--naam", "Tweede"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.fout.find("Er is een fout opgetreden bij het opslaan van de heffingsgegevens. De operatie is "
+                          "geannuleerd.\n\nDe fout betrof: derde regel geweigerd"),
+              std::string::npos)
+        << r.fout;
+    EXPECT_TRUE(r.uit.empty());
+    EXPECT_EQ(RijenVan(databases, 2), 0);
+    EXPECT_EQ(RijenVan(databases, 1), regelsVooraf);
+    EXPECT_EQ(test::Voer(cli::LijstOpdracht, {}).uit, "1\tEerste\n");
+}
+
+TEST(OpgeslagenOpdrachten, AnotherProcessIsRefusedWhileTheDatabaseIsHeld)
+{
+    const std::filesystem::path programma = DataFolder() / "vkt2020-cli";
+    test::EigenDatabases databases;
+    TdmVektaris eerste(databases.Map().Path());
+    TBewaardeMeldingen meldingen;
+    ASSERT_TRUE(eerste.Openen(meldingen));
+    const std::string uitvoer = databases.Map().File("uitvoer.txt");
+    const int status = std::system((programma.string() + " lijst > " + uitvoer + " 2>&1").c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream in(uitvoer);
+    const std::string tekst((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(tekst.find("Vektaris is al in gebruik."), std::string::npos) << tekst;
 }
