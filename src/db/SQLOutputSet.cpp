@@ -236,25 +236,38 @@ void TZNOADOSQLOutputSet::Prepare(const std::string& statement)
     query_ = std::make_unique<Query>(CheckedConnection(), statement);
 }
 
-void TZNOADOSQLOutputSet::FillParameter(const std::string& column, const TDBValue& value, bool nullable)
+Value TZNOADOSQLOutputSet::ParameterValue(const std::string& column, const TDBValue& value, bool nullable)
 {
-    Parameter& parameter = Param(column);
-    if (nullable && value.IsNull()) {
-        parameter.SetNull();
-        return;
-    }
+    if (nullable && value.IsNull())
+        return {};
     switch (FieldType(column)) {
     case ftSmallint:
     case ftInteger:
     case ftWord:
-    case ftLargeint: parameter.SetInteger(value.AsInteger()); break;
-    case ftBoolean: parameter.SetBoolean(value.AsBoolean()); break;
+    case ftLargeint: return Value::Integer(value.AsInteger());
+    case ftBoolean: return Value::Boolean(value.AsBoolean());
     case ftFloat:
-    case ftCurrency: parameter.SetDouble(static_cast<double>(value.AsFloat())); break;
+    case ftCurrency: return Value::Double(static_cast<double>(value.AsFloat()));
     case ftDate:
     case ftTime:
-    case ftDateTime: parameter.SetDateTime(value.AsDateTime()); break;
-    default: parameter.SetText(value.AsString()); break;
+    case ftDateTime: return Value::DateTime(value.AsDateTime());
+    default: return Value::Text(value.AsString());
+    }
+}
+
+void TZNOADOSQLOutputSet::FillParameter(const std::string& column, const TDBValue& value, bool nullable)
+{
+    Param(column).SetValue(ParameterValue(column, value, nullable));
+}
+
+void TZNOADOSQLOutputSet::CheckKeysUnchanged()
+{
+    // A key column written in an UPDATE shares its parameter with the WHERE
+    // clause; a new value there would update the row of that new key instead.
+    for (const TNamedValue& key : keys_) {
+        const TNamedValue* field = Find(fields_, key.Name);
+        if (field != nullptr && ParameterValue(key.Name, field->Value, true) != ParameterValue(key.Name, key.Value, false))
+            throw ESQLOutputSetError("Primary key field " + key.Name + " cannot be changed");
     }
 }
 
@@ -301,6 +314,7 @@ void TZNOADOSQLOutputSet::ExecUpdate()
 {
     if (fields_.empty())
         return;
+    CheckKeysUnchanged();
     Prepare(UpdateStatement());
     FillKeys();
     for (const TNamedValue& field : fields_)

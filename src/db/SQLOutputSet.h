@@ -4,6 +4,7 @@
 #include "db/Component.h"
 #include "db/DBDescription.h"
 #include "db/DBValue.h"
+#include "db/Value.h"
 
 #include <functional>
 #include <list>
@@ -145,7 +146,10 @@ private:
     TZNOADOConnection& CheckedConnection() const;
     const TTableDescription& Table() const;
     void Prepare(const std::string& statement);
+    // The value a parameter of the column gets: the view its type asks for.
+    Value ParameterValue(const std::string& column, const TDBValue& value, bool nullable);
     void FillParameter(const std::string& column, const TDBValue& value, bool nullable);
+    void CheckKeysUnchanged();
     void FillKeys();
     bool BeforeExecute();
     // Runs the prepared statement unless the handler vetoes it; the affected

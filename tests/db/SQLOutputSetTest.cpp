@@ -158,6 +158,25 @@ TEST_F(SQLOutputSetTest, AChangedStatementKeepsTheValuesOfItsParameters)
     EXPECT_EQ(Row("Bedrag"), "3,25");
 }
 
+TEST_F(SQLOutputSetTest, AnUpdateMayNotMoveTheRowToAnotherKey)
+{
+    db_.Verbinding().Execute("INSERT INTO T (A, B, Naam) VALUES (2, 'x', 'Kees')");
+    set_.KeyValue("A").SetAsInteger(1);
+    set_.KeyValue("B").SetAsString("x");
+    set_.Edit();
+    set_.FieldValue("A").SetAsString("1"); // the same key written again is fine
+    set_.FieldValue("Naam").SetAsString("Piet");
+    set_.Post();
+    EXPECT_EQ(Row("Naam"), "Piet");
+
+    set_.Edit();
+    set_.FieldValue("A").SetAsInteger(2);
+    set_.FieldValue("Naam").SetAsString("Klaas");
+    EXPECT_EQ(Message([&] { set_.Post(); }), "Primary key field A cannot be changed");
+    EXPECT_EQ(Row("Naam", "A = 2"), "Kees");
+    EXPECT_EQ(set_.State(), TDataState::Idle);
+}
+
 TEST_F(SQLOutputSetTest, FieldValueIgnoresLetterCase)
 {
     set_.Insert();
