@@ -5,6 +5,7 @@
 #include "cli/BerekenOpdracht.h"
 #include "cli/Csv.h"
 #include "cli/Opties.h"
+#include "common/Text.h"
 
 #include <cstdio>
 #include <fstream>
@@ -72,21 +73,13 @@ std::string LeesBestand(const std::string& pad)
     return inhoud.str();
 }
 
-std::string ZonderSpaties(const std::string& tekst)
-{
-    const std::size_t begin = tekst.find_first_not_of(" \t");
-    if (begin == std::string::npos)
-        return {};
-    return tekst.substr(begin, tekst.find_last_not_of(" \t") - begin + 1);
-}
-
 // The option names of the header; every column must be an option of
 // "bereken", and only "regel" may come more than once.
 std::vector<std::string> LeesKop(const TCsvRij& kop)
 {
     std::vector<std::string> namen;
     for (const std::string& veld : kop.Velden) {
-        const std::string naam = ZonderSpaties(veld);
+        const std::string naam = Trim(veld);
         if (!IsBerekenOptie(naam))
             throw OptieFout("onbekende kolom '" + naam + "' in de kopregel; zie vkt2020-cli bereken --help.");
         for (const std::string& eerder : namen)
@@ -142,7 +135,7 @@ private:
     {
         TOptieWaarden waarden;
         for (std::size_t i = 0; i < kop_.size(); ++i)
-            if (const std::string waarde = ZonderSpaties(velden[i]); !waarde.empty())
+            if (const std::string waarde = Trim(velden[i]); !waarde.empty())
                 waarden.emplace_back(kop_[i], waarde);
         TBerekenOpties opties = LeesBerekenOpties(waarden, vandaag_, "");
 

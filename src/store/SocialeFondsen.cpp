@@ -43,14 +43,6 @@ const char* const kBijwerken =
     "ActiefWG = :ActiefWG, ActiefWN = :ActiefWN";
 const char* const kNietActief = "UPDATE SOCIAALFONDSWG SET  FondsActief = :FondsActief";
 
-std::string Trim(const std::string& tekst)
-{
-    const auto begin = tekst.find_first_not_of(' ');
-    if (begin == std::string::npos)
-        return "";
-    return tekst.substr(begin, tekst.find_last_not_of(' ') - begin + 1);
-}
-
 int AlsInt(const db::Record& rij, const char* kolom) { return static_cast<int>(rij.AsInteger(kolom)); }
 
 // The stored values of a fund. Any booking type other than an amount is
