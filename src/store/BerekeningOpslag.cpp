@@ -98,6 +98,12 @@ void TBerekeningOpslag::BewaarAls(TVasteHeffingsgegevens& vast, const std::strin
     records_.KopieerGrondslag(oud, &vast);
 }
 
+void TBerekeningOpslag::ToonLengtemeldingen()
+{
+    for (db::TZNODataGroup* groep : {&scherm_.dgGegevensWN, &scherm_.dgHeffingsgegevens})
+        groep->ShowMessage = [this](const std::string& tekst) { meldingen_.ToonMelding(tekst); };
+}
+
 bool TBerekeningOpslag::IsArtiest() const
 {
     const std::string soort = scherm_.cmbSoortWerknemer.Key();

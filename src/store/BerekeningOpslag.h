@@ -29,6 +29,7 @@ public:
                       TMeldingen& meldingen)
         : dm_(dm), records_(records), scherm_(scherm), fondsen_(fondsen), meldingen_(meldingen)
     {
+        ToonLengtemeldingen();
     }
 
     // Stores the open calculation: its rows are updated (kmBestaand) or
@@ -48,6 +49,8 @@ public:
     TKaartModus KaartModus = kmGeen;
 
 private:
+    // The data groups' length check shows its figures as a plain message.
+    void ToonLengtemeldingen();
     void BewaarWerknemer();
     void BewaarHeffingsgegevens(TVasteHeffingsgegevens& vast);
     void VoegNieuweWerknemerToe();

@@ -2,6 +2,7 @@
 #include "common/Meldingen.h"
 #include "db/Query.h"
 #include "store/DmVektaris.h"
+#include "store/WerknemerRecords.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -95,4 +96,18 @@ TEST_F(Openen, ASecondUserIsRefusedAtOnce)
     TBewaardeMeldingen meldingen;
     ASSERT_TRUE(eerste.Openen(meldingen));
     EXPECT_EQ(Open(), kBegin + "Vektaris is al in gebruik." + kEinde);
+}
+
+TEST_F(Openen, WithoutAnEmployerTheListIsEmptyAndSaysSo)
+{
+    Kopieer();
+    TdmVektaris dm(map_.Path());
+    TBewaardeMeldingen meldingen;
+    ASSERT_TRUE(dm.Openen(meldingen));
+    db::Query(dm.adbQuelvar, "DELETE FROM Werkgever").ExecSQL();
+    TWerknemerRecords records(dm, meldingen);
+    EXPECT_TRUE(records.VulWerknemerLijst().empty());
+    EXPECT_EQ(dm.Werkgeversnummer, 1);
+    ASSERT_EQ(meldingen.Foutmeldingen.size(), 1U);
+    EXPECT_EQ(meldingen.Foutmeldingen[0], "Nog geen werkgever gedefinieerd.");
 }
