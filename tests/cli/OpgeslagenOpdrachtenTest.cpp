@@ -120,11 +120,10 @@ TEST(OpgeslagenOpdrachten, ASecondUserIsRefused)
     TdmVektaris eerste(databases.Map().Path());
     TBewaardeMeldingen meldingen;
     ASSERT_TRUE(eerste.Openen(meldingen));
-    for (test::Opdracht opdracht : {cli::LijstOpdracht, cli::OpslaanOpdracht, cli::VerwijderOpdracht}) {
-        const test::Uitvoer r = test::Voer(opdracht, opdracht == cli::LijstOpdracht ? std::vector<std::string>{}
-                                                     : opdracht == cli::OpslaanOpdracht
-                                                         ? std::vector<std::string>{"--naam", "X"}
-                                                         : std::vector<std::string>{"1"});
+    const std::pair<test::Opdracht, std::vector<std::string>> kOpdrachten[] = {
+        {cli::LijstOpdracht, {}}, {cli::OpslaanOpdracht, {"--naam", "X"}}, {cli::VerwijderOpdracht, {"1"}}};
+    for (const auto& [opdracht, argumenten] : kOpdrachten) {
+        const test::Uitvoer r = test::Voer(opdracht, argumenten);
         EXPECT_EQ(r.code, 1);
         EXPECT_NE(r.fout.find("Vektaris is al in gebruik."), std::string::npos) << r.fout;
     }
