@@ -2,6 +2,7 @@
 
 #include "common/Meldingen.h"
 #include "common/Text.h"
+#include "db/Transactie.h"
 #include "model/Enumeraties.h"
 #include "model/Heffingsgegevens.h"
 #include "model/QuelvarException.h"
@@ -17,34 +18,6 @@ namespace {
 
 const char* const kHeffingsgegevensActie = "het opslaan van de heffingsgegevens. De operatie is geannuleerd.";
 const char* const kWerknemerActie = "het bewaren van de werknemergegevens. De operatie is geannuleerd.";
-
-// The connection's transaction, when no caller has opened one already.
-class TEigenTransactie {
-public:
-    explicit TEigenTransactie(db::Connection& verbinding) : verbinding_(verbinding), eigen_(!verbinding.InTransaction())
-    {
-        if (eigen_)
-            verbinding_.BeginTrans();
-    }
-    void Commit()
-    {
-        if (eigen_)
-            verbinding_.CommitTrans();
-    }
-    void Rollback() noexcept
-    {
-        try {
-            if (eigen_ && verbinding_.InTransaction())
-                verbinding_.RollbackTrans();
-        } catch (...) {
-            // The error that led here is the one to report.
-        }
-    }
-
-private:
-    db::Connection& verbinding_;
-    bool eigen_;
-};
 
 // Runs a step; its error becomes an EQuelvarException for the action.
 void Stap(const char* actie, const std::function<void()>& stap)
@@ -114,7 +87,7 @@ bool TBerekeningOpslag::IsArtiest() const
 void TBerekeningOpslag::BewaarBerekening(TVasteHeffingsgegevens& vast)
 {
     const int werknemerVooraf = dm_.Werknemersnummer;
-    TEigenTransactie transactie(dm_.adbQuelvar);
+    db::TEigenTransactie transactie(dm_.adbQuelvar);
     try {
         BewaarWerknemer();
         vast.Werkgeversnummer = dm_.Werkgeversnummer;
@@ -206,7 +179,7 @@ void TBerekeningOpslag::BewaarHeffingsgegevens(TVasteHeffingsgegevens& vast)
 void TBerekeningOpslag::VerwijderBerekening(TVasteHeffingsgegevens& vast)
 {
     KaartModus = kmVerwijderen;
-    TEigenTransactie transactie(dm_.adbQuelvar);
+    db::TEigenTransactie transactie(dm_.adbQuelvar);
     try {
         VerwijderRijen(vast);
         transactie.Commit();

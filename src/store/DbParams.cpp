@@ -4,6 +4,7 @@
 #include "common/Text.h"
 #include "db/Connection.h"
 #include "db/Query.h"
+#include "db/Transactie.h"
 
 namespace vkt {
 namespace {
@@ -27,18 +28,6 @@ void ControleerVerbinding(const db::Connection* verbinding)
         throw Exception("No DB connection specified");
 }
 
-// Undoes the transaction this call began. The engine may already have ended
-// it after a failed statement, and a failing rollback must not hide the
-// error that caused it.
-void HerstelTransactie(db::Connection& verbinding)
-{
-    try {
-        if (verbinding.InTransaction())
-            verbinding.RollbackTrans();
-    } catch (const std::exception&) {
-    }
-}
-
 } // namespace
 
 std::string GetDBParamValue(db::Connection* verbinding, const std::string& naam)
@@ -59,12 +48,8 @@ std::string GetDBParamValue(db::Connection* verbinding, const std::string& naam)
 void SetDBParamValue(db::Connection* verbinding, const std::string& naam, const std::string& waarde)
 {
     ControleerVerbinding(verbinding);
-    bool eigenTransactie = false;
     try {
-        if (!verbinding->InTransaction()) {
-            verbinding->BeginTrans();
-            eigenTransactie = true;
-        }
+        db::TEigenTransactie transactie(*verbinding);
         const std::string sleutel = Literal(ToLowerAscii(naam));
         const std::string inhoud = Literal(waarde.empty() ? " " : waarde);
         db::Query query(*verbinding,
@@ -73,11 +58,8 @@ void SetDBParamValue(db::Connection* verbinding, const std::string& naam, const 
             query.SetSQL("insert into dbparams (param_cd, param_value) values (" + sleutel + ", " + inhoud + ")");
             query.ExecSQL();
         }
-        if (eigenTransactie)
-            verbinding->CommitTrans();
+        transactie.Commit();
     } catch (const std::exception& error) {
-        if (eigenTransactie)
-            HerstelTransactie(*verbinding);
         throw Exception("SetDBParamValue (" + naam + "): " + error.what());
     }
 }

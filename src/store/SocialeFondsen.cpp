@@ -4,6 +4,7 @@
 #include "common/Meldingen.h"
 #include "common/Text.h"
 #include "db/Query.h"
+#include "db/Transactie.h"
 #include "model/QuelvarException.h"
 #include "store/DmVektaris.h"
 
@@ -109,17 +110,6 @@ void VoegFondsIn(db::Connection& verbinding, const TSociaalFondsWaarden& w, int 
     q.Param("FondsActief").SetBoolean(actief);
     ZetWaarden(q, w);
     q.ExecSQL();
-}
-
-// Undoes a transaction begun here; the engine may already have ended it, and
-// a failing rollback must not hide the error that caused it.
-void HerstelTransactie(db::Connection& verbinding)
-{
-    try {
-        if (verbinding.InTransaction())
-            verbinding.RollbackTrans();
-    } catch (const std::exception&) {
-    }
 }
 
 } // namespace
@@ -313,7 +303,7 @@ bool TNieuwSociaalFonds::BewaarNieuwFonds()
         return true;
     } catch (const std::exception& error) {
         if (begonnen)
-            HerstelTransactie(verbinding);
+            db::HerstelTransactie(verbinding);
         throw EQuelvarException("het opslaan van de sociale fondsen", error.what());
     }
 }
