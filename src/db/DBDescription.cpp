@@ -12,14 +12,6 @@
 namespace vkt::db {
 namespace {
 
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string StripPair(const std::string& text, char quote)
 {
     if (text.size() >= 2 && text.front() == quote && text.back() == quote)
