@@ -18,12 +18,12 @@ constexpr double kDemping = 40;
 constexpr double kBenaderingsgrens = 0.05;
 const char* const kGeenOplossing = "Er is geen oplossing gevonden, de berekening is een goede benadering!";
 
+} // namespace
+
 bool IsArtiestSoort(int werknemersoort)
 {
     return werknemersoort == wsBinnenlandseArtiest || werknemersoort == wsBuitenlandseArtiest;
 }
-
-} // namespace
 
 std::unique_ptr<THeffingsgegevens> TBerekening::MaakHeffingsgegevens(const TBerekeningInvoer& invoer)
 {

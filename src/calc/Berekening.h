@@ -18,6 +18,10 @@ class TMeldingen;
 // "-17WG"), and the line (owned by its column in the calculation object).
 using TRapportLijst = std::vector<std::pair<std::string, TBaseKolomRegel*>>;
 
+// Whether the run computes for an artist: the kinds of employee 3 and 4 that
+// the run gives the artist kinds of calculation.
+bool IsArtiestSoort(int werknemersoort);
+
 // One calculation run: a fresh calculation object of the class the inputs
 // ask for, copied from the regular levy data, filled from the inputs and
 // computed, directly for a gross wage or by searching the gross wage that

@@ -50,15 +50,9 @@ void LaadRegels(TVasteHeffingsgegevens& vast, TdmVektaris& werknemers, int werkn
 // the levy query cannot bring along.
 void LaadGrondslagen(TVasteHeffingsgegevens& vast, TdmVektaris& werknemers, int werknemersnummer)
 {
-    db::Query& grondslag = werknemers.qryGrondslagWN;
-    grondslag.Close();
-    grondslag.Param("WGNummer").SetInteger(werknemers.Werkgeversnummer);
-    grondslag.Param("WNNummer").SetInteger(werknemersnummer);
-    grondslag.Param("Ingangsdatum").SetDateTime(TdmVektaris::Hersteldatum());
-    grondslag.Param("Hersteldatum").SetDateTime(TdmVektaris::Hersteldatum());
-    grondslag.Open();
-    vast.LaadFormules(grondslag);
-    grondslag.Close();
+    werknemers.OpenGrondslagWN(werknemers.Werkgeversnummer, werknemersnummer);
+    vast.LaadFormules(werknemers.qryGrondslagWN);
+    werknemers.qryGrondslagWN.Close();
 }
 
 std::unique_ptr<TVasteHeffingsgegevens> Laad(TdmVektaris& werknemers, TdmConstanten& constanten,

@@ -31,11 +31,6 @@ const std::string kLeeg14(14, ' ');
 
 std::string F12(double x) { return FormatBedrag(x, 12); }
 
-bool IsArtiest(const THeffingsgegevens& o)
-{
-    return o.Werknemersoort == wsBinnenlandseArtiest || o.Werknemersoort == wsBuitenlandseArtiest;
-}
-
 class TRapportSchrijver {
 public:
     explicit TRapportSchrijver(TBerekening& berekening)
@@ -168,7 +163,7 @@ private:
 
     void Werknemersdeel()
     {
-        const bool artiest = IsArtiest(o_);
+        const bool artiest = IsArtiestSoort(o_.Werknemersoort);
         Bedragregel("Brutoloon", rsBeide, k_.GetBrutoloon());
         AlsNietNul("Opname levensloopregeling", rsBijBeide, k_.GetOpnameLevensloop());
         AlsNietNul("Werknemersinleg levensloopregeling", rsAfBeide, k_.GetLevensloopWN());

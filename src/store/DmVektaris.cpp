@@ -158,4 +158,14 @@ bool TdmVektaris::OpenWerknemersQuery()
     }
 }
 
+void TdmVektaris::OpenGrondslagWN(int werkgeversnummer, int werknemersnummer)
+{
+    qryGrondslagWN.Close();
+    qryGrondslagWN.Param("WGNummer").SetInteger(werkgeversnummer);
+    qryGrondslagWN.Param("WNNummer").SetInteger(werknemersnummer);
+    qryGrondslagWN.Param("Ingangsdatum").SetDateTime(Hersteldatum());
+    qryGrondslagWN.Param("Hersteldatum").SetDateTime(Hersteldatum());
+    qryGrondslagWN.Open();
+}
+
 } // namespace vkt

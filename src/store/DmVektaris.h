@@ -37,6 +37,9 @@ public:
     // raised as an EQuelvarException).
     bool OpenWerknemersQuery();
 
+    // Opens qryGrondslagWN on the current formulas of one employee.
+    void OpenGrondslagWN(int werkgeversnummer, int werknemersnummer);
+
     // The date every current record carries as Ingangsdatum and Hersteldatum.
     static TDateTime Hersteldatum() { return EncodeDate(9999, 12, 31); }
 

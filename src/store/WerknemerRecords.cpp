@@ -39,17 +39,6 @@ std::string KopieerGrondslagSQL()
     return "INSERT INTO GrondslagWN (" + kolommen + ") VALUES (" + waarden + ")";
 }
 
-void OpenGrondslag(TdmVektaris& dm, int werkgever, int werknemer)
-{
-    db::Query& grondslag = dm.qryGrondslagWN;
-    grondslag.Close();
-    grondslag.Param("WGNummer").SetInteger(werkgever);
-    grondslag.Param("WNNummer").SetInteger(werknemer);
-    grondslag.Param("Ingangsdatum").SetDateTime(TdmVektaris::Hersteldatum());
-    grondslag.Param("Hersteldatum").SetDateTime(TdmVektaris::Hersteldatum());
-    grondslag.Open();
-}
-
 } // namespace
 
 std::vector<TWerknemerItem> TWerknemerRecords::VulWerknemerLijst()
@@ -121,7 +110,7 @@ void TWerknemerRecords::KopieerGrondslag(int oud, THeffingsgegevens* vast)
     db::Query& grondslag = dm_.qryGrondslagWN;
     try {
         const int werkgever = static_cast<int>(dm_.qryWNvkt.AsInteger("Werkgeversnummer"));
-        OpenGrondslag(dm_, werkgever, oud);
+        dm_.OpenGrondslagWN(werkgever, oud);
         for (grondslag.First(); !grondslag.Eof(); grondslag.Next()) {
             db::Query opslaan(dm_.adbQuelvar, KopieerGrondslagSQL());
             opslaan.Param("WGNummer").SetInteger(grondslag.AsInteger("werkgeversnummer"));
@@ -134,7 +123,7 @@ void TWerknemerRecords::KopieerGrondslag(int oud, THeffingsgegevens* vast)
             }
             opslaan.ExecSQL();
         }
-        OpenGrondslag(dm_, werkgever, dm_.Werknemersnummer);
+        dm_.OpenGrondslagWN(werkgever, dm_.Werknemersnummer);
         if (vast != nullptr)
             vast->LaadFormules(grondslag);
         grondslag.Close();
