@@ -103,17 +103,22 @@ std::unique_ptr<TVasteHeffingsgegevens> LaadNieuweHeffingsgegevens(TdmVektaris& 
     return Laad(werknemers, constanten, invoer, -1);
 }
 
+TBaseKolomRegel* WAOVastRegel(const THeffingsgegevens& heffing)
+{
+    const TCustomKolom& kolom = heffing.Kolommen().Kolom(0);
+    for (int i = 0; i < kolom.Count(); ++i)
+        if (kolom.GetRegel(i).Regeltype == rtWAOPremieVast)
+            return &kolom.GetRegel(i);
+    return nullptr;
+}
+
 TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast)
 {
     try {
-        TCustomKolom& kolom = vast.Kolommen().Kolom(0);
-        for (int i = 0; i < kolom.Count(); ++i)
-            if (kolom.GetRegel(i).Regeltype == rtWAOPremieVast) {
-                if (auto* regel = Als<TCustomBPDKolomRegel>(&kolom.GetRegel(i)))
-                    regel->Percentage = vast.GeenWAOVastPremie() ? 0 : vast.PremieWAOVast;
-                return &kolom.GetRegel(i);
-            }
-        return nullptr;
+        TBaseKolomRegel* regel = WAOVastRegel(vast);
+        if (auto* bpd = Als<TCustomBPDKolomRegel>(regel))
+            bpd->Percentage = vast.GeenWAOVastPremie() ? 0 : vast.PremieWAOVast;
+        return regel;
     } catch (const std::exception& error) {
         throw EQuelvarException(std::string("frmMain.SetWAOPremieRegel: ") + error.what());
     }

@@ -24,6 +24,10 @@ std::unique_ptr<TVasteHeffingsgegevens> LaadVasteHeffingsgegevens(TdmVektaris& w
 std::unique_ptr<TVasteHeffingsgegevens> LaadNieuweHeffingsgegevens(TdmVektaris& werknemers, TdmConstanten& constanten,
                                                                    const TBerekeningInvoer& invoer);
 
+// The first fixed WAO/WIA line of column 0, which the window's fixed WAO/WIA
+// row edits; nullptr when there is none.
+TBaseKolomRegel* WAOVastRegel(const THeffingsgegevens& heffing);
+
 // Puts the employer's fixed WAO/WIA percentage (0 when no fixed premium is
 // due) on the first fixed WAO/WIA line of column 0; returns that line, or
 // nullptr when there is none.

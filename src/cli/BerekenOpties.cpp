@@ -1,5 +1,6 @@
 #include "cli/BerekenOpties.h"
 
+#include "calc/OpenenBerekening.h"
 #include "cli/Opties.h"
 #include "common/Text.h"
 #include "model/Datumregels.h"
@@ -397,18 +398,8 @@ TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag
 void PasRegelsToe(THeffingsgegevens& heffing, const std::vector<TRegelWijziging>& regels,
                   const std::string& voorvoegsel)
 {
-    TKolommen& kolommen = heffing.Kolommen();
     for (const TRegelWijziging& wijziging : regels) {
-        TBaseKolomRegel* gevonden = nullptr;
-        for (int k = 0; k < kolommen.Count() && gevonden == nullptr; ++k) {
-            const TBaseKolom& kolom = kolommen.Item(k);
-            for (int r = 0; r < kolom.Count() && gevonden == nullptr; ++r) {
-                TBaseKolomRegel& regel = kolom.GetRegel(r);
-                if (regel.Regeltype == wijziging.Regeltype &&
-                    (wijziging.Looncomponentnummer == 0 || regel.Looncomponentnummer == wijziging.Looncomponentnummer))
-                    gevonden = &regel;
-            }
-        }
+        TBaseKolomRegel* gevonden = heffing.Kolommen().ZoekRegel(wijziging.Regeltype, wijziging.Looncomponentnummer);
         if (gevonden == nullptr)
             throw OptieFout("de berekening heeft geen regel van regeltype " + std::to_string(wijziging.Regeltype) +
                             (wijziging.Looncomponentnummer != 0
@@ -433,12 +424,8 @@ void PasRegelsToe(THeffingsgegevens& heffing, const std::vector<TRegelWijziging>
 
 double WaoVastPercentage(const THeffingsgegevens& heffing)
 {
-    const TCustomKolom& kolom0 = heffing.Kolommen().Kolom(0);
-    for (int r = 0; r < kolom0.Count(); ++r)
-        if (kolom0.GetRegel(r).Regeltype == rtWAOPremieVast)
-            if (const auto* regel = Als<TCustomBPDKolomRegel>(&kolom0.GetRegel(r)))
-                return regel->Percentage;
-    return 0;
+    const auto* regel = Als<TCustomBPDKolomRegel>(WAOVastRegel(heffing));
+    return regel != nullptr ? regel->Percentage : 0;
 }
 
 } // namespace vkt::cli

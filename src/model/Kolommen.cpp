@@ -345,6 +345,18 @@ bool TKolommen::SlaRegelsOp(db::Connection& connection, TDateTime ingangsdatum, 
     return true;
 }
 
+TBaseKolomRegel* TKolommen::ZoekRegel(int regeltype, int looncomponentnummer) const
+{
+    for (int k = 0; k < Count(); ++k)
+        for (int r = 0; r < Item(k).Count(); ++r) {
+            TBaseKolomRegel& regel = Item(k).GetRegel(r);
+            if (regel.Regeltype == regeltype &&
+                (looncomponentnummer == 0 || regel.Looncomponentnummer == looncomponentnummer))
+                return &regel;
+        }
+    return nullptr;
+}
+
 void TKolommen::VoegKolommenToe(const TKolommen& bron)
 {
     for (int k = 0; k < Count(); ++k) {

@@ -72,6 +72,10 @@ public:
     // The column of that number (the column-removed error for any other).
     TCustomKolom& Kolom(int kolomnummer) const;
 
+    // The first line of that type (and wage component, when not 0), column
+    // by column in their fixed order; nullptr when there is none.
+    TBaseKolomRegel* ZoekRegel(int regeltype, int looncomponentnummer = 0) const;
+
     // Loads the stored lines of regelRecords (HEFFINGSREGELS joined with the
     // employer's wage components); lcRecords are the employer's system wage
     // components, from which the AWf lines take their description and number.

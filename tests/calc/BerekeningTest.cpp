@@ -150,13 +150,10 @@ TEST(Berekening, TheKindOfCalculationChoosesTheLevyDataAndTheActiveLines)
             EXPECT_EQ(o.DagTabelToepassen, g.dagtabel);
         }
         auto actief = [&](int regeltype) {
-            const TKolommen& k = o.Kolommen();
-            for (int i = 0; i < k.Count(); ++i)
-                for (int j = 0; j < k.Item(i).Count(); ++j)
-                    if (k.Item(i).GetRegel(j).Regeltype == regeltype)
-                        return k.Item(i).GetRegel(j).Actief;
-            ADD_FAILURE() << "geen regel " << regeltype;
-            return false;
+            const TBaseKolomRegel* regel = o.Kolommen().ZoekRegel(regeltype);
+            if (regel == nullptr)
+                ADD_FAILURE() << "geen regel " << regeltype;
+            return regel != nullptr && regel->Actief;
         };
         EXPECT_EQ(actief(rtNatura), g.naturaActief);
         EXPECT_EQ(actief(rtPensioenPremieWN), g.pensioenWNActief);

@@ -40,13 +40,8 @@ TBerekening& Rekenomgeving::Reken(TBerekeningInvoer invoer)
 
 TBaseKolomRegel& Rekenomgeving::Regel(int regeltype, int looncomponent)
 {
-    TKolommen& kolommen = vast_->Kolommen();
-    for (int k = 0; k < kolommen.Count(); ++k)
-        for (int r = 0; r < kolommen.Item(k).Count(); ++r) {
-            TBaseKolomRegel& regel = kolommen.Item(k).GetRegel(r);
-            if (regel.Regeltype == regeltype && (looncomponent == 0 || regel.Looncomponentnummer == looncomponent))
-                return regel;
-        }
+    if (TBaseKolomRegel* regel = vast_->Kolommen().ZoekRegel(regeltype, looncomponent))
+        return *regel;
     throw std::runtime_error("geen regel van type " + std::to_string(regeltype));
 }
 
