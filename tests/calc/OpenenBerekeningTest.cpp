@@ -6,9 +6,8 @@
 #include "store/DmVektaris.h"
 #include "store/WerknemerRecords.h"
 #include "support/Constanten.h"
-#include "support/TempFolder.h"
+#include "support/Werknemersmodule.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace vkt;
@@ -24,9 +23,6 @@ class OpenenBerekening : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::filesystem::copy_file(DataFolder() / TdmVektaris::Bestandsnaam, map_.Path() / TdmVektaris::Bestandsnaam);
-        dm_ = std::make_unique<TdmVektaris>(map_.Path());
-        ASSERT_TRUE(dm_->Openen(meldingen_));
         Voer("INSERT INTO Werknemersgegevens (Werkgeversnummer, Werknemersnummer, Ingangsdatum, Hersteldatum, Naam, "
              "WerknemerSoort, Geboortedatum, CodeLoonheffingskorting, Loontijdvak, Tabelkleur, "
              "LoonbelastingtabelVoorInwoner, Vastloon, Deeltijdpercentage, VerzekerdWW, VerzekerdWAO, VerzekerdZfw, "
@@ -67,9 +63,9 @@ protected:
         return aantal;
     }
 
-    test::TempFolder map_;
+    test::OpenWerknemersmodule module_;
+    TdmVektaris* dm_ = &module_.Dm();
     TBewaardeMeldingen meldingen_;
-    std::unique_ptr<TdmVektaris> dm_;
     std::unique_ptr<TWerknemerRecords> records_;
     std::unique_ptr<TdmConstanten> constanten_;
 };

@@ -12,9 +12,8 @@
 #include "store/SocialeFondsen.h"
 #include "store/WerknemerRecords.h"
 #include "support/Constanten.h"
-#include "support/TempFolder.h"
+#include "support/Werknemersmodule.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace vkt;
@@ -30,9 +29,6 @@ class Opslaan : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::filesystem::copy_file(DataFolder() / TdmVektaris::Bestandsnaam, map_.Path() / TdmVektaris::Bestandsnaam);
-        dm_ = std::make_unique<TdmVektaris>(map_.Path());
-        ASSERT_TRUE(dm_->Openen(meldingen_));
         scherm_ = std::make_unique<TGegevensScherm>(*dm_);
         fondsen_ = std::make_unique<TSocialeFondsen>(*dm_);
         records_ = std::make_unique<TWerknemerRecords>(*dm_, meldingen_, fondsen_.get());
@@ -103,25 +99,9 @@ protected:
         return static_cast<int>(query.AsInteger("N"));
     }
 
-    // Every row of every table of a calculation, as text.
-    std::string Inhoud()
-    {
-        std::string tekst;
-        for (const char* tabel : kTabellen) {
-            db::Query query(dm_->adbQuelvar, std::string("SELECT * FROM ") + tabel + " ORDER BY 1, 2, 3");
-            query.Open();
-            for (query.First(); !query.Eof(); query.Next()) {
-                for (const std::string& veld : query.FieldNames())
-                    tekst += query.AsText(veld) + "|";
-                tekst += "\n";
-            }
-        }
-        return tekst;
-    }
-
-    test::TempFolder map_;
+    test::OpenWerknemersmodule module_;
+    TdmVektaris* dm_ = &module_.Dm();
     TBewaardeMeldingen meldingen_;
-    std::unique_ptr<TdmVektaris> dm_;
     std::unique_ptr<TWerknemerRecords> records_;
     std::unique_ptr<TGegevensScherm> scherm_;
     std::unique_ptr<TSocialeFondsen> fondsen_;
@@ -213,7 +193,7 @@ TEST_F(Opslaan, AFailureAtAnyWriteStepLeavesEveryTableAsItWas)
         if (std::string(fout.tabel) == "GrondslagWN")
             Voer("INSERT INTO GrondslagWN (Werkgeversnummer, Werknemersnummer, Ingangsdatum, Hersteldatum) "
                  "VALUES (1, 1, '9999-12-31 00:00:00', '9999-12-31 00:00:00')");
-        const std::string vooraf = Inhoud();
+        const auto vooraf = test::Inhoud(dm_->adbQuelvar);
         try {
             if (std::string(fout.moment) == "INSERT") {
                 SlaNieuwOp(Invoer("Nieuw"));
@@ -232,7 +212,7 @@ TEST_F(Opslaan, AFailureAtAnyWriteStepLeavesEveryTableAsItWas)
                 << error.what();
             EXPECT_NE(std::string(error.what()).find("schijf vol"), std::string::npos) << error.what();
         }
-        EXPECT_EQ(Inhoud(), vooraf);
+        EXPECT_EQ(test::Inhoud(dm_->adbQuelvar), vooraf);
         EXPECT_FALSE(dm_->adbQuelvar.InTransaction());
         Voer("DROP TRIGGER Fout");
         Voer("DELETE FROM GrondslagWN");
@@ -296,9 +276,9 @@ TEST_F(Opslaan, AFailedSaveAsLeavesEveryTableAsItWas)
              " BEGIN UPDATE Teller SET N = N + 1; SELECT RAISE(ABORT, 'schijf vol') WHERE (SELECT N FROM Teller) >= " +
              std::to_string(keer) + "; END");
         Open(1);
-        const std::string vooraf = Inhoud();
+        const auto vooraf = test::Inhoud(dm_->adbQuelvar);
         EXPECT_THROW(opslag_->BewaarAls(*vast_, "Kopie"), EQuelvarException);
-        EXPECT_EQ(Inhoud(), vooraf);
+        EXPECT_EQ(test::Inhoud(dm_->adbQuelvar), vooraf);
         EXPECT_EQ(dm_->Werknemersnummer, 1);
         Voer("DROP TRIGGER Fout");
     }

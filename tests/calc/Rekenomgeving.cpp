@@ -5,17 +5,12 @@
 #include "model/Kolomregels.h"
 #include "support/Constanten.h"
 
-#include <filesystem>
 #include <stdexcept>
 
 namespace vkt::test {
 
 Rekenomgeving::Rekenomgeving()
 {
-    std::filesystem::copy_file(DataFolder() / TdmVektaris::Bestandsnaam, map_.Path() / TdmVektaris::Bestandsnaam);
-    werknemers_ = std::make_unique<TdmVektaris>(map_.Path());
-    if (!werknemers_->Openen(meldingen))
-        throw std::runtime_error(meldingen.Foutmeldingen.back());
     werknemers_->OpenWerknemersQuery();
     constanten_ = GeladenConstanten(DataFolder(), EncodeDate(2020, 3, 1));
     vast_ = LaadNieuweHeffingsgegevens(*werknemers_, *constanten_, StandaardInvoer());

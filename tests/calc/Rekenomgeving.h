@@ -5,7 +5,7 @@
 #include "common/Meldingen.h"
 #include "model/DmConstanten.h"
 #include "store/DmVektaris.h"
-#include "support/TempFolder.h"
+#include "support/Werknemersmodule.h"
 
 #include <memory>
 #include <string>
@@ -35,8 +35,8 @@ public:
     TBerekening berekening;
 
 private:
-    TempFolder map_;
-    std::unique_ptr<TdmVektaris> werknemers_;
+    OpenWerknemersmodule module_;
+    TdmVektaris* werknemers_ = &module_.Dm();
     std::unique_ptr<TdmConstanten> constanten_;
     std::unique_ptr<TVasteHeffingsgegevens> vast_;
 };

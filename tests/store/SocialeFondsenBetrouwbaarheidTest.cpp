@@ -3,7 +3,7 @@
 
 #include "store/SocialeFondsen.h"
 
-#include "Inhoud.h"
+#include "support/Werknemersmodule.h"
 #include "db/Query.h"
 #include "model/QuelvarException.h"
 

@@ -1,6 +1,6 @@
 #include "store/SocialeFondsen.h"
 
-#include "Inhoud.h"
+#include "support/Werknemersmodule.h"
 #include "common/Meldingen.h"
 #include "db/Query.h"
 #include "model/QuelvarException.h"

@@ -1,4 +1,4 @@
-#include "Inhoud.h"
+#include "support/Werknemersmodule.h"
 
 #include "common/DataFolder.h"
 #include "common/Meldingen.h"
