@@ -10,17 +10,8 @@ namespace vkt::db {
 namespace {
 
 using test::KleineDatabase;
+using test::Message;
 using test::WerknemersVerbinding;
-
-std::string Message(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 TEST(DBDescription, DescribesTheEmployeeTableFromItsSchema)
 {

@@ -10,6 +10,7 @@ namespace vkt::db {
 namespace {
 
 using test::KleineDatabase;
+using test::Message;
 
 // Two tables written by one group; a trigger refuses the name "fout" so that
 // a save can fail after the first table was written.
@@ -22,16 +23,6 @@ const char* const kSchema =
     "INSERT INTO Extra VALUES (1, 'eerste');"
     "INSERT INTO Hoofd VALUES (2, 'Jan', 0, NULL, 1, 4);"
     "INSERT INTO Extra VALUES (2, 'tweede');";
-
-std::string Message(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 // A window with two output sets, a group and its fields, in creation order.
 class DataGroupTest : public ::testing::Test {

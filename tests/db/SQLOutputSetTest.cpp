@@ -10,21 +10,12 @@ namespace vkt::db {
 namespace {
 
 using test::KleineDatabase;
+using test::Message;
 
 const char* const kSchema = "CREATE TABLE T (A INTEGER NOT NULL, B VARCHAR(10) NOT NULL, Naam VARCHAR(20), "
                             "Bedrag CURRENCY, Datum DATETIME, Vlag BOOLEAN, PRIMARY KEY (A, B));"
                             "INSERT INTO T (A, B, Naam) VALUES (1, 'x', 'Jan');"
                             "CREATE TABLE Z (X INTEGER);";
-
-std::string Message(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 class SQLOutputSetTest : public ::testing::Test {
 protected:

@@ -3,6 +3,9 @@
 #include "db/ZNOADOConnection.h"
 #include "support/Werknemersdatabase.h"
 
+#include <functional>
+#include <string>
+
 namespace vkt::test {
 
 // The copy of the employee database, reached through the data layer's own
@@ -23,6 +26,17 @@ private:
     Werknemersdatabase database_;
     db::TZNOADOConnection connection_;
 };
+
+// The message of the error the action raises, or "no error".
+inline std::string Message(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return "no error";
+}
 
 // A connection to a fresh database made from the given SQL.
 class KleineDatabase {
