@@ -197,18 +197,11 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     TBerekenOpties opties;
     std::string formaat = "tekst";
     try {
-        std::vector<std::string> toegestaan{kFormaat};
-        for (const TBerekenOptie& optie : BerekenOptieLijst())
-            toegestaan.push_back(std::string("--") + optie.Naam);
+        std::vector<std::string> toegestaan = BerekenOptieArgumenten();
+        toegestaan.push_back(kFormaat);
         const Opties gelezen = LeesOpties(argumenten, toegestaan, {"--regel"});
-        TOptieWaarden waarden;
-        for (const auto& [naam, waarde] : gelezen.Alle())
-            if (naam != kFormaat)
-                waarden.emplace_back(naam.substr(2), waarde);
-        formaat = gelezen.Waarde(kFormaat).value_or("tekst");
-        if (formaat != "tekst" && formaat != "json")
-            throw OptieFout("ongeldig formaat '" + formaat + "' bij --formaat: kies tekst of json.");
-        opties = LeesBerekenOpties(waarden, Today(), "--");
+        formaat = LeesFormaat(gelezen);
+        opties = LeesBerekenOpties(gelezen, Today());
     } catch (const OptieFout& error) {
         fout << "vkt2020-cli bereken: " << error.what() << "\n";
         return 2;

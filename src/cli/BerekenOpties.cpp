@@ -375,6 +375,23 @@ TBerekeningInvoer NieuweInvoer(TDateTime vandaag)
     return invoer;
 }
 
+std::vector<std::string> BerekenOptieArgumenten()
+{
+    std::vector<std::string> namen;
+    for (const TBerekenOptie& optie : BerekenOptieLijst())
+        namen.push_back(std::string("--") + optie.Naam);
+    return namen;
+}
+
+TBerekenOpties LeesBerekenOpties(const Opties& gelezen, TDateTime vandaag)
+{
+    TOptieWaarden waarden;
+    for (const auto& [naam, waarde] : gelezen.Alle())
+        if (IsBerekenOptie(naam.substr(2)))
+            waarden.emplace_back(naam.substr(2), waarde);
+    return LeesBerekenOpties(waarden, vandaag, "--");
+}
+
 TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag, const std::string& voorvoegsel)
 {
     Lezer lezer;

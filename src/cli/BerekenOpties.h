@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/Invoer.h"
+#include "cli/Opties.h"
 #include "common/DateTime.h"
 
 #include <string>
@@ -50,6 +51,12 @@ TBerekeningInvoer NieuweInvoer(TDateTime vandaag);
 // window's rules between the fields. Throws OptieFout naming the option (as
 // voorvoegsel + name) and the value at fault.
 TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag, const std::string& voorvoegsel);
+
+// The calculation options as the command line names them ("--naam", ...).
+std::vector<std::string> BerekenOptieArgumenten();
+// The calculation options among the options read from the command line (any
+// other option is left for the caller), read as LeesBerekenOpties reads them.
+TBerekenOpties LeesBerekenOpties(const Opties& gelezen, TDateTime vandaag);
 
 // Gives the lines of the line edits their amount or percentage, as the
 // screen's line control does. Throws OptieFout for a line that the

@@ -158,9 +158,7 @@ int ConstantenOpdracht(const std::vector<std::string>& argumenten, std::ostream&
                 throw OptieFout("ongeldige datum '" + *tekst + "' bij --datum: gebruik DD-MM-JJJJ.");
             datum = *gelezen;
         }
-        formaat = opties.Waarde("--formaat").value_or("tekst");
-        if (formaat != "tekst" && formaat != "json")
-            throw OptieFout("ongeldig formaat '" + formaat + "' bij --formaat: kies tekst of json.");
+        formaat = LeesFormaat(opties);
     } catch (const OptieFout& error) {
         fout << "vkt2020-cli constanten: " << error.what() << "\n";
         return 2;

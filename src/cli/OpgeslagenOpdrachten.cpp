@@ -36,14 +36,8 @@ int LeesNummer(std::vector<std::string>& argumenten, const std::string& opdracht
 // The options of "bereken" for a calculation to store; the name is required.
 TBerekenOpties LeesOpslaanOpties(const std::vector<std::string>& argumenten)
 {
-    std::vector<std::string> toegestaan;
-    for (const TBerekenOptie& optie : BerekenOptieLijst())
-        toegestaan.push_back(std::string("--") + optie.Naam);
-    const Opties gelezen = LeesOpties(argumenten, toegestaan, {"--regel"});
-    TOptieWaarden waarden;
-    for (const auto& [naam, waarde] : gelezen.Alle())
-        waarden.emplace_back(naam.substr(2), waarde);
-    TBerekenOpties opties = LeesBerekenOpties(waarden, Today(), "--");
+    TBerekenOpties opties =
+        LeesBerekenOpties(LeesOpties(argumenten, BerekenOptieArgumenten(), {"--regel"}), Today());
     if (Trim(opties.Invoer.Werknemer).empty())
         throw OptieFout("geef de naam van de werknemer met --naam.");
     return opties;
@@ -62,10 +56,23 @@ struct TOpslagOmgeving {
     TBerekeningOpslag opslag;
 };
 
-bool IsOpgeslagen(const std::vector<TWerknemerItem>& lijst, int nummer)
+// Positions the data module on saved calculation nummer; 0 when done, else
+// the exit code after the message: 2 for a number that is not saved, 1 when
+// positioning failed.
+int PositioneerOp(TWerknemerRecords& records, const TBewaardeMeldingen& meldingen, int nummer,
+                  const std::string& opdracht, std::ostream& fout)
 {
-    return std::any_of(lijst.begin(), lijst.end(),
-                       [&](const TWerknemerItem& item) { return item.Werknemersnummer == nummer; });
+    const std::vector<TWerknemerItem> lijst = records.VulWerknemerLijst();
+    if (std::none_of(lijst.begin(), lijst.end(),
+                     [&](const TWerknemerItem& item) { return item.Werknemersnummer == nummer; })) {
+        fout << "vkt2020-cli " << opdracht << ": er is geen opgeslagen berekening met nummer " << nummer << ".\n";
+        return 2;
+    }
+    if (!records.LaadBerekening(nummer)) {
+        fout << "vkt2020-cli " << opdracht << ": " << ZonderWagenterugloop(meldingen.Foutmeldingen.back()) << "\n";
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -98,9 +105,7 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
     std::string formaat;
     try {
         nummer = LeesNummer(rest, "toon");
-        formaat = LeesOpties(rest, {"--formaat"}).Waarde("--formaat").value_or("tekst");
-        if (formaat != "tekst" && formaat != "json")
-            throw OptieFout("ongeldig formaat '" + formaat + "' bij --formaat: kies tekst of json.");
+        formaat = LeesFormaat(LeesOpties(rest, {"--formaat"}));
     } catch (const OptieFout& error) {
         fout << "vkt2020-cli toon: " << error.what() << "\n";
         return 2;
@@ -114,14 +119,8 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
     TSocialeFondsen fondsen(dm);
     TWerknemerRecords records(dm, meldingen, &fondsen);
     try {
-        if (!IsOpgeslagen(records.VulWerknemerLijst(), nummer)) {
-            fout << "vkt2020-cli toon: er is geen opgeslagen berekening met nummer " << nummer << ".\n";
-            return 2;
-        }
-        if (!records.LaadBerekening(nummer)) {
-            fout << "vkt2020-cli toon: " << ZonderWagenterugloop(meldingen.Foutmeldingen.back()) << "\n";
-            return 1;
-        }
+        if (const int code = PositioneerOp(records, meldingen, nummer, "toon", fout); code != 0)
+            return code;
         TBerekenOpties opties;
         opties.Invoer = InvoerVanOpgeslagenBerekening(dm, Today());
         opties.Invoer.SocialeFondsen = fondsen.GetoondeFondsen();
@@ -187,14 +186,8 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
     TdmVektaris& dm = omgeving.Werknemers();
     TOpslagOmgeving opslag(dm);
     try {
-        if (!IsOpgeslagen(opslag.records.VulWerknemerLijst(), nummer)) {
-            fout << "vkt2020-cli verwijder: er is geen opgeslagen berekening met nummer " << nummer << ".\n";
-            return 2;
-        }
-        if (!opslag.records.LaadBerekening(nummer)) {
-            fout << "vkt2020-cli verwijder: " << ZonderWagenterugloop(opslag.meldingen.Foutmeldingen.back()) << "\n";
-            return 1;
-        }
+        if (const int code = PositioneerOp(opslag.records, opslag.meldingen, nummer, "verwijder", fout); code != 0)
+            return code;
         opslag.scherm.dgGegevensWN.Load();
         opslag.scherm.dgHeffingsgegevens.Load();
         const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());

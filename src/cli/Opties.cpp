@@ -46,4 +46,12 @@ Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<
     return opties;
 }
 
+std::string LeesFormaat(const Opties& opties)
+{
+    const std::string formaat = opties.Waarde("--formaat").value_or("tekst");
+    if (formaat != "tekst" && formaat != "json")
+        throw OptieFout("ongeldig formaat '" + formaat + "' bij --formaat: kies tekst of json.");
+    return formaat;
+}
+
 } // namespace vkt::cli

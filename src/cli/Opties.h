@@ -32,4 +32,8 @@ private:
 Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<std::string>& toegestaan,
                   const std::vector<std::string>& herhaalbaar = {});
 
+// The value of "--formaat": "tekst" (also when not given) or "json"; any
+// other value is an OptieFout.
+std::string LeesFormaat(const Opties& opties);
+
 } // namespace vkt::cli
