@@ -1,10 +1,12 @@
 #include "calc/Berekening.h"
 
+#include "calc/Centenzoeker.h"
 #include "common/Meldingen.h"
 #include "model/Afronding.h"
 #include "model/DmConstanten.h"
 #include "model/Kolomregels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,8 +17,10 @@ constexpr double kTolerantie = 0.009;      // under one cent
 constexpr int kMaximumStappen = 300;       // 301 computations at most
 constexpr int kVolleStappen = 15;          // then steps of a fortieth damp oscillation at bracket edges
 constexpr double kDemping = 40;
-constexpr double kBenaderingsgrens = 0.05;
+constexpr long long kMaximumBrutoloon = 9'999'999'999; // in cents: the largest amount the screen takes
 const char* const kGeenOplossing = "Er is geen oplossing gevonden, de berekening is een goede benadering!";
+
+long long Centen(double bedrag) { return std::llround(RondAfOpCenten(bedrag) * 100); }
 
 } // namespace
 
@@ -42,6 +46,8 @@ bool TBerekening::Run(const TVasteHeffingsgegevens* vast, const TBerekeningInvoe
     invoer_ = invoer;
     rapportLijst_.clear();
     aantalBerekeningen_ = 0;
+    exact_ = false;
+    bereik_.reset();
     heffingsgegevens_.reset();
     if (vast == nullptr)
         return false;
@@ -259,60 +265,105 @@ void TBerekening::BerekenOfZoek(TMeldingen& meldingen)
     }
     if (s < slSociaalLoon || s > slZvwLoon)
         return;
-    const bool metTerugval = s == slNettoloon || s == slWerkgeverslasten;
-    const double doel = invoer_.Loonbedrag;
-    double beste = 0;
-    double besteBruto = 0;
-    double laatsteBruto = 0;
+    Benader(invoer_.Loonbedrag);
+    // Settle on a gross wage in whole cents whose result, in cents, is the
+    // target; the approximation ends between cents, or not at all when the
+    // result moves much slower or faster than the gross wage.
+    exact_ = Zoeker().Zoek(Centen(Brutoloon())).Exact;
+    if (!exact_)
+        meldingen.ToonMelding(kGeenOplossing);
+}
+
+TCentenzoeker TBerekening::Zoeker()
+{
+    return TCentenzoeker(
+        [this](long long bruto) {
+            ZetBrutoloon(static_cast<double>(bruto) / 100);
+            Bereken();
+            return Centen(BereiktBedrag());
+        },
+        Centen(invoer_.Loonbedrag), kMaximumBrutoloon);
+}
+
+std::optional<TBrutoloonBereik> TBerekening::BrutoloonBereik()
+{
+    if (exact_ && !bereik_) {
+        const long long laag = Centen(Brutoloon());
+        const int aantal = aantalBerekeningen_;
+        bereik_ = TBrutoloonBereik{laag, Zoeker().Bovenkant(laag)};
+        aantalBerekeningen_ = aantal;
+    }
+    return bereik_;
+}
+
+// The approximation: the first steps move the gross wage by the whole
+// difference, later ones by a fortieth of it, which damps oscillation around
+// the table steps of the wage tax. The gross wage stays within what can be
+// paid; the approximation stops when it can no longer move.
+void TBerekening::Benader(double doel)
+{
+    const double maximum = static_cast<double>(kMaximumBrutoloon) / 100;
     double verschil = 0;
     int i = 0;
     do {
         const double bruto = Brutoloon();
-        const double bereikt = BereiktBedrag();
-        verschil = doel - bereikt;
-        const double nieuwBruto = i < kVolleStappen ? bruto + verschil : bruto + verschil / kDemping;
-        if (metTerugval && bereikt > doel && std::fabs(bereikt - doel) < std::fabs(beste - doel)) {
-            beste = bereikt;
-            besteBruto = laatsteBruto;
-        }
+        verschil = doel - BereiktBedrag();
+        const double stap = i < kVolleStappen ? verschil : verschil / kDemping;
+        const double nieuwBruto = std::clamp(bruto + stap, 0.0, maximum);
+        if (nieuwBruto == bruto && i > 1)
+            break;
         ZetBrutoloon(nieuwBruto);
         Bereken();
-        if (metTerugval)
-            laatsteBruto = Brutoloon();
         ++i;
     } while (i <= kMaximumStappen && (std::fabs(verschil) >= kTolerantie || i <= 1));
+}
 
-    if (metTerugval && i > kMaximumStappen && std::fabs(verschil) >= kBenaderingsgrens) {
-        if (besteBruto > 0) {
-            ZetBrutoloon(besteBruto);
-            Bereken();
-        }
-        meldingen.ToonMelding(kGeenOplossing);
+TWerkgeversdeel TBerekening::Werkgeversdeel() const
+{
+    TWerkgeversdeel deel;
+    if (!heffingsgegevens_)
+        return deel;
+    THeffingsgegevens& o = *heffingsgegevens_;
+    TKolommen& k = o.Kolommen(); // the life-course line computes its amount when asked
+    const TActieveWerkgeversdelen& a = invoer_.Actief;
+    const bool artiest = IsArtiestSoort(o.Werknemersoort);
+    deel.Vakantiegeld = RondAfOpCenten(k.GetBrutoloon() * o.PercentageVakantiegeld / 100);
+    if (!artiest || a.WW) {
+        deel.AwfLaag = k.GetAwfPremieLaag();
+        deel.AwfHoog = k.GetAwfPremieHoog();
     }
+    deel.VUTFPU = k.GetVUTFPUPremieWG();
+    deel.Pensioen = k.GetPensioenPremieWG();
+    deel.IP = k.GetIPPremieWG();
+    if (!artiest || a.WAO)
+        deel.WAO = k.GetWAOPremie();
+    if (!artiest || a.Whk) {
+        deel.Whk = k.GetWhkPremie();
+        deel.WhkVerhaling = k.GetWhkVerhaling();
+    }
+    deel.Levensloop = k.GetLevensloopWG();
+    deel.Zvw = k.GetZvwPremieWG();
+    for (const char* sleutel : {"3WG", "4WG", "7WG", "16WG", "17WG", "18WG", "0WG"})
+        for (const auto& [fondsSleutel, regel] : rapportLijst_)
+            if (fondsSleutel == sleutel && regel->ResultaatBedrag != 0 &&
+                (fondsSleutel != "18WG" || regel->ResultaatBedrag > 0))
+                deel.Fondsen += regel->ResultaatBedrag;
+    deel.Fondsen = RondAfOpCenten(deel.Fondsen);
+    return deel;
 }
 
 double TBerekening::Werkgeverslasten() const
 {
     if (!heffingsgegevens_)
         return 0;
-    THeffingsgegevens& o = *heffingsgegevens_;
-    TKolommen& k = o.Kolommen();
-    const TActieveWerkgeversdelen& a = invoer_.Actief;
-    const bool artiest = IsArtiestSoort(o.Werknemersoort);
-    const double wao = !artiest || a.WAO ? k.GetWAOPremie() : 0;
-    const bool whkTelt = !artiest || a.Whk;
-    const double whk = whkTelt ? k.GetWhkPremie() : 0;
-    const double whkVerhaald = whkTelt && k.GetWhkVerhaling() != 0 ? k.GetWhkVerhaling() : 0;
-    const double awf = !artiest || a.WW ? k.GetAwfPremieLaag() + k.GetAwfPremieHoog() : 0;
-    double totaal = k.GetZvwPremieWG() + k.GetBrutoloon() + k.GetLevensloopWG() + k.GetHogereZvw() + k.GetLoonLBPH() +
-                    k.GetVergoedingen() + k.GetLoonInNatura() + k.GetBrutoloon() * o.PercentageVakantiegeld / 100 +
-                    k.GetVUTFPUPremieWG() + k.GetPensioenPremieWG() + k.GetIPPremieWG() + wao + whk - whkVerhaald + awf;
-    for (const char* sleutel : {"3WG", "4WG", "7WG", "16WG", "17WG", "18WG", "0WG"})
-        for (const auto& [fondsSleutel, regel] : rapportLijst_)
-            if (fondsSleutel == sleutel && regel->ResultaatBedrag != 0 &&
-                (fondsSleutel != "18WG" || regel->ResultaatBedrag > 0))
-                totaal += regel->ResultaatBedrag;
-    return totaal;
+    const TKolommen& k = heffingsgegevens_->Kolommen();
+    const TWerkgeversdeel d = Werkgeversdeel();
+    const double loon = k.GetBrutoloon() + k.GetHogereZvw() + k.GetLoonLBPH() + k.GetVergoedingen() +
+                        k.GetLoonInNatura();
+    const double premies = d.Vakantiegeld + d.AwfLaag + d.AwfHoog + d.VUTFPU + d.Pensioen + d.IP + d.WAO + d.Whk -
+                           d.WhkVerhaling + d.Levensloop + d.Zvw + d.Fondsen;
+    // A sum of cent amounts; rounded once more so that binary noise cannot show.
+    return RondAfOpCenten(loon + premies);
 }
 
 } // namespace vkt

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calc/Centenzoeker.h"
 #include "calc/Invoer.h"
 #include "model/Heffingsgegevens.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +19,29 @@ class TMeldingen;
 // booking column as text, with "WG" appended for the employer part ("7",
 // "-17WG"), and the line (owned by its column in the calculation object).
 using TRapportLijst = std::vector<std::pair<std::string, TBaseKolomRegel*>>;
+
+// The employer's charges of a run, each in cents as the statement shows them;
+// a charge that does not count for the calculation is 0.
+struct TWerkgeversdeel {
+    double Vakantiegeld = 0;  // the holiday-pay reservation
+    double AwfLaag = 0;
+    double AwfHoog = 0;
+    double VUTFPU = 0;
+    double Pensioen = 0;
+    double IP = 0;
+    double WAO = 0;           // WAO/WIA
+    double Whk = 0;
+    double WhkVerhaling = 0;  // the part of the Whk charged on to the employee
+    double Levensloop = 0;
+    double Zvw = 0;           // the Zvw employer levy
+    double Fondsen = 0;       // the employer parts of the social funds
+};
+
+// The gross wages, in cents, that give the target of a search exactly.
+struct TBrutoloonBereik {
+    long long Laag = 0;
+    long long Hoog = 0;
+};
 
 // Whether the run computes for an artist: the kinds of employee 3 and 4 that
 // the run gives the artist kinds of calculation.
@@ -40,8 +65,16 @@ public:
     const TRapportLijst& RapportLijst() const { return rapportLijst_; }
     // The inputs of the last run.
     const TBerekeningInvoer& Invoer() const { return invoer_; }
-    // The employer's total cost of the last run's calculation object.
+    // The employer's charges and total cost of the last run's calculation
+    // object: the gross wage, the employer's wage components and charges,
+    // each in cents.
+    TWerkgeversdeel Werkgeversdeel() const;
     double Werkgeverslasten() const;
+    // After a search that reached its target exactly: the lowest gross wage
+    // that gives it (the calculation's) and the highest near it; nothing
+    // otherwise. Finding the highest takes a few hundred computations, so it
+    // is done when first asked for; the calculation stays as it was.
+    std::optional<TBrutoloonBereik> BrutoloonBereik();
     // The wage tax as the statement shows it: a fixed percentage of the
     // wage-tax wage (column 14) where a free calculation or an artist's own
     // percentage applies (rounded to cents), else the table tax of column 15.
@@ -62,6 +95,8 @@ private:
     void VoegSocialeFondsenToe();
     void VoegFondsRegelToe(const TSociaalFondsWaarden& fonds, bool werkgever);
     void BerekenOfZoek(TMeldingen& meldingen);
+    void Benader(double doel);
+    TCentenzoeker Zoeker();
     double BereiktBedrag() const;
     double VastPercentage() const;
     double Kolom(int nummer) const;
@@ -73,6 +108,8 @@ private:
     TRapportLijst rapportLijst_;
     TBerekeningInvoer invoer_;
     int aantalBerekeningen_ = 0;
+    bool exact_ = false;
+    std::optional<TBrutoloonBereik> bereik_;
 };
 
 } // namespace vkt

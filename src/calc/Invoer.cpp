@@ -16,10 +16,9 @@ std::string SoortBerekeningPositieLabel(int positie)
     return positie >= 0 && positie < static_cast<int>(kLabels.size()) ? kLabels[static_cast<std::size_t>(positie)] : "";
 }
 
-bool TBerekeningInvoer::IsArtiestPositie() const
+bool IsArtiestPositie(int positie)
 {
-    return SoortBerekening == spBinnenlandseArtiest || SoortBerekening == spBuitenlandseArtiest ||
-           SoortBerekening == spVrijeBerekeningArtiest;
+    return positie == spBinnenlandseArtiest || positie == spBuitenlandseArtiest || positie == spVrijeBerekeningArtiest;
 }
 
 } // namespace vkt

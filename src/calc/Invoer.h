@@ -21,6 +21,8 @@ enum TSoortBerekeningPositie : int {
 };
 // The display text of a position ("Werknemer", "Bijzonder loon", ...).
 std::string SoortBerekeningPositieLabel(int positie);
+// The artist group: positions 2, 3 and 5.
+bool IsArtiestPositie(int positie);
 
 // The employer parts switched on for the calculation (the "actief" boxes).
 struct TActieveWerkgeversdelen {
@@ -68,7 +70,7 @@ struct TBerekeningInvoer {
     bool WGLastenTonen = false;
     std::vector<TSociaalFondsWaarden> SocialeFondsen;
 
-    bool IsArtiestPositie() const;        // positions 2, 3 and 5
+    bool IsArtiestPositie() const { return vkt::IsArtiestPositie(SoortBerekening); }
 };
 
 } // namespace vkt

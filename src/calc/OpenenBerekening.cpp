@@ -1,6 +1,7 @@
 #include "calc/OpenenBerekening.h"
 
 #include "calc/Berekening.h"
+#include "calc/Veldregels.h"
 #include "model/DmConstanten.h"
 #include "model/Kolomregels.h"
 #include "model/QuelvarException.h"
@@ -124,16 +125,6 @@ TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast)
     }
 }
 
-void PasSchermregelsToe(TBerekeningInvoer& invoer)
-{
-    if (invoer.SoortBerekening != spWerknemer)
-        invoer.Loontijdvak = ltMaand;
-    invoer.ZfwIngeschakeld = !invoer.IsArtiestPositie();
-    // Stored with both boxes checked, the employer's levy wins.
-    if (invoer.Actief.Zvw && invoer.VerzekerdZfw)
-        invoer.VerzekerdZfw = false;
-}
-
 TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTime vandaag)
 {
     const db::Query& r = werknemers.qryWNvkt;
@@ -180,7 +171,7 @@ TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTi
     const bool metHeffing = heffing.Active() && heffing.RecordCount() > 0;
     invoer.LoondagenVoorDagtabel =
         metHeffing && !heffing.IsNull("DagTabelDagen") ? heffing.AsDouble("DagTabelDagen") : StandaardSVDagen(ltMaand);
-    PasSchermregelsToe(invoer);
+    PasRegelsToeNaLaden(invoer);
     return invoer;
 }
 

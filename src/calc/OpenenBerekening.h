@@ -39,9 +39,4 @@ TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast);
 // fields applied.
 TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTime vandaag);
 
-// The window's rules between the fields: a kind other than "Werknemer" is
-// computed per month, the employee's Zvw box is off for artists, and an
-// employee insured for Zvw pays it himself (the employer's Zvw part is off).
-void PasSchermregelsToe(TBerekeningInvoer& invoer);
-
 } // namespace vkt

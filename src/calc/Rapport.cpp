@@ -204,24 +204,25 @@ private:
     void Werkgeversdeel()
     {
         const TActieveWerkgeversdelen& actief = invoer_.Actief;
+        const TWerkgeversdeel deel = b_.Werkgeversdeel();
         Fondsregels("0WG");
         if (o_.PercentageVakantiegeld != 0)
-            Bedragregel("Reservering vakantiegeld", rsBerekening, k_.GetBrutoloon() * o_.PercentageVakantiegeld / 100);
+            Bedragregel("Reservering vakantiegeld", rsBerekening, deel.Vakantiegeld);
         if (actief.WW) {
-            AlsNietNul("Werkgeversdeel premie AWf laag", rsBerekening, k_.GetAwfPremieLaag());
-            AlsNietNul("Werkgeversdeel premie AWf hoog", rsBerekening, k_.GetAwfPremieHoog());
+            AlsNietNul("Werkgeversdeel premie AWf laag", rsBerekening, deel.AwfLaag);
+            AlsNietNul("Werkgeversdeel premie AWf hoog", rsBerekening, deel.AwfHoog);
         }
-        AlsNietNul("Werkgeversdeel FPU/Vroegpensioenpremie", rsBerekening, k_.GetVUTFPUPremieWG());
-        AlsNietNul("Werkgeversdeel Pensioenpremie", rsBerekening, k_.GetPensioenPremieWG());
-        AlsNietNul("Werkgeversdeel IP-premie", rsBerekening, k_.GetIPPremieWG());
+        AlsNietNul("Werkgeversdeel FPU/Vroegpensioenpremie", rsBerekening, deel.VUTFPU);
+        AlsNietNul("Werkgeversdeel Pensioenpremie", rsBerekening, deel.Pensioen);
+        AlsNietNul("Werkgeversdeel IP-premie", rsBerekening, deel.IP);
         if (actief.WAO)
-            AlsNietNul("WAO/WIA premie", rsBerekening, k_.GetWAOPremie());
-        if (actief.Whk && k_.GetWhkPremie() != 0) {
-            Bedragregel("Whk-premie", rsBerekening, k_.GetWhkPremie());
-            AlsNietNul("Whk verhaling op werknemer", rsBerekening, -k_.GetWhkVerhaling());
+            AlsNietNul("WAO/WIA premie", rsBerekening, deel.WAO);
+        if (actief.Whk && deel.Whk != 0) {
+            Bedragregel("Whk-premie", rsBerekening, deel.Whk);
+            AlsNietNul("Whk verhaling op werknemer", rsBerekening, -deel.WhkVerhaling);
         }
-        AlsNietNul("Werkgeversinleg levensloopregeling", rsBerekening, k_.GetLevensloopWG());
-        AlsNietNul("Zvw werkgeversheffing", rsBerekening, k_.GetZvwPremieWG());
+        AlsNietNul("Werkgeversinleg levensloopregeling", rsBerekening, deel.Levensloop);
+        AlsNietNul("Zvw werkgeversheffing", rsBerekening, deel.Zvw);
         Bedragregel("Totale werkgeverslasten", rsBrutoNetto, b_.Werkgeverslasten());
         regels_.push_back(kScheidingslijn);
         regels_.emplace_back();

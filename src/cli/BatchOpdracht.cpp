@@ -2,9 +2,11 @@
 
 #include "calc/Berekening.h"
 #include "calc/OpenenBerekening.h"
+#include "calc/Veldregels.h"
 #include "cli/BerekenOpdracht.h"
 #include "cli/Csv.h"
 #include "cli/Opties.h"
+#include "common/DataFolder.h"
 #include "common/Text.h"
 
 #include <cstdio>
@@ -105,8 +107,8 @@ std::string Bedrag(double bedrag)
 // The calculation of every row from copies of one regular levy data.
 class Batch {
 public:
-    Batch(Rekenomgeving& omgeving, const TVasteHeffingsgegevens& basis, std::vector<std::string> kop)
-        : omgeving_(omgeving), basis_(basis), kop_(std::move(kop)), vandaag_(Today())
+    Batch(TDatabases& databases, const TVasteHeffingsgegevens& basis, std::vector<std::string> kop)
+        : databases_(databases), basis_(basis), kop_(std::move(kop)), vandaag_(Today())
     {
     }
 
@@ -145,13 +147,13 @@ private:
         TBerekening::VulHeffingsgegevens(*vast, opties.Invoer);
         SetWAOPremieRegel(*vast);
         TBerekening berekening;
-        const auto melding = Bereken(*vast, opties, omgeving_.Constanten(), berekening, "");
+        const auto melding = Bereken(*vast, opties, databases_.Constanten, berekening, "");
         const TUitkomst uitkomst = Uitkomst(berekening);
         return {Bedrag(uitkomst.Brutoloon), Bedrag(uitkomst.Nettoloon), Bedrag(uitkomst.Loonheffing),
                 Bedrag(uitkomst.Werkgeverslasten), melding.value_or("")};
     }
 
-    Rekenomgeving& omgeving_;
+    TDatabases& databases_;
     const TVasteHeffingsgegevens& basis_;
     std::vector<std::string> kop_;
     TDateTime vandaag_;
@@ -192,13 +194,13 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
         return 2;
     }
 
-    const TBerekeningInvoer standaard = NieuweInvoer(Today());
-    Rekenomgeving omgeving;
-    if (!omgeving.Open(standaard.BerekeningDatum, fout))
+    const TBerekeningInvoer standaard = NieuweBerekeningInvoer(Today());
+    TDatabases databases(DataFolder());
+    if (!OpenDatabases(databases, standaard.BerekeningDatum, fout))
         return 1;
     std::unique_ptr<TVasteHeffingsgegevens> basis;
     try {
-        basis = LaadNieuweHeffingsgegevens(omgeving.Werknemers(), omgeving.Constanten(), standaard);
+        basis = LaadNieuweHeffingsgegevens(databases.Werknemers, databases.Constanten, standaard);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli batch: de heffingsgegevens konden niet worden gemaakt: " << error.what() << "\n";
         return 1;
@@ -208,7 +210,7 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     std::vector<std::string> kopUit = rijen.front().Velden;
     kopUit.insert(kopUit.end(), kUitkomstKolommen.begin(), kUitkomstKolommen.end());
     doel << CsvRegel(kopUit, scheidingsteken);
-    Batch batch(omgeving, *basis, kop);
+    Batch batch(databases, *basis, kop);
     bool alles = true;
     for (std::size_t i = 1; i < rijen.size(); ++i) {
         bool gelukt = false;

@@ -4,11 +4,11 @@
 #include "calc/OpenenBerekening.h"
 #include "calc/Rapport.h"
 #include "cli/Json.h"
-#include "cli/Opstarten.h"
 #include "cli/Opties.h"
 #include "common/DataFolder.h"
 #include "common/Exception.h"
 #include "common/Meldingen.h"
+#include "model/Afronding.h"
 
 #include <cmath>
 #include <memory>
@@ -24,9 +24,8 @@ std::string ZonderWagenterugloop(std::string tekst)
 }
 namespace {
 
-// Removes the binary noise of sums without losing what the model computed,
-// and turns a negative zero into 0.
-double Afgerond(double bedrag) { return std::round(bedrag * 1e6) / 1e6 + 0.0; }
+// Every amount a user sees is in whole cents, never a negative zero.
+double Afgerond(double bedrag) { return RondAfOpCenten(bedrag) + 0.0; }
 
 // The run copies the lines without their descriptions; a line's description
 // is that of the wage component it came from in the regular levy data.
@@ -150,26 +149,20 @@ TUitkomst Uitkomst(const TBerekening& berekening)
     return uitkomst;
 }
 
-Rekenomgeving::Rekenomgeving() : constanten_(DataFolder()), werknemers_(DataFolder()) {}
-
-bool Rekenomgeving::Open(TDateTime berekeningsdatum, std::ostream& fout)
+void SchrijfMeldingen(const TBewaardeMeldingen& meldingen, std::ostream& fout)
 {
-    constanten_.Berekeningsdatum = berekeningsdatum;
-    if (!OpenConstanten(constanten_, fout))
-        return false;
+    for (const std::string& melding : meldingen.Meldingen)
+        fout << ZonderWagenterugloop(melding) << "\n";
+    for (const std::string& melding : meldingen.Foutmeldingen)
+        fout << ZonderWagenterugloop(melding) << "\n";
+}
+
+bool OpenDatabases(TDatabases& databases, TDateTime berekeningsdatum, std::ostream& fout)
+{
     TBewaardeMeldingen meldingen;
-    if (!werknemers_.Openen(meldingen)) {
-        for (const std::string& melding : meldingen.Foutmeldingen)
-            fout << ZonderWagenterugloop(melding) << "\n";
-        return false;
-    }
-    try {
-        werknemers_.OpenWerknemersQuery();
-    } catch (const std::exception& error) {
-        fout << ZonderWagenterugloop(error.what()) << "\n";
-        return false;
-    }
-    return true;
+    const bool open = databases.Openen(berekeningsdatum, meldingen);
+    SchrijfMeldingen(meldingen, fout);
+    return open;
 }
 
 std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
@@ -207,15 +200,15 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
         return 2;
     }
 
-    Rekenomgeving omgeving;
-    if (!omgeving.Open(opties.Invoer.BerekeningDatum, fout))
+    TDatabases databases(DataFolder());
+    if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, fout))
         return 1;
     TBerekening berekening;
     std::unique_ptr<TVasteHeffingsgegevens> vast;
     std::optional<std::string> melding;
     try {
-        vast = LaadNieuweHeffingsgegevens(omgeving.Werknemers(), omgeving.Constanten(), opties.Invoer);
-        melding = Bereken(*vast, opties, omgeving.Constanten(), berekening, "--");
+        vast = LaadNieuweHeffingsgegevens(databases.Werknemers, databases.Constanten, opties.Invoer);
+        melding = Bereken(*vast, opties, databases.Constanten, berekening, "--");
     } catch (const OptieFout& error) {
         fout << "vkt2020-cli bereken: " << error.what() << "\n";
         return 2;

@@ -3,7 +3,7 @@
 #include "cli/BerekenOpties.h"
 #include "model/DmConstanten.h"
 #include "model/Heffingsgegevens.h"
-#include "store/DmVektaris.h"
+#include "store/Databases.h"
 
 #include <iosfwd>
 #include <optional>
@@ -12,6 +12,7 @@
 
 namespace vkt {
 class TBerekening;
+class TBewaardeMeldingen;
 }
 
 namespace vkt::cli {
@@ -27,22 +28,12 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
 // The help of "bereken": every option with its default.
 std::string BerekenHulp();
 
-// Both databases of the program, opened as at start-up: the constants read
-// and closed again, the employee database held exclusively with its employer
-// and system wage components open.
-class Rekenomgeving {
-public:
-    Rekenomgeving();
-    // On failure the message goes to fout and the result is false.
-    bool Open(TDateTime berekeningsdatum, std::ostream& fout);
+// Opens both databases as the program starts; on failure the messages go to
+// fout and the result is false.
+bool OpenDatabases(TDatabases& databases, TDateTime berekeningsdatum, std::ostream& fout);
 
-    TdmConstanten& Constanten() { return constanten_; }
-    TdmVektaris& Werknemers() { return werknemers_; }
-
-private:
-    TdmConstanten constanten_;
-    TdmVektaris werknemers_;
-};
+// Prints the messages kept for a caller without a window, one per line.
+void SchrijfMeldingen(const TBewaardeMeldingen& meldingen, std::ostream& fout);
 
 // The outcome of a run as the statement shows it. Where a fixed percentage
 // of the wage-tax wage replaces the table tax (free calculations, artists

@@ -1,10 +1,12 @@
 #include "cli/BerekenOpties.h"
 
 #include "calc/OpenenBerekening.h"
+#include "calc/Regelwaarden.h"
+#include "calc/Veldregels.h"
 #include "cli/Opties.h"
 #include "common/Text.h"
 #include "model/Datumregels.h"
-#include "model/DmConstanten.h"
+#include "model/Getallen.h"
 #include "model/Heffingsgegevens.h"
 #include "model/Kolomregels.h"
 
@@ -22,8 +24,7 @@ constexpr double kMaximumBedrag = 99999999.99;
 struct Lezer {
     TBerekenOpties opties;
     std::string voorvoegsel;
-    bool loontijdvakGekozen = false;
-    bool loondagenGekozen = false;
+    TGekozenVelden gekozen;
 };
 
 // The option as the user wrote it ("--loonbedrag" or, in a batch, "loonbedrag").
@@ -35,35 +36,11 @@ std::string Naam(const Lezer& lezer, const std::string& naam) { return lezer.voo
     throw OptieFout(std::string(soort) + " '" + waarde + "' bij " + Naam(lezer, naam) + ": " + uitleg);
 }
 
-// A decimal number with "," or "." as decimal separator and no thousands
-// separators: "1234,56", "1234.56", "-12", ",5".
+// A number as a Dutch user writes it, with at most two decimals.
 std::optional<double> LeesGetal(const std::string& tekst)
 {
-    std::string getal;
-    int cijfers = 0;
-    int scheidingstekens = 0;
-    for (std::size_t i = 0; i < tekst.size(); ++i) {
-        const char c = tekst[i];
-        if (i == 0 && (c == '-' || c == '+')) {
-            if (c == '-')
-                getal += c;
-        } else if (c >= '0' && c <= '9') {
-            ++cijfers;
-            getal += c;
-        } else if (c == ',' || c == '.') {
-            ++scheidingstekens;
-            getal += '.';
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (cijfers == 0 || scheidingstekens > 1)
-        return std::nullopt;
-    double waarde = 0;
-    const auto [einde, fout] = std::from_chars(getal.data(), getal.data() + getal.size(), waarde);
-    if (fout != std::errc() || einde != getal.data() + getal.size() || !std::isfinite(waarde))
-        return std::nullopt;
-    return waarde;
+    const TGelezenGetal getal = vkt::LeesGetal(tekst, 2);
+    return getal ? std::optional<double>(getal.Waarde) : std::nullopt;
 }
 
 double Bedrag(const Lezer& lezer, const std::string& naam, const std::string& tekst, double minimum)
@@ -172,24 +149,25 @@ TRegelWijziging Regel(const Lezer& lezer, const std::string& naam, const std::st
     };
     TRegelWijziging wijziging;
     wijziging.Tekst = tekst;
-    wijziging.Regeltype = geheel(sleutel.substr(0, streep));
+    TRegelWaarde& regel = wijziging.Waarde;
+    regel.Regeltype = geheel(sleutel.substr(0, streep));
     if (streep != std::string::npos)
-        wijziging.Looncomponentnummer = geheel(sleutel.substr(streep + 1));
-    if (wijziging.Regeltype == rtBrutoloon)
+        regel.Looncomponentnummer = geheel(sleutel.substr(streep + 1));
+    if (regel.Regeltype == rtBrutoloon)
         Ongeldig(lezer, "ongeldige regel", naam, tekst, "het brutoloon geeft u op met loonbedrag.");
     std::string waarde = tekst.substr(is + 1);
-    wijziging.IsPercentage = waarde.ends_with('%');
-    if (wijziging.IsPercentage) {
+    regel.IsPercentage = waarde.ends_with('%');
+    if (regel.IsPercentage) {
         waarde.pop_back();
         const auto percentage = LeesGetal(waarde);
         if (!percentage || *percentage < 0 || *percentage > 100)
             Ongeldig(lezer, "ongeldige regel", naam, tekst, "een percentage ligt van 0 tot en met 100.");
-        wijziging.Waarde = *percentage;
+        regel.Waarde = *percentage;
     } else {
         const auto bedrag = LeesGetal(waarde);
         if (!bedrag || std::fabs(*bedrag) > kMaximumBedrag)
             Ongeldig(lezer, "ongeldige regel", naam, tekst, uitleg);
-        wijziging.Waarde = *bedrag;
+        regel.Waarde = *bedrag;
     }
     return wijziging;
 }
@@ -238,7 +216,7 @@ const std::vector<Optie>& OptieTabel()
         {{"loontijdvak", "dag|week|4-weken|maand|kwartaal", "maand", "alleen te kiezen bij soort werknemer"},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.Loontijdvak = Keuze(l, n, w, kLoontijdvakken) + 1;
-             l.loontijdvakGekozen = true;
+             l.gekozen.Loontijdvak = true;
          }},
         {{"soort-loonbedrag", "brutoloon|sociaal-loon|loonheffingsloon|nettoloon|werkgeverslasten|zvw-loon",
           "brutoloon", "wat het loonbedrag is; anders dan brutoloon wordt het brutoloon gezocht"},
@@ -272,6 +250,7 @@ const std::vector<Optie>& OptieTabel()
              l.opties.Invoer.VerzekerdWW = gekozen[0];
              l.opties.Invoer.VerzekerdWAO = gekozen[1];
              l.opties.Invoer.VerzekerdZfw = gekozen[2];
+             l.gekozen.Verzekeringen = true;
          }},
         {{"vakantiegeld", "PERCENTAGE", "8", "het percentage vakantiegeld"},
          [](Lezer& l, const std::string& n, const std::string& w) {
@@ -284,7 +263,7 @@ const std::vector<Optie>& OptieTabel()
              if (!dagen || *dagen <= 0 || *dagen > 65)
                  Ongeldig(l, "ongeldig aantal", n, w, "kies een aantal dagen groter dan 0 en ten hoogste 65.");
              l.opties.Invoer.LoondagenVoorDagtabel = *dagen;
-             l.loondagenGekozen = true;
+             l.gekozen.Loondagen = true;
          }},
         {{"jaarloon-vorig-jaar", "BEDRAG", "0", "het jaarloon van vorig jaar, voor bijzonder loon"},
          [](Lezer& l, const std::string& n, const std::string& w) {
@@ -323,27 +302,20 @@ const std::vector<Optie>& OptieTabel()
     return kOpties;
 }
 
-// The window's rules between the fields, after every option has been read.
+// The window's rules between the fields and its field checks, after every
+// option has been read.
 void PasSchermregelsToe(Lezer& lezer)
 {
     TBerekeningInvoer& invoer = lezer.opties.Invoer;
-    if (invoer.SoortBerekening != spWerknemer) {
-        if (lezer.loontijdvakGekozen && invoer.Loontijdvak != ltMaand)
-            throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") +
-                            " werknemer worden gekozen; de andere soorten rekenen per maand.");
-        invoer.Loontijdvak = ltMaand;
-    } else if (lezer.loontijdvakGekozen && !lezer.loondagenGekozen) {
-        invoer.LoondagenVoorDagtabel = StandaardSVDagen(invoer.Loontijdvak);
-    }
-    invoer.ZfwIngeschakeld = !invoer.IsArtiestPositie();
-    // An employee insured for the Zvw pays the contribution himself.
-    if (invoer.VerzekerdZfw && invoer.ZfwIngeschakeld)
-        invoer.Actief.Zvw = false;
-    const int leeftijd = Leeftijd(invoer.BerekeningDatum, invoer.Geboortedatum);
-    if (leeftijd < 1 || leeftijd > 100)
-        throw OptieFout("ongeldige geboortedatum '" + FormatDutchDate(invoer.Geboortedatum) + "' bij " +
-                        Naam(lezer, "geboortedatum") + ": de leeftijd op de berekeningsdatum " +
-                        FormatDutchDate(invoer.BerekeningDatum) + " ligt niet tussen 1 en 100 jaar.");
+    if (!IsLoontijdvakKiesbaar(invoer.SoortBerekening) && lezer.gekozen.Loontijdvak && invoer.Loontijdvak != ltMaand)
+        throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") +
+                        " werknemer worden gekozen; de andere soorten rekenen per maand.");
+    PasRegelsToeNaKeuze(invoer, lezer.gekozen);
+    if (const auto fout = ControleerInvoer(invoer))
+        throw OptieFout(fout->Melding + " (" + Naam(lezer, "geboortedatum") + " " +
+                        FormatDutchDate(invoer.Geboortedatum) + ": " +
+                        std::to_string(LeeftijdOpBerekeningsdatum(invoer)) + " jaar op " +
+                        FormatDutchDate(invoer.BerekeningDatum) + ")");
 }
 
 } // namespace
@@ -367,14 +339,6 @@ bool IsBerekenOptie(const std::string& naam)
     return false;
 }
 
-TBerekeningInvoer NieuweInvoer(TDateTime vandaag)
-{
-    TBerekeningInvoer invoer;
-    invoer.BerekeningDatum = TdmConstanten::BeginBerekeningsdatum(vandaag);
-    invoer.Geboortedatum = EncodeDate(Jaar(vandaag) - 25, 1, 1);
-    return invoer;
-}
-
 std::vector<std::string> BerekenOptieArgumenten()
 {
     std::vector<std::string> namen;
@@ -395,7 +359,7 @@ TBerekenOpties LeesBerekenOpties(const Opties& gelezen, TDateTime vandaag)
 TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag, const std::string& voorvoegsel)
 {
     Lezer lezer;
-    lezer.opties.Invoer = NieuweInvoer(vandaag);
+    lezer.opties.Invoer = NieuweBerekeningInvoer(vandaag);
     lezer.voorvoegsel = voorvoegsel;
     for (const auto& [naam, waarde] : waarden) {
         const Optie* gevonden = nullptr;
@@ -415,28 +379,14 @@ TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag
 void PasRegelsToe(THeffingsgegevens& heffing, const std::vector<TRegelWijziging>& regels,
                   const std::string& voorvoegsel)
 {
-    for (const TRegelWijziging& wijziging : regels) {
-        TBaseKolomRegel* gevonden = heffing.Kolommen().ZoekRegel(wijziging.Regeltype, wijziging.Looncomponentnummer);
-        if (gevonden == nullptr)
-            throw OptieFout("de berekening heeft geen regel van regeltype " + std::to_string(wijziging.Regeltype) +
-                            (wijziging.Looncomponentnummer != 0
-                                 ? " met looncomponentnummer " + std::to_string(wijziging.Looncomponentnummer)
+    for (const TRegelWijziging& wijziging : regels)
+        if (!ZetRegelWaarde(heffing, wijziging.Waarde))
+            throw OptieFout("de berekening heeft geen regel van regeltype " +
+                            std::to_string(wijziging.Waarde.Regeltype) +
+                            (wijziging.Waarde.Looncomponentnummer != 0
+                                 ? " met looncomponentnummer " + std::to_string(wijziging.Waarde.Looncomponentnummer)
                                  : std::string()) +
                             " (bij " + voorvoegsel + "regel " + wijziging.Tekst + ").");
-        TKolomRegelValues waarden = gevonden->Values();
-        if (wijziging.IsPercentage) {
-            waarden.Percentage = wijziging.Waarde;
-            waarden.BPD = bpdPercentage;
-        } else {
-            waarden.Bedrag = wijziging.Waarde;
-            waarden.BPD = bpdBedrag;
-        }
-        // The screen's row of the second allowance component is the
-        // deduction row; what it writes back marks the line a deduction.
-        if (gevonden->Regeltype == rtVergoedingInhouding && gevonden->Looncomponentnummer == 2)
-            waarden.Inhouding = true;
-        gevonden->SetValues(waarden);
-    }
 }
 
 double WaoVastPercentage(const THeffingsgegevens& heffing)

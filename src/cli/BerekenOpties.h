@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/Invoer.h"
+#include "calc/Regelwaarden.h"
 #include "cli/Opties.h"
 #include "common/DateTime.h"
 
@@ -17,10 +18,7 @@ namespace vkt::cli {
 // An amount or percentage for one line of the calculation ("--regel 9=150",
 // "--regel 1048576/2=25", "--regel 128=5%").
 struct TRegelWijziging {
-    int Regeltype = 0;
-    int Looncomponentnummer = 0; // 0: the first line of the type
-    bool IsPercentage = false;
-    double Waarde = 0;
+    TRegelWaarde Waarde;
     std::string Tekst; // as given, for messages
 };
 
@@ -43,9 +41,6 @@ bool IsBerekenOptie(const std::string& naam);
 
 // The name/value pairs of one calculation, names without "--".
 using TOptieWaarden = std::vector<std::pair<std::string, std::string>>;
-
-// The inputs of a new calculation made on the day vandaag.
-TBerekeningInvoer NieuweInvoer(TDateTime vandaag);
 
 // Reads the values over the inputs of a new calculation and applies the
 // window's rules between the fields. Throws OptieFout naming the option (as

@@ -1,13 +1,15 @@
 #include "cli/ConstantenOpdracht.h"
 
 #include "cli/Json.h"
-#include "cli/Opstarten.h"
+#include "cli/BerekenOpdracht.h"
+#include "common/Meldingen.h"
 #include "cli/Opties.h"
 #include "common/DataFolder.h"
 #include "common/Text.h"
 #include "model/DmConstanten.h"
 #include "model/Enumeraties.h"
 #include "model/Fiscaal.h"
+#include "store/Databases.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -167,7 +169,10 @@ int ConstantenOpdracht(const std::vector<std::string>& argumenten, std::ostream&
     TdmConstanten constanten(DataFolder());
     if (datum != 0)
         constanten.Berekeningsdatum = datum;
-    if (!OpenConstanten(constanten, fout))
+    TBewaardeMeldingen meldingen;
+    const bool open = OpenConstanten(constanten, meldingen);
+    SchrijfMeldingen(meldingen, fout);
+    if (!open)
         return 1;
     const TQuelvarConst& gekozen = constanten.GetConstanten();
     if (formaat == "json")

@@ -5,6 +5,7 @@
 #include "calc/SchermInvoer.h"
 #include "cli/BerekenOpdracht.h"
 #include "cli/Opties.h"
+#include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "common/Text.h"
 #include "store/BerekeningOpslag.h"
@@ -83,11 +84,11 @@ int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
         fout << "vkt2020-cli lijst: onverwacht argument '" << argumenten.front() << "'.\n";
         return 2;
     }
-    Rekenomgeving omgeving;
-    if (!omgeving.Open(TdmConstanten::BeginBerekeningsdatum(Today()), fout))
+    TDatabases databases(DataFolder());
+    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), fout))
         return 1;
     TBewaardeMeldingen meldingen;
-    TWerknemerRecords records(omgeving.Werknemers(), meldingen);
+    TWerknemerRecords records(databases.Werknemers, meldingen);
     try {
         for (const TWerknemerItem& item : records.VulWerknemerLijst())
             uit << item.Werknemersnummer << "\t" << item.Naam << "\n";
@@ -111,10 +112,10 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
         return 2;
     }
 
-    Rekenomgeving omgeving;
-    if (!omgeving.Open(TdmConstanten::BeginBerekeningsdatum(Today()), fout))
+    TDatabases databases(DataFolder());
+    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), fout))
         return 1;
-    TdmVektaris& dm = omgeving.Werknemers();
+    TdmVektaris& dm = databases.Werknemers;
     TBewaardeMeldingen meldingen;
     TSocialeFondsen fondsen(dm);
     TWerknemerRecords records(dm, meldingen, &fondsen);
@@ -124,9 +125,9 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
         TBerekenOpties opties;
         opties.Invoer = InvoerVanOpgeslagenBerekening(dm, Today());
         opties.Invoer.SocialeFondsen = fondsen.GetoondeFondsen();
-        const auto vast = LaadVasteHeffingsgegevens(dm, omgeving.Constanten(), opties.Invoer);
+        const auto vast = LaadVasteHeffingsgegevens(dm, databases.Constanten, opties.Invoer);
         TBerekening berekening;
-        const auto melding = Bereken(*vast, opties, omgeving.Constanten(), berekening, "--");
+        const auto melding = Bereken(*vast, opties, databases.Constanten, berekening, "--");
         ToonUitkomst(berekening, *vast, melding, formaat, uit, fout);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli toon: de berekening is mislukt: " << ZonderWagenterugloop(error.what()) << "\n";
@@ -144,15 +145,15 @@ int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
         fout << "vkt2020-cli opslaan: " << error.what() << "\n";
         return 2;
     }
-    Rekenomgeving omgeving;
-    if (!omgeving.Open(opties.Invoer.BerekeningDatum, fout))
+    TDatabases databases(DataFolder());
+    if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, fout))
         return 1;
-    TdmVektaris& dm = omgeving.Werknemers();
+    TdmVektaris& dm = databases.Werknemers;
     TOpslagOmgeving opslag(dm);
     try {
         opslag.records.VulWerknemerLijst();
         opslag.records.LaadBerekening(-1);
-        const auto vast = LaadNieuweHeffingsgegevens(dm, omgeving.Constanten(), opties.Invoer);
+        const auto vast = LaadNieuweHeffingsgegevens(dm, databases.Constanten, opties.Invoer);
         PasRegelsToe(*vast, opties.Regels, "--");
         VulGegevensScherm(opslag.scherm, opties.Invoer, vast->AwfPremieType);
         opslag.opslag.KaartModus = kmNieuw;
@@ -180,10 +181,10 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
         fout << "vkt2020-cli verwijder: " << error.what() << "\n";
         return 2;
     }
-    Rekenomgeving omgeving;
-    if (!omgeving.Open(TdmConstanten::BeginBerekeningsdatum(Today()), fout))
+    TDatabases databases(DataFolder());
+    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), fout))
         return 1;
-    TdmVektaris& dm = omgeving.Werknemers();
+    TdmVektaris& dm = databases.Werknemers;
     TOpslagOmgeving opslag(dm);
     try {
         if (const int code = PositioneerOp(opslag.records, opslag.meldingen, nummer, "verwijder", fout); code != 0)
@@ -191,7 +192,7 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
         opslag.scherm.dgGegevensWN.Load();
         opslag.scherm.dgHeffingsgegevens.Load();
         const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());
-        const auto vast = LaadVasteHeffingsgegevens(dm, omgeving.Constanten(), invoer);
+        const auto vast = LaadVasteHeffingsgegevens(dm, databases.Constanten, invoer);
         opslag.opslag.KaartModus = kmBestaand;
         opslag.opslag.VerwijderBerekening(*vast);
     } catch (const std::exception& error) {

@@ -2,9 +2,13 @@
 
 #include "model/Afronding.h"
 
+#include "common/Text.h"
+
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace vkt {
 namespace {
@@ -15,7 +19,76 @@ std::string MetKomma(std::string tekst)
     return tekst;
 }
 
+bool AlleenCijfers(std::string_view tekst)
+{
+    return std::all_of(tekst.begin(), tekst.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The digits of an integer part written with "." between groups of three
+// ("1.234.567"), or nothing when it is not written that way.
+std::optional<std::string> ZonderGroepen(std::string_view deel)
+{
+    std::string cijfers;
+    std::size_t begin = 0;
+    for (std::size_t groep = 0;; ++groep) {
+        const std::size_t punt = std::min(deel.find('.', begin), deel.size());
+        const std::string_view stuk = deel.substr(begin, punt - begin);
+        const bool goed = groep == 0 ? !stuk.empty() && stuk.size() <= 3 && stuk.front() != '0' : stuk.size() == 3;
+        if (!goed || !AlleenCijfers(stuk))
+            return std::nullopt;
+        cijfers += stuk;
+        if (punt == deel.size())
+            return cijfers;
+        begin = punt + 1;
+    }
+}
+
 } // namespace
+
+TGelezenGetal LeesGetal(std::string_view invoer, int maximumDecimalen)
+{
+    const std::string tekst = Trim(invoer);
+    std::string_view rest = tekst;
+    std::string getal;
+    if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) {
+        if (rest.front() == '-')
+            getal += '-';
+        rest.remove_prefix(1);
+    }
+    std::string_view geheel = rest;
+    std::string_view decimalen;
+    bool metDecimalen = false;
+    if (const std::size_t komma = rest.find(','); komma != std::string_view::npos) {
+        geheel = rest.substr(0, komma);
+        decimalen = rest.substr(komma + 1);
+        metDecimalen = true;
+    } else if (const std::size_t punt = rest.find('.');
+               punt != std::string_view::npos && rest.find('.', punt + 1) == std::string_view::npos &&
+               !ZonderGroepen(rest)) {
+        geheel = rest.substr(0, punt);
+        decimalen = rest.substr(punt + 1);
+        metDecimalen = true;
+    }
+    std::string cijfers(geheel);
+    if (geheel.find('.') != std::string_view::npos) {
+        const auto zonderGroepen = ZonderGroepen(geheel);
+        if (!zonderGroepen)
+            return {};
+        cijfers = *zonderGroepen;
+    }
+    if (!AlleenCijfers(cijfers) || !AlleenCijfers(decimalen) || (cijfers.empty() && decimalen.empty()) ||
+        (metDecimalen && decimalen.empty() && cijfers.empty()))
+        return {};
+    getal += (cijfers.empty() ? "0" : cijfers) + (decimalen.empty() ? "" : "." + std::string(decimalen));
+    TGelezenGetal gelezen;
+    const auto [einde, fout] = std::from_chars(getal.data(), getal.data() + getal.size(), gelezen.Waarde);
+    if (fout != std::errc() || einde != getal.data() + getal.size() || !std::isfinite(gelezen.Waarde))
+        return {};
+    gelezen.Waarde += 0.0; // "-0" reads as 0
+    gelezen.Fout = static_cast<int>(decimalen.size()) > maximumDecimalen ? TGelezenGetal::TeVeelDecimalen
+                                                                         : TGelezenGetal::Geen;
+    return gelezen;
+}
 
 std::string FormatBedrag(double waarde, int breedte)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vkt {
 
@@ -14,5 +15,22 @@ std::string FormatBedrag(double waarde, int breedte = 0);
 
 // The shortest general form with up to 15 significant digits ("21,67", "1").
 std::string FormatAlgemeen(double waarde);
+
+// A number read from what a user typed.
+struct TGelezenGetal {
+    enum TFout { Geen, Ongeldig, TeVeelDecimalen };
+    TFout Fout = Ongeldig;
+    double Waarde = 0;
+    explicit operator bool() const { return Fout == Geen; }
+};
+
+// Reads a number as Dutch users write it, whatever the locale: an optional
+// sign, digits, "," as decimal separator and "." between groups of three
+// digits ("3.500" and "1.234.567,89"). A number without a comma may have a
+// point as decimal separator instead ("3500.50", "0.125"); a point followed
+// by exactly three digits after a group of one to three digits that does not
+// start with 0 separates thousands. Blanks around the number are ignored.
+// More than maximumDecimalen decimals is TeVeelDecimalen.
+TGelezenGetal LeesGetal(std::string_view tekst, int maximumDecimalen);
 
 } // namespace vkt

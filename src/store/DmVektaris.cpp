@@ -102,7 +102,7 @@ bool TdmVektaris::Openen(TMeldingen& meldingen)
         ControleerVersie();
         return true;
     } catch (const std::exception& error) {
-        meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij  het openen van Vkt.mdb.\r\nFout: ") +
+        meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij  het openen van ") + Bestandsnaam + ".\r\nFout: " +
                                   error.what() + "\r\n\r\nDe applicatie wordt beëindigd.");
         return false;
     }

@@ -52,7 +52,7 @@ TEST(BerekenOpdracht, BadUsageNamesTheFaultComputesNothingAndExitsWith2)
     } kGevallen[] = {
         {{"--jaar", "2020"}, "onbekende optie '--jaar'"},
         {{"--loonbedrag", "12,34,5"}, "ongeldig bedrag '12,34,5' bij --loonbedrag"},
-        {{"--loonbedrag", "1.234,56"}, "ongeldig bedrag '1.234,56' bij --loonbedrag"},
+        {{"--loonbedrag", "1.234,567"}, "ongeldig bedrag '1.234,567' bij --loonbedrag"},
         {{"--loonbedrag", "-5"}, "ongeldig bedrag '-5' bij --loonbedrag"},
         {{"--loonbedrag", "100000000"}, "ongeldig bedrag '100000000' bij --loonbedrag"},
         {{"--loonbedrag"}, "de optie '--loonbedrag' verwacht een waarde"},
@@ -60,7 +60,7 @@ TEST(BerekenOpdracht, BadUsageNamesTheFaultComputesNothingAndExitsWith2)
         {{"--datum", "31-02-2020"}, "ongeldige datum '31-02-2020' bij --datum"},
         {{"--datum", "15-03-2019"}, "bij --datum: de berekeningsdatum ligt in 2020"},
         {{"--geboortedatum", "1980-01-01"}, "ongeldige datum '1980-01-01' bij --geboortedatum"},
-        {{"--geboortedatum", "01-06-2020"}, "bij --geboortedatum: de leeftijd"},
+        {{"--geboortedatum", "01-06-2020"}, "Leeftijd is ongeldig of niet ingevuld. (--geboortedatum 01-06-2020"},
         {{"--soort", "zzp"}, "ongeldige waarde 'zzp' bij --soort"},
         {{"--soort", "bijzonder-loon", "--loontijdvak", "week"}, "--loontijdvak kan alleen bij --soort werknemer"},
         {{"--soort-loonbedrag", "netto"}, "ongeldige waarde 'netto' bij --soort-loonbedrag"},
@@ -227,16 +227,19 @@ TEST(BerekenOpdracht, ASecondUserOfTheEmployeeDatabaseIsRefused)
 
 TEST(BerekenOpdracht, AMissingOrDamagedDatabaseEndsWithItsMessage)
 {
+    {
+        test::EigenDatabases databases;
+        std::ofstream(databases.Map().File("Vkt2020.db"))
+            << "dit is geen database maar een tekstbestand van voldoende lengte";
+        test::Uitvoer r = BerekenJson({});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_NE(r.fout.find("Er is een fout opgetreden bij  het openen van Vkt2020.db.\nFout: "), std::string::npos)
+            << r.fout;
+        EXPECT_TRUE(r.uit.empty());
+    }
     test::EigenDatabases databases;
-    std::ofstream(databases.Map().File("Vkt2020.db")) << "dit is geen database maar een tekstbestand van voldoende lengte";
-    test::Uitvoer r = BerekenJson({});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.fout.find("Er is een fout opgetreden bij  het openen van Vkt.mdb.\nFout: "), std::string::npos)
-        << r.fout;
-    EXPECT_TRUE(r.uit.empty());
-
     std::filesystem::remove(databases.Map().File("VktC2020.db"));
-    r = BerekenJson({});
+    test::Uitvoer r = BerekenJson({});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.fout.find("Er is een fout opgetreden bij  starten van Vkt2020."), std::string::npos) << r.fout;
 }

@@ -21,7 +21,7 @@ std::string Bytes(const std::string& bestand)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-const std::string kBegin = "Er is een fout opgetreden bij  het openen van Vkt.mdb.\r\nFout: ";
+const std::string kBegin = "Er is een fout opgetreden bij  het openen van Vkt2020.db.\r\nFout: ";
 const std::string kEinde = "\r\n\r\nDe applicatie wordt beëindigd.";
 
 class Openen : public ::testing::Test {

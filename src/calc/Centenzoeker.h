@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace vkt {
+
+// Settles the search for a gross wage on whole cents. Given where the
+// approximation ended, it finds the lowest gross wage in cents whose result,
+// in cents, equals the target, by bracketing the target between a gross wage
+// that stays below it and one that reaches it and halving the bracket. The
+// result need not rise evenly with the gross wage (the wage tax rises in table
+// steps, so the net wage saws up and down, and a run of gross wages can give
+// the same net wage); every gross wage tried is computed once.
+class TCentenzoeker {
+public:
+    // Computes the calculation at a gross wage in cents and returns the amount
+    // it reaches, in cents.
+    using TBereken = std::function<long long(long long brutoCenten)>;
+
+    struct TUitkomst {
+        long long Brutoloon = 0; // in cents; the calculation is left computed at it
+        bool Exact = false;      // the result equals the target to the cent
+    };
+
+    // Gross wages are sought from 0 to maximum cents.
+    TCentenzoeker(TBereken bereken, long long doel, long long maximum);
+
+    // Searches near start (in cents). Without an exact hit, the answer is the
+    // lowest gross wage near start that overshoots the target, or, when no
+    // gross wage reaches it, the one whose result came closest.
+    TUitkomst Zoek(long long start);
+
+    // The highest gross wage near laag, an exact answer, that gives the
+    // target too; the calculation is left computed at laag.
+    long long Bovenkant(long long laag);
+
+private:
+    long long Resultaat(long long bruto);
+    bool Bereikt(long long bruto) { return Resultaat(bruto) >= doel_; }
+    // The lowest gross wage of the crossing nearest start: it reaches the
+    // target and the cent below it does not (or it is 0).
+    std::optional<long long> Kruising(long long start);
+    long long Dichtstbij() const;
+
+    TBereken bereken_;
+    long long doel_;
+    long long maximum_;
+    std::vector<std::pair<long long, long long>> berekend_; // gross wage, result
+    long long laatste_ = -1;                                // the gross wage last computed
+};
+
+} // namespace vkt

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "calc/Invoer.h"
+
+#include <optional>
+#include <string>
+
+namespace vkt {
+
+// The rules between the input fields of a calculation and the checks of those
+// fields, in one place for every front end: the desktop window calls them from
+// its slots, the command line after reading its options.
+
+// The inputs of a new calculation started on the day vandaag: the calculation
+// date as the window shows it (vandaag's day and month in 2020, 31 December
+// 2020 after 2020), an employee of 25 (born 1 January of the calculation's
+// year less 25) and the other defaults of TBerekeningInvoer.
+TBerekeningInvoer NieuweBerekeningInvoer(TDateTime vandaag);
+
+// Only the kind "Werknemer" chooses its pay period; the others are computed per
+// month.
+bool IsLoontijdvakKiesbaar(int soortBerekening);
+
+// Kind rule, when the kind of calculation changes or a calculation is shown:
+// a kind other than "Werknemer" is computed per month, the employee's Zvw box
+// is enabled only outside the artist kinds; then the Zvw rule.
+void PasSoortregelToe(TBerekeningInvoer& invoer);
+
+// Zvw rule: an employee insured for the Zvw (box checked and enabled) pays the
+// contribution himself, so the employer's Zvw levy is switched off.
+void PasZvwRegelToe(TBerekeningInvoer& invoer);
+
+// The wage days a chosen pay period gives: 1 for the artist kinds, else the
+// standard days of the period (Dag 1, Week 5, 4 Weken 20, Maand 21,67,
+// Kwartaal 65).
+double LoondagenVoorLoontijdvak(int soortBerekening, int loontijdvak);
+
+// The user chooses a pay period: it sets the wage days.
+void KiesLoontijdvak(TBerekeningInvoer& invoer, int loontijdvak);
+// The user checks or clears the employee's Zvw box (then the Zvw rule).
+void KiesVerzekerdZvw(TBerekeningInvoer& invoer, bool verzekerd);
+// The user checks or clears the employer's Zvw box; checking it clears the
+// employee's box. After any choice at most one of the two is checked.
+void KiesWerkgeverZvw(TBerekeningInvoer& invoer, bool actief);
+
+// Whether the employee has reached the state pension age on the calculation
+// date (false without a birth date).
+bool IsAOWGerechtigd(const TBerekeningInvoer& invoer);
+// Insured for WW and WAO/WIA unless the state pension age has been reached:
+// from then on no employee-insurance premiums are due.
+void KiesStandaardVerzekeringen(TBerekeningInvoer& invoer);
+
+// A stored calculation as the window shows it after loading: stored with both
+// Zvw boxes checked, the employer's levy wins; then the kind rule.
+void PasRegelsToeNaLaden(TBerekeningInvoer& invoer);
+
+// What a user chose himself, for the rules that fill in the rest.
+struct TGekozenVelden {
+    bool Loontijdvak = false;
+    bool Loondagen = false;
+    bool Verzekeringen = false;
+};
+// The inputs as a user's choices leave them: the kind rule, the wage days of
+// a chosen pay period (unless chosen too), the insurances of the employee's
+// age (unless chosen), and the Zvw rule (the employee's Zvw box wins).
+void PasRegelsToeNaKeuze(TBerekeningInvoer& invoer, const TGekozenVelden& gekozen);
+
+// The age in whole years on the calculation date.
+int LeeftijdOpBerekeningsdatum(const TBerekeningInvoer& invoer);
+
+// A field that fails its check: the field's name, its message, and the tab
+// the window brings to the front (empty: none).
+struct TVeldFout {
+    std::string Veld;
+    std::string Melding;
+    std::string Tab;
+};
+
+// Checks the fields in the window's order (calculation date, wage amount,
+// kind of wage amount, kind of calculation, birth date, age); the first that
+// fails, or nothing.
+std::optional<TVeldFout> ControleerInvoer(const TBerekeningInvoer& invoer);
+
+} // namespace vkt

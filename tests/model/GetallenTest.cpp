@@ -1,0 +1,33 @@
+#include "model/Getallen.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace vkt;
+
+TEST(Getallen, ReadsNumbersAsDutchUsersWriteThem)
+{
+    const struct {
+        const char* tekst;
+        int decimalen;
+        double waarde;
+    } kGoed[] = {
+        {"3500", 2, 3500},        {"3.500", 2, 3500},          {"3.500,50", 2, 3500.5},  {"3500,50", 2, 3500.5},
+        {"3500.50", 2, 3500.5},   {"1.234.567,89", 2, 1234567.89}, {"1.234.567", 2, 1234567}, {"12.345", 2, 12345},
+        {"0.125", 3, 0.125},      {"1,125", 3, 1.125},         {"-12", 2, -12},          {"+5", 2, 5},
+        {",5", 2, 0.5},           {" 7 ", 2, 7},               {"-0", 2, 0},             {"0,00", 2, 0},
+    };
+    for (const auto& geval : kGoed) {
+        const TGelezenGetal getal = LeesGetal(geval.tekst, geval.decimalen);
+        EXPECT_EQ(getal.Fout, TGelezenGetal::Geen) << geval.tekst;
+        EXPECT_DOUBLE_EQ(getal.Waarde, geval.waarde) << geval.tekst;
+    }
+    EXPECT_FALSE(std::signbit(LeesGetal("-0", 2).Waarde));
+
+    for (const char* tekst : {"", "-", ",", "12,34,5", "1.23.456", "1.234.56", "3.50,0", "1e3", "abc", "1,2.3",
+                              "12.3456,7", "0.500.000", "1 000", "5-"})
+        EXPECT_EQ(LeesGetal(tekst, 2).Fout, TGelezenGetal::Ongeldig) << tekst;
+
+    for (const char* tekst : {"1,234", "0.125", "1.234,567", "3500.505"})
+        EXPECT_EQ(LeesGetal(tekst, 2).Fout, TGelezenGetal::TeVeelDecimalen) << tekst;
+}
