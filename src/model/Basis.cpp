@@ -1,6 +1,7 @@
 #include "model/Basis.h"
 
 #include "common/Exception.h"
+#include "common/Text.h"
 #include "db/Record.h"
 
 namespace vkt {
@@ -14,7 +15,7 @@ void TBaseKolomRegel::GetValues(TKolomRegelValues& values) const
 {
     values = TKolomRegelValues{};
     values.Bedrag = ResultaatBedrag;
-    values.Omschrijving = Omschrijving.substr(0, MaximaleOmschrijvingLengte);
+    values.Omschrijving = Utf8Left(Omschrijving, MaximaleOmschrijvingLengte);
 }
 
 void TBaseKolomRegel::SetValues(const TKolomRegelValues& values) { Omschrijving = values.Omschrijving; }

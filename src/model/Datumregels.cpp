@@ -93,10 +93,18 @@ int LeeftijdInMaanden(TDateTime peildatum, TDateTime geboortedatum)
 bool IsWerknemerPensioengerechtigd(TDateTime peildatum, TDateTime geboortedatum)
 {
     return MetVoorvoegsel("IsWerknemerPensioengerechtigd", [&] {
+        if (geboortedatum == 0)
+            return false; // unknown: counted as 50 years old, like the age
         if (VoegMaandenToe(geboortedatum, kPensioenleeftijdInMaanden) < EncodeDate(2020, 1, 1))
             return true;
         return LeeftijdInMaanden(peildatum, geboortedatum) >= kPensioenleeftijdInMaanden;
     });
+}
+
+bool IsAOWGerechtigdInMaand(TDateTime datum, TDateTime geboortedatum)
+{
+    return geboortedatum != 0 &&
+           IsWerknemerPensioengerechtigd(EersteVanDeMaand(datum), EersteVanDeMaand(geboortedatum));
 }
 
 } // namespace vkt

@@ -25,5 +25,8 @@ int Leeftijd(TDateTime peildatum, TDateTime geboortedatum);
 int LeeftijdInMaanden(TDateTime peildatum, TDateTime geboortedatum);
 // Reached the state-pension age: 66 years and 4 months (796 months).
 bool IsWerknemerPensioengerechtigd(TDateTime peildatum, TDateTime geboortedatum);
+// Reached the state-pension age in the month of datum, counted from the first
+// of the birth month, as the wage tax counts it; false for an unknown birth date.
+bool IsAOWGerechtigdInMaand(TDateTime datum, TDateTime geboortedatum);
 
 } // namespace vkt

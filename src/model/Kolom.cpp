@@ -71,16 +71,15 @@ double TCustomKolom::Som()
     return som;
 }
 
+// Every employer charge once. The Zvw levy, the Whk premium and the employer's
+// life-course savings return their amounts to the plain sum; the AWf and
+// WAO/WIA lines report 0 to it and count through their kept amounts, the AWf
+// only for the premium type the employer pays.
 double TKolom0::GetTotaal()
 {
-    // The premium lines that report 0 to the plain sum count through their
-    // kept amounts.
-    double totaal = Som() + ResultaatVan<TWWPremieAwfLaagKolomRegel>() + ResultaatVan<TWWPremieAwfHoogKolomRegel>() +
-                    SomVan<TWAOPremieKolomRegel>([](const auto&) { return true; }) +
-                    ResultaatVan<TZfwPremieWGKolomRegel>();
-    if (auto* levensloop = EersteRegel<TLevensloopWGKolomRegel>())
-        totaal += levensloop->Bereken();
-    return totaal;
+    const double som = Som();
+    const TKolommen& set = Kolomset();
+    return som + set.GetAwfPremieLaag() + set.GetAwfPremieHoog() + set.GetWAOPremie();
 }
 
 double TKolom3::GetTotaal()
@@ -123,9 +122,12 @@ double TKolom8::GetTotaal()
     return loon - set.GetKolomTotaal(7);
 }
 
+// The wage for wage tax and national insurance only (the LB/PH line) is one
+// of the column's own lines, so the plain sum holds it already.
 double TKolom12::GetTotaal()
 {
-    return Som() + Kolomset().GetKolomTotaal(8) + ResultaatVan<TLoonLBPHKolomRegel>();
+    const double som = Som();
+    return som + Kolomset().GetKolomTotaal(8);
 }
 
 double TKolom13::GetTotaal()
@@ -136,8 +138,9 @@ double TKolom13::GetTotaal()
 
 double TKolom14::GetTotaal()
 {
+    const double som = Som();
     const TKolommen& set = Kolomset();
-    return Som() + set.GetKolomTotaal(12) + set.GetKolomTotaal(13) - set.GetOverigKolom13();
+    return som + set.GetKolomTotaal(12) + set.GetKolomTotaal(13) - set.GetOverigKolom13();
 }
 
 double TKolom15::GetTotaal() { return Kolomset().Loonheffing(); }

@@ -171,7 +171,7 @@ double TKolommen::GetIPPremieWN() const { return RondAfOpCenten(Kolom(7).Resulta
 double TKolommen::GetIPPremieWG() const { return RondAfOpCenten(Kolom(7).ResultaatVan<TIPPremieWGKolomRegel>()); }
 double TKolommen::GetVUTFPUPremieWN() const { return RondAfOpCenten(Kolom(7).ResultaatVan<TVUTFPUPremieWNKolomRegel>()); }
 double TKolommen::GetVUTFPUPremieWG() const { return RondAfOpCenten(Kolom(7).ResultaatVan<TVUTFPUPremieWGKolomRegel>()); }
-double TKolommen::GetZvwPremieWG() const { return Kolom(0).ResultaatVan<TZfwPremieWGKolomRegel>(); }
+double TKolommen::GetZvwPremieWG() const { return RondAfOpCenten(Kolom(0).ResultaatVan<TZfwPremieWGKolomRegel>()); }
 double TKolommen::GetLoonInNatura() const { return RondAfOpCenten(Kolom(4).ResultaatVan<TNaturaKolomRegel>()); }
 
 namespace {
@@ -276,7 +276,7 @@ double TKolommen::GetAwfPremieHoog() const
 }
 
 double TKolommen::GetWAOPremieVast() const { return RondAfOpCenten(Kolom(0).ResultaatVan<TWAOPremieVastKolomRegel>()); }
-double TKolommen::GetZvwPremieWN() const { return Kolom(16).ResultaatVan<TZfwPremieWNKolomRegel>(); }
+double TKolommen::GetZvwPremieWN() const { return RondAfOpCenten(Kolom(16).ResultaatVan<TZfwPremieWNKolomRegel>()); }
 double TKolommen::GetLoonLBPH() const { return RondAfOpCenten(Kolom(12).ResultaatVan<TLoonLBPHKolomRegel>()); }
 
 void TKolommen::LaadRegels(db::Query& lcRecords, db::Query& regelRecords)

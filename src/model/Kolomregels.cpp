@@ -241,9 +241,11 @@ void TCustomPremieKolomRegel::LoadFromDataSet(const db::Record& record)
     Franchise = record.AsDouble("Franchise");
 }
 
+// A premium is paid in whole cents: each line rounds its own amount, so the
+// lines of a column add up to the column's total as the statement shows them.
 double TCustomPremieKolomRegel::Bereken()
 {
-    ResultaatBedrag = Actief && IsVerzekerd() ? BerekenPremie() : 0;
+    ResultaatBedrag = Actief && IsVerzekerd() ? RondAfOpCenten(BerekenPremie()) : 0;
     return ResultaatBedrag;
 }
 
@@ -649,7 +651,7 @@ TZfwPremieWGKolomRegel::TZfwPremieWGKolomRegel(TBaseKolom* kolom) : TCustomZfwPr
 // The employer's contribution is due whether or not the employee is insured.
 double TZfwPremieWGKolomRegel::Bereken()
 {
-    ResultaatBedrag = Actief ? BerekenPremie() : 0;
+    ResultaatBedrag = Actief ? RondAfOpCenten(BerekenPremie()) : 0;
     return ResultaatBedrag;
 }
 

@@ -77,7 +77,7 @@ double TariefOpTweeDecimalen(double percentage) { return std::nearbyint(percenta
 
 bool THeffingsgegevens::AOW() const
 {
-    return IsWerknemerPensioengerechtigd(EersteVanDeMaand(BerekeningsDatum), EersteVanDeMaand(Geboortedatum));
+    return IsAOWGerechtigdInMaand(BerekeningsDatum, Geboortedatum);
 }
 
 bool THeffingsgegevens::Geboren1946OfLater() const { return Jaar(Geboortedatum) >= 1946; }

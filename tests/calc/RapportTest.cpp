@@ -3,6 +3,7 @@
 #include "calc/Rapport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace vkt;
@@ -139,4 +140,61 @@ TEST(Rapport, AFixedPercentageTaxIsInCentsSoTheLinesAddUp)
     const std::vector<std::string> regels = SchrijfRapport(r.Reken(invoer));
     EXPECT_TRUE(Bevat(regels, "   Loonbelasting/Premie volksverzekeringen                         -      600,17"));
     EXPECT_TRUE(Bevat(regels, "   Nettoloon (in euro's)                                                 1400,38"));
+}
+
+// The statement's Bruto/Netto column adds up to its net wage, and its employer
+// part to the total cost, to the cent, also when every premium has fractions
+// of a cent.
+TEST(Rapport, TheLinesOfTheStatementAddUpToTheCent)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.Loonbedrag = 3297.23;
+    invoer.WGLastenTonen = true;
+    invoer.Actief.Whk = true;
+    // 32.9723 and 65.9446: each rounds down, their sum 98.9169 up.
+    r.ZetPercentage(rtPensioenPremieWN, 1);
+    r.ZetPercentage(rtVUTFPUPremieWN, 2);
+    r.ZetPercentage(rtVergoedingInhouding, 7.77, 1);
+    r.ZetPercentage(rtVergoedingInhouding, 1.23, 2);
+    r.ZetPercentage(rtWhkVerhalingOpWerknemer, 0.57);
+    const std::vector<std::string> regels = SchrijfRapport(r.Reken(invoer));
+
+    // The amount at the end of a line, with its sign, in cents.
+    auto centen = [](const std::string& regel) {
+        std::string getal = regel.substr(regel.size() - 12);
+        getal.erase(0, getal.find_first_not_of(' '));
+        getal[getal.find(',')] = '.';
+        const long long bedrag = std::llround(std::stod(getal) * 100);
+        return regel[regel.size() - 13] == '-' ? -bedrag : bedrag;
+    };
+    constexpr std::size_t kMetBrutoNetto = 80;
+    long long som = 0;
+    long long netto = -1;
+    long long werkgever = 0;
+    long long totaal = -1;
+    bool werknemersdeel = false;
+    bool werkgeversdeel = false;
+    for (const std::string& regel : regels) {
+        werknemersdeel = werknemersdeel || regel.starts_with("   Brutoloon");
+        if (!werknemersdeel) {
+            continue;
+        } else if (regel.starts_with("   Nettoloon")) {
+            netto = centen(regel);
+            werkgeversdeel = true;
+        } else if (regel.starts_with("   Totale werkgeverslasten")) {
+            totaal = centen(regel);
+        } else if (werkgeversdeel && regel.size() > 52 && regel.find("----") == std::string::npos) {
+            werkgever += centen(regel);
+        } else if (!werkgeversdeel && regel.size() == kMetBrutoNetto) {
+            som += centen(regel);
+        }
+    }
+    EXPECT_EQ(som, netto);
+    EXPECT_EQ(netto, std::llround(r.berekening.Nettoloon() * 100));
+    // The employer part lists the charges; the total adds the gross wage and
+    // the allowance.
+    const TKolommen& k = r.berekening.Heffingsgegevens()->Kolommen();
+    EXPECT_EQ(werkgever + std::llround((k.GetBrutoloon() + k.GetVergoedingen()) * 100), totaal);
+    EXPECT_EQ(totaal, std::llround(r.berekening.Werkgeverslasten() * 100));
 }

@@ -28,6 +28,8 @@ public:
     void ZetBedrag(int regeltype, double bedrag, int looncomponent = 0);
     void ZetPercentage(int regeltype, double percentage, int looncomponent = 0);
     double Kolom(int nummer) const;
+    // The regular levy data the next Reken copies.
+    TVasteHeffingsgegevens& Vast() { return *vast_; }
 
     static TBerekeningInvoer StandaardInvoer();
 

@@ -33,6 +33,10 @@ TEST(Datumregels, PensionAgeIsReachedAfter796Months)
     // Whoever reached the age before 2020 has it whatever the reference date.
     EXPECT_TRUE(IsWerknemerPensioengerechtigd(D(1, 1, 1990), D(1, 6, 1945)));
     EXPECT_FALSE(IsWerknemerPensioengerechtigd(D(1, 6, 2020), D(1, 1, 1980)));
+    // An unknown birth date (0, as a stored NULL reads) counts as 50 years old.
+    EXPECT_FALSE(IsWerknemerPensioengerechtigd(D(1, 6, 2020), 0));
+    EXPECT_FALSE(IsAOWGerechtigdInMaand(D(15, 6, 2020), 0));
+    EXPECT_TRUE(IsAOWGerechtigdInMaand(D(15, 3, 2020), D(20, 11, 1953)));
 }
 
 TEST(Datumregels, MonthsAndDays)

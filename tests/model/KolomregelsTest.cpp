@@ -154,8 +154,8 @@ TEST_F(KolomregelsTest, AwfPremiumIsCappedAtTheMonthlyMaximumAndReportedAsZero)
     auto& awf = Regel<TWWPremieAwfLaagKolomRegel>(0, rtWWPremieAwfLaag);
     awf.Percentage = 2.94;
     EXPECT_DOUBLE_EQ(awf.Bereken(), 0);
-    EXPECT_DOUBLE_EQ(awf.ResultaatBedrag, maximum * 2.94 / 100);
-    EXPECT_DOUBLE_EQ(RondAfOpCenten(awf.ResultaatBedrag), 140.22);
+    // A premium is kept in whole cents: 4769.33 x 2.94% = 140.218302.
+    EXPECT_DOUBLE_EQ(awf.ResultaatBedrag, 140.22);
 
     heffing_.SetVrijeBerekening(true); // a free calculation is not capped
     EXPECT_DOUBLE_EQ(awf.Bereken(), 0);
@@ -175,7 +175,7 @@ TEST_F(KolomregelsTest, EmployeeInsuranceFranchiseComesOffTheCappedBasis)
     wao.Percentage = 10;
     wao.Franchise = 1000;
     wao.Bereken();
-    EXPECT_DOUBLE_EQ(wao.ResultaatBedrag, (Maxima()[ltMaand - 1] - 500) * 10 / 100);
+    EXPECT_DOUBLE_EQ(wao.ResultaatBedrag, RondAfOpCenten((Maxima()[ltMaand - 1] - 500) * 10 / 100));
     wao.Franchise = 20000; // above the capped basis
     wao.Bereken();
     EXPECT_DOUBLE_EQ(wao.ResultaatBedrag, 0);
@@ -190,11 +190,11 @@ TEST_F(KolomregelsTest, DayTableMaximumIsTheDailyMaximumTimesTheWageDays)
     ZetTotaal(12, 100000);
     auto& whk = Regel<TWhkPremieKolomRegel>(0, rtWhkPremie);
     whk.Percentage = 1;
-    EXPECT_DOUBLE_EQ(whk.Bereken(), 3 * Maxima()[ltDag - 1] / 100);
+    EXPECT_DOUBLE_EQ(whk.Bereken(), RondAfOpCenten(3 * Maxima()[ltDag - 1] / 100));
     auto& zvw = Regel<TZfwPremieWNKolomRegel>(16, rtZfwPremieWN);
     zvw.Percentage = 1;
     zvw.Bereken();
-    EXPECT_DOUBLE_EQ(zvw.ResultaatBedrag, 3 * Maxima()[5 + ltDag - 1] / 100);
+    EXPECT_DOUBLE_EQ(zvw.ResultaatBedrag, RondAfOpCenten(3 * Maxima()[5 + ltDag - 1] / 100));
 }
 
 TEST_F(KolomregelsTest, ZvwBasisIsColumn12CappedAtTheZvwMaximum)
@@ -206,7 +206,7 @@ TEST_F(KolomregelsTest, ZvwBasisIsColumn12CappedAtTheZvwMaximum)
     werkgever.GrondslagKolom = 3; // ignored: always column 12
     werkgever.Percentage = 6.7;
     // The employer's contribution is due without the insurance test.
-    EXPECT_DOUBLE_EQ(werkgever.Bereken(), maximum * 6.7 / 100);
+    EXPECT_DOUBLE_EQ(werkgever.Bereken(), RondAfOpCenten(maximum * 6.7 / 100));
 
     ZetTotaal(12, 1000);
     EXPECT_DOUBLE_EQ(werkgever.Bereken(), 67);
@@ -226,10 +226,10 @@ TEST_F(KolomregelsTest, DeviatingBasisIsCappedEvenInAFreeCalculation)
     auto& awf = Regel<TWWPremieAwfHoogKolomRegel>(0, rtWWPremieAwfHoog);
     awf.Percentage = 10;
     awf.Bereken();
-    EXPECT_DOUBLE_EQ(awf.ResultaatBedrag, Maxima()[ltMaand - 1] / 10);
+    EXPECT_DOUBLE_EQ(awf.ResultaatBedrag, RondAfOpCenten(Maxima()[ltMaand - 1] / 10));
     auto& zvw = Regel<TZfwPremieWGKolomRegel>(13, rtZfwPremieWG);
     zvw.Percentage = 10;
-    EXPECT_DOUBLE_EQ(zvw.Bereken(), Maxima()[5 + ltMaand - 1] / 10);
+    EXPECT_DOUBLE_EQ(zvw.Bereken(), RondAfOpCenten(Maxima()[5 + ltMaand - 1] / 10));
 }
 
 TEST_F(KolomregelsTest, EmployerPartsKeepTheirAmountButAddNothingToTheColumn)
@@ -475,6 +475,12 @@ TEST_F(KolomregelsTest, AmountsShownAreResultForAmountLinesAndEnteredAmountForDe
     EXPECT_EQ(premie.Values().Bedrag, 20);
     EXPECT_EQ(premie.Values().BPD, bpdDerde);
     EXPECT_EQ(premie.Values().Omschrijving, std::string(64, 'x'));
+    // Cut by characters: 64 of "é" are 128 bytes, never half a character.
+    std::string accenten;
+    for (int i = 0; i < 70; ++i)
+        accenten += "é";
+    premie.Omschrijving = accenten;
+    EXPECT_EQ(premie.Values().Omschrijving, accenten.substr(0, 128));
 
     auto& inhouding = Regel<TVergoedingInhoudingKolomRegel>(18, rtVergoedingInhouding);
     inhouding.Vergoeding = false;
