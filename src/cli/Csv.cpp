@@ -24,9 +24,14 @@ std::vector<TCsvRij> LeesCsv(const std::string& tekst, char scheidingsteken)
         TCsvRij rij;
         rij.Regelnummer = regel;
         std::string veld;
+        bool gequoteerd = false; // a line holding only "" is a row with one empty field
         bool rijKlaar = false;
         while (!rijKlaar) {
+            // Where the quoted part of the field ends: only a CR after it can
+            // belong to a CRLF line end.
+            std::size_t eindeQuote = 0;
             if (i < tekst.size() && tekst[i] == '"') {
+                gequoteerd = true;
                 // A quoted field runs to the quote that is not doubled.
                 const int begin = regel;
                 for (++i;; ++i) {
@@ -42,11 +47,12 @@ std::vector<TCsvRij> LeesCsv(const std::string& tekst, char scheidingsteken)
                     veld += tekst[i];
                 }
                 ++i;
+                eindeQuote = veld.size();
             }
             // The unquoted part, up to the delimiter or the end of the line.
             while (i < tekst.size() && tekst[i] != scheidingsteken && tekst[i] != '\n')
                 veld += tekst[i++];
-            if (!veld.empty() && veld.back() == '\r' && (i >= tekst.size() || tekst[i] == '\n'))
+            if (veld.size() > eindeQuote && veld.back() == '\r' && (i >= tekst.size() || tekst[i] == '\n'))
                 veld.pop_back();
             rij.Velden.push_back(std::move(veld));
             veld.clear();
@@ -58,7 +64,7 @@ std::vector<TCsvRij> LeesCsv(const std::string& tekst, char scheidingsteken)
                 ++regel;
             }
         }
-        if (rij.Velden.size() > 1 || !rij.Velden.front().empty())
+        if (rij.Velden.size() > 1 || !rij.Velden.front().empty() || gequoteerd)
             rijen.push_back(std::move(rij));
     }
     return rijen;

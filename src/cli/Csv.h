@@ -22,8 +22,9 @@ struct TCsvRij {
 char BepaalScheidingsteken(const std::string& tekst);
 
 // The rows of CSV text (RFC 4180): a field in double quotes may hold the
-// delimiter, line breaks and doubled quotes. Lines end in LF or CRLF; empty
-// lines and a leading byte-order mark are skipped.
+// delimiter, line breaks (CR and LF kept as written) and doubled quotes.
+// Lines end in LF or CRLF; empty lines and a leading byte-order mark are
+// skipped, but a line of only "" is a row with one empty field.
 std::vector<TCsvRij> LeesCsv(const std::string& tekst, char scheidingsteken);
 
 // One row with its line end; a field holding the delimiter, a quote or a

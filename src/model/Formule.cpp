@@ -51,6 +51,42 @@ struct TToken {
     }
 }
 
+// An error message names the text of every level it passed through. However
+// deep the formula, it names at most this many levels (the innermost, where
+// the error was found) and at most this many characters of each text, so the
+// message stays readable and is made in no more time than a short one.
+constexpr int MaxNamedLevels = 8;
+constexpr std::size_t MaxQuotedCharacters = 80;
+
+// The text of one level as its error message quotes it.
+std::string Quoted(const std::string& text)
+{
+    if (Utf8Length(text) <= MaxQuotedCharacters) {
+        return text;
+    }
+    return Utf8Left(text, MaxQuotedCharacters - 3) + "...";
+}
+
+bool TooLong(std::string_view formula)
+{
+    return Utf8Length(formula) > MaximaleFormuleLengte;
+}
+
+// The deepest nesting of parentheses in the text.
+int Nesting(std::string_view text)
+{
+    int depth = 0;
+    int deepest = 0;
+    for (const char c : text) {
+        if (c == '(') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ')') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -276,19 +312,35 @@ public:
     {
     }
 
-    double Go(const std::string& text) const
+    // Level counts the calls of Go the text is evaluated in, the outermost
+    // being 1. An error passing through is prefixed with the text of its level,
+    // for the innermost levels only; the first level left out says so with "...".
+    double Go(const std::string& text, int level = 1)
     {
         try {
-            return Rewrite(text);
+            // A formula of a permitted length stays within this bound (see
+            // MaximaleFormuleDiepte); the bound holds whatever text gets here.
+            if (level > MaximaleFormuleDiepte) {
+                throw EExpressionError(FormuleTeDiepMelding());
+            }
+            return Rewrite(text, level);
         } catch (const Exception&) {
-            RethrowWithPrefix("Go: (" + text + ") ");
+            ++failedLevels_;
+            if (failedLevels_ <= MaxNamedLevels) {
+                RethrowWithPrefix("Go: (" + Quoted(text) + ") ");
+            }
+            if (failedLevels_ == MaxNamedLevels + 1) {
+                RethrowWithPrefix("... ");
+            }
+            throw;
         }
     }
 
 private:
     // Replaces the first identifier, or else the first parenthesised part, by its
-    // value and goes on with the result; a text without either is evaluated.
-    double Rewrite(const std::string& text) const
+    // value and goes on with the result one level deeper; a text without either
+    // is evaluated.
+    double Rewrite(const std::string& text, int level)
     {
         if (text.empty()) {
             throw EExpressionError("Syntax error (1)");
@@ -308,7 +360,7 @@ private:
                 throw EExpressionError("Syntax error (3)");
             }
             const double value = LookUp(text.substr(open + 1, close - open - 1));
-            return Go(ReplaceAll(text, text.substr(open, close - open + 1), ValueToText(value)));
+            return Go(ReplaceAll(text, text.substr(open, close - open + 1), ValueToText(value)), level + 1);
         }
 
         open = text.find('(');
@@ -326,8 +378,8 @@ private:
             throw EExpressionError("Syntax error (5)");
         }
         const std::string inner = text.substr(open + 1, close - open - 1);
-        const double value = Go(inner);
-        return Go(ReplaceAll(text, "(" + inner + ")", ValueToText(value)));
+        const double value = Go(inner, level + 1);
+        return Go(ReplaceAll(text, "(" + inner + ")", ValueToText(value)), level + 1);
     }
 
     // While only checking a formula, no amount is read: every symbol counts as 1.
@@ -430,12 +482,23 @@ private:
     const std::vector<TSymbol>& symbols_;
     bool evaluate_;
     bool zeroOnDivisionByZero_;
+    int failedLevels_ = 0; // levels an error has passed through so far
 };
 
 // Splits the formula at "|" into at most three parts and evaluates each; no
 // values for an empty formula.
-std::vector<double> EvaluateParts(const std::string& formula, const Evaluator& evaluator)
+std::vector<double> EvaluateParts(const std::string& formula, Evaluator&& evaluator)
 {
+    // Before anything else, each in one pass over the text however long it is:
+    // a nesting deeper than the evaluator goes, then a formula longer than any
+    // stored one.
+    if (Nesting(formula) > MaximaleFormuleDiepte) {
+        throw EExpressionError(FormuleTeDiepMelding());
+    }
+    if (TooLong(formula)) {
+        throw EExpressionError(FormuleTeLangMelding());
+    }
+
     std::string rest;
     std::copy_if(formula.begin(), formula.end(), std::back_inserter(rest),
                  [](char c) { return c != ' '; });
@@ -464,6 +527,23 @@ std::vector<double> EvaluateParts(const std::string& formula, const Evaluator& e
 }
 
 } // namespace
+
+std::string FormuleTeLangMelding()
+{
+    return "De formule is langer dan " + std::to_string(MaximaleFormuleLengte) + " tekens.";
+}
+
+std::string FormuleTeDiepMelding()
+{
+    return "De formule is te diep genest (meer dan " + std::to_string(MaximaleFormuleDiepte) + " niveaus).";
+}
+
+void ControleerFormuleLengte(std::string_view veld, std::string_view formule)
+{
+    if (TooLong(formule)) {
+        throw EExpressionError(std::string(veld) + ": " + FormuleTeLangMelding());
+    }
+}
 
 double CalculateExpression(const std::string& formula, const std::vector<TSymbol>& symbols,
                            bool zeroOnDivisionByZero)

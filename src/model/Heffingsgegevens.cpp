@@ -2,11 +2,14 @@
 
 #include "db/Query.h"
 #include "db/Record.h"
+#include "model/Formule.h"
 #include "model/Kolom.h"
 #include "model/Kolomregels.h"
 #include "model/Symbolen.h"
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace vkt {
 namespace {
@@ -186,9 +189,15 @@ void THeffingsgegevens::WisFormules()
 
 void THeffingsgegevens::LaadIngeschakeldeFormules(const db::Record& record)
 {
-    for (const TFormuleKolom& kolom : FormuleKolommen)
-        if (record.AsBoolean(kolom.Ingeschakeld))
-            this->*kolom.Veld = record.AsText(kolom.Formule);
+    // A formula longer than its column was not stored by this program; loading
+    // fails with its column's name rather than compute with a basis nobody meant.
+    for (const TFormuleKolom& kolom : FormuleKolommen) {
+        if (record.AsBoolean(kolom.Ingeschakeld)) {
+            std::string formule = record.AsText(kolom.Formule);
+            ControleerFormuleLengte(kolom.Formule, formule);
+            this->*kolom.Veld = std::move(formule);
+        }
+    }
 }
 
 void THeffingsgegevens::LaadHeffingsgegevens(const db::Record& record)

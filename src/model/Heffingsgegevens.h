@@ -47,7 +47,8 @@ public:
     double SFDeeltijdDagen() const override;
     bool ZonderSVDagen() const override;
 
-    // Loading and copying.
+    // Loading and copying. Loading a switched-on formula longer than
+    // MaximaleFormuleLengte raises EExpressionError naming its column.
     virtual void ZetStandaardwaarden();
     virtual void LaadHeffingsgegevens(const db::Record& record);
     virtual void Assign(const THeffingsgegevens& bron);

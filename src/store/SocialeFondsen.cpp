@@ -5,6 +5,7 @@
 #include "common/Text.h"
 #include "db/Query.h"
 #include "db/Transactie.h"
+#include "model/Formule.h"
 #include "model/QuelvarException.h"
 #include "store/DmVektaris.h"
 
@@ -70,6 +71,14 @@ void LeesWaarden(const db::Record& rij, TSociaalFondsWaarden& w)
     w.AfwijkendeGrondslagWN = rij.AsText("AfwijkendeGrondslagWN");
     w.AfwijkendeGrondslagWerkgever = rij.AsBoolean("ActiefWG");
     w.AfwijkendeGrondslagWerknemer = rij.AsBoolean("ActiefWN");
+    // A switched-on formula longer than its column was not stored by this
+    // program; the fund is refused rather than computed with a basis nobody
+    // meant. A switched-off one is kept as it is: it is never computed with.
+    const std::string fonds = " van sociaal fonds '" + w.Omschrijving + "'";
+    if (w.AfwijkendeGrondslagWerkgever)
+        ControleerFormuleLengte("AfwijkendeGrondslagWG" + fonds, w.AfwijkendeGrondslagWG);
+    if (w.AfwijkendeGrondslagWerknemer)
+        ControleerFormuleLengte("AfwijkendeGrondslagWN" + fonds, w.AfwijkendeGrondslagWN);
 }
 
 // The parameters every write of a fund row shares. KolomType says whether a

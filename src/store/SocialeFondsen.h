@@ -39,7 +39,8 @@ public:
     TFondsRegels& Regels();
     // Adds a shown row for fund f with the values stored under key k, or
     // under the catalogue when k is -1. Does nothing while FondsRegels is
-    // absent.
+    // absent. A stored formula that is switched on and longer than
+    // MaximaleFormuleLengte raises EExpressionError naming the fund.
     void MaakFondsRegel(int f, int k);
     void VerwijderFondsRegels() { FondsRegels.reset(); }
     // The rows of the funds attached to employee n.

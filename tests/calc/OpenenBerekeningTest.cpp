@@ -2,6 +2,7 @@
 
 #include "common/DataFolder.h"
 #include "common/Meldingen.h"
+#include "model/Formule.h"
 #include "model/Kolomregels.h"
 #include "store/DmVektaris.h"
 #include "store/WerknemerRecords.h"
@@ -132,4 +133,35 @@ TEST_F(OpenenBerekening, WithoutALevyRecordTheSystemComponentsAndTheFormulasAppl
     EXPECT_EQ(vast->AwfPremieType, "L");
     EXPECT_EQ(vast->FormuleWW, "[Brutoloon]/2");
     EXPECT_EQ(AantalRegels(*vast), 26); // the employer's system wage components
+}
+
+TEST_F(OpenenBerekening, AStoredFormulaLongerThanItsColumnIsRefusedWhenTheCalculationIsLoaded)
+{
+    // Calculation 1 reads its formulas with its levy record, 2 without one reads them on their own.
+    Voer("INSERT INTO GrondslagWN (Werkgeversnummer, Werknemersnummer, Ingangsdatum, Hersteldatum, FormuleWW, "
+         "IngeschakeldWW) VALUES (1, 1, " + std::string(kHuidig) + ", " + kHuidig + ", '[Brutoloon]/2', 1)");
+    std::string lang = " [Brutoloon]";
+    while (lang.size() < 300)
+        lang += "+0";
+    records_->VulWerknemerLijst();
+    // Switched off, the formula is not loaded and the calculation opens.
+    for (const bool ingeschakeld : {true, false}) {
+        Voer("UPDATE GrondslagWN SET FormuleWW = '" + lang + "', IngeschakeldWW = " + (ingeschakeld ? "1" : "0"));
+        dm_->OpenWerknemersQuery();
+        for (int n : {1, 2}) {
+            SCOPED_TRACE(n);
+            ASSERT_TRUE(records_->LaadBerekening(n));
+            const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_, EncodeDate(2026, 12, 10));
+            if (!ingeschakeld) {
+                EXPECT_EQ(LaadVasteHeffingsgegevens(*dm_, *constanten_, invoer)->FormuleWW, "");
+                continue;
+            }
+            try {
+                LaadVasteHeffingsgegevens(*dm_, *constanten_, invoer);
+                ADD_FAILURE() << "no error";
+            } catch (const EExpressionError& fout) {
+                EXPECT_STREQ(fout.what(), "FormuleWW: De formule is langer dan 255 tekens.");
+            }
+        }
+    }
 }

@@ -43,3 +43,46 @@ TEST(Csv, WritesQuotesOnlyWhereNeeded)
     EXPECT_EQ(CsvRegel({"werknemer", "2500,55", "a\"b", ""}, ','), "werknemer,\"2500,55\",\"a\"\"b\",\n");
     EXPECT_EQ(CsvRegel({"werknemer", "2500,55", "x;y"}, ';'), "werknemer;2500,55;\"x;y\"\n");
 }
+
+TEST(Csv, KeepsWhatIsQuotedAndReadsAQuotedEmptyFieldAsARow)
+{
+    using Rijen = std::vector<std::vector<std::string>>;
+    const struct {
+        const char* tekst;
+        Rijen rijen;
+    } gevallen[] = {
+        // A CR inside quotes is part of the field, also just before the line end.
+        {"\"a\r\"\r\nb\n", {{"a\r"}, {"b"}}},
+        {"\"a\r\"\n", {{"a\r"}}},
+        {"\"a\r\"", {{"a\r"}}},
+        {"x;\"\r\"\r\n", {{"x", "\r"}}},
+        {"\"a\r\nb\"\r\n", {{"a\r\nb"}}},
+        // Only the CR of a CRLF line end goes.
+        {"\"a\"\r\n", {{"a"}}},
+        {"a\r\n\r\nb", {{"a"}, {"b"}}},
+        // A line of only "" is a row with one empty field; an empty line is none.
+        {"\"\"\n", {{""}}},
+        {"a\n\"\"\r\n\nb\n", {{"a"}, {""}, {"b"}}},
+        {"\"\"", {{""}}},
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(geval.tekst)));
+        Rijen gelezen;
+        for (const TCsvRij& rij : LeesCsv(geval.tekst, ';'))
+            gelezen.push_back(rij.Velden);
+        EXPECT_EQ(gelezen, geval.rijen);
+    }
+}
+
+TEST(Csv, WhatIsWrittenReadsBackTheSame)
+{
+    const std::vector<std::vector<std::string>> rijen = {
+        {"a\r"}, {"x", "\r", ""}, {"9=1\"5", "a;b\r\nc", "2500,55"}, {"", ""}};
+    std::string tekst;
+    for (const auto& velden : rijen)
+        tekst += CsvRegel(velden, ';');
+    std::vector<std::vector<std::string>> gelezen;
+    for (const TCsvRij& rij : LeesCsv(tekst, ';'))
+        gelezen.push_back(rij.Velden);
+    EXPECT_EQ(gelezen, rijen);
+}

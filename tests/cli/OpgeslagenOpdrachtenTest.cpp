@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sys/wait.h>
+#include <utility>
 
 using namespace vkt;
 
@@ -38,6 +39,21 @@ int RijenVan(const test::EigenDatabases& databases, int werknemer)
                       "SELECT COUNT(*) AS N FROM SociaalFondsWG WHERE Werkgeversnummer = " + std::to_string(werknemer));
     fondsen.Open();
     return aantal + static_cast<int>(fondsen.AsInteger("N"));
+}
+
+// The program beside the databases that were built, found before any test
+// names its own data folder.
+const std::filesystem::path kProgramma = DataFolder() / "vkt2020-cli";
+
+// Runs the program itself with the databases of the test; its exit status
+// (128 + the signal when a signal ended it) and what it wrote to either stream.
+std::pair<int, std::string> VoerProgramma(const test::EigenDatabases& databases, const std::string& argumenten)
+{
+    const std::string uitvoer = databases.Map().File("uitvoer.txt");
+    const int status = std::system((kProgramma.string() + " " + argumenten + " > " + uitvoer + " 2>&1").c_str());
+    std::ifstream in(uitvoer);
+    const std::string tekst((std::istreambuf_iterator<char>(in)), {});
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), tekst};
 }
 
 } // namespace
@@ -158,16 +174,42 @@ TEST(OpgeslagenOpdrachten, AFailedSaveReportsTheSaveErrorAndChangesNothing)
 
 TEST(OpgeslagenOpdrachten, AnotherProcessIsRefusedWhileTheDatabaseIsHeld)
 {
-    const std::filesystem::path programma = DataFolder() / "vkt2020-cli";
     test::EigenDatabases databases;
     TdmVektaris eerste(databases.Map().Path());
     TBewaardeMeldingen meldingen;
     ASSERT_TRUE(eerste.Openen(meldingen));
-    const std::string uitvoer = databases.Map().File("uitvoer.txt");
-    const int status = std::system((programma.string() + " lijst > " + uitvoer + " 2>&1").c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    std::ifstream in(uitvoer);
-    const std::string tekst((std::istreambuf_iterator<char>(in)), {});
+    const auto [code, tekst] = VoerProgramma(databases, "lijst");
+    EXPECT_EQ(code, 1);
     EXPECT_NE(tekst.find("Vektaris is al in gebruik."), std::string::npos) << tekst;
+}
+
+TEST(OpgeslagenOpdrachten, AStoredFormulaLongerThanItsColumnIsReportedNotComputed)
+{
+    // Nested deep enough to exhaust the stack if it were evaluated.
+    const std::string diep = std::string(20000, '(') + "1" + std::string(20000, ')');
+    const struct {
+        std::string sql;
+        const char* melding;
+    } gevallen[] = {
+        {"INSERT INTO GrondslagWN (Werkgeversnummer, Werknemersnummer, Ingangsdatum, Hersteldatum, FormuleWW, "
+         "IngeschakeldWW) VALUES (1, 1, '9999-12-31 00:00:00', '9999-12-31 00:00:00', '" + diep + "', 1)",
+         "vkt2020-cli toon: de berekening is mislukt: FormuleWW: De formule is langer dan 255 tekens.\n"},
+        {"INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief, "
+         "AfwijkendeGrondslagWN, ActiefWN) VALUES (1, '9999-12-31 00:00:00', 1, 'Bouw', 1, '" + diep + "', 1)",
+         "AfwijkendeGrondslagWN van sociaal fonds 'Bouw': De formule is langer dan 255 tekens.\n"},
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(geval.melding);
+        test::EigenDatabases databases;
+        ASSERT_EQ(test::Voer(cli::OpslaanOpdracht, {"--naam", "Eerste"}).code, 0);
+        {
+            TdmVektaris dm(databases.Map().Path());
+            TBewaardeMeldingen meldingen;
+            ASSERT_TRUE(dm.Openen(meldingen));
+            db::Query(dm.adbQuelvar, geval.sql).ExecSQL();
+        }
+        const auto [code, tekst] = VoerProgramma(databases, "toon 1");
+        EXPECT_EQ(code, 1);
+        EXPECT_TRUE(tekst.ends_with(geval.melding)) << tekst;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,14 @@ std::string ErrorOf(const std::string& formula, bool zeroOnDivisionByZero = fals
         return e.what();
     }
     return "no error";
+}
+
+std::string Herhaal(const std::string& tekst, int aantal)
+{
+    std::string uitkomst;
+    for (int i = 0; i < aantal; ++i)
+        uitkomst += tekst;
+    return uitkomst;
 }
 
 } // namespace
@@ -223,4 +232,61 @@ TEST(Formule, ValidateExpressionChecksParenthesesThenBrackets)
     } catch (const EExpressionError& e) {
         EXPECT_STREQ(e.what(), "ValidateExpression: Syntax error (2)");
     }
+}
+
+TEST(Formule, ANestingDeeperThanTheEvaluatorGoesIsRefused)
+{
+    // Deep enough to exhaust the stack if it were followed level by level.
+    const std::string diep = std::string(20000, '(') + "1" + std::string(20000, ')');
+    EXPECT_EQ(ErrorOf(diep), "CalculateExpression: De formule is te diep genest (meer dan 128 niveaus).");
+    EXPECT_FALSE(IsValidExpression(diep, Symbols));
+}
+
+TEST(Formule, AFormulaLongerThanItsColumnIsRefused)
+{
+    // Lengths count characters, as the column does: the "é" takes two bytes.
+    const std::string auto255 = " [PrivégebruikAuto]" + Herhaal("+0", 118);
+    ASSERT_EQ(auto255.size(), 256u);
+    struct Case {
+        std::string formula;
+        double value; // NaN: refused
+    };
+    const Case cases[] = {
+        {std::string(127, '(') + "1" + std::string(127, ')'), 1}, // the deepest nesting that fits
+        {"1" + Herhaal("+1", 127), 128},
+        {auto255, 300},
+        {"10" + Herhaal("+1", 127), std::nan("")},
+        {auto255 + " ", std::nan("")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formula);
+        if (std::isnan(c.value)) {
+            EXPECT_EQ(ErrorOf(c.formula), "CalculateExpression: De formule is langer dan 255 tekens.");
+            EXPECT_FALSE(IsValidExpression(c.formula, Symbols));
+        } else {
+            EXPECT_EQ(CalculateExpression(c.formula, Symbols, false), c.value);
+            EXPECT_TRUE(IsValidExpression(c.formula, Symbols));
+        }
+    }
+    EXPECT_NO_THROW(ControleerFormuleLengte("FormuleWW", auto255));
+    try {
+        ControleerFormuleLengte("FormuleWW", auto255 + " ");
+        ADD_FAILURE() << "no error";
+    } catch (const EExpressionError& e) {
+        EXPECT_STREQ(e.what(), "FormuleWW: De formule is langer dan 255 tekens.");
+    }
+}
+
+TEST(Formule, AnErrorDeepInsideNamesOnlyTheInnermostLevels)
+{
+    // 120 levels around the error: the message names the eight innermost.
+    const std::string formula = std::string(120, '(') + "1,5" + std::string(120, ')');
+    std::string levels;
+    for (int n = 7; n >= 0; --n)
+        levels += "Go: (" + std::string(n, '(') + "1,5" + std::string(n, ')') + ") ";
+    EXPECT_EQ(ErrorOf(formula), "CalculateExpression: ... " + levels + "Tokenize: Syntax error");
+
+    // A long text is quoted by its first 77 characters.
+    const std::string lang = "1" + Herhaal("+1", 49) + "+1,5";
+    EXPECT_EQ(ErrorOf(lang), "CalculateExpression: Go: (" + lang.substr(0, 77) + "...) Tokenize: Syntax error");
 }

@@ -3,6 +3,7 @@
 #include "support/Werknemersmodule.h"
 #include "common/Meldingen.h"
 #include "db/Query.h"
+#include "model/Formule.h"
 #include "model/QuelvarException.h"
 
 #include <gtest/gtest.h>
@@ -308,4 +309,46 @@ TEST_F(SocialeFondsenTest, DatabaseErrorsCarryTheOperationThatFailed)
         }
     }
     EXPECT_FALSE(Dm().adbQuelvar.InTransaction());
+}
+
+TEST_F(SocialeFondsenTest, AStoredFormulaLongerThanItsColumnIsRefusedWhenSwitchedOn)
+{
+    const std::string lang(256, '1');
+    const std::string past(255, '1');
+    const struct {
+        bool werkgever, werknemer;
+        const std::string& formuleWG;
+        const std::string& formuleWN;
+        std::string melding; // empty: loaded as stored
+    } gevallen[] = {
+        {true, true, past, past, ""},
+        {false, false, lang, lang, ""}, // never computed with, so kept
+        {true, false, lang, past,
+         "AfwijkendeGrondslagWG van sociaal fonds 'Bouw': De formule is langer dan 255 tekens."},
+        {true, true, past, lang,
+         "AfwijkendeGrondslagWN van sociaal fonds 'Bouw': De formule is langer dan 255 tekens."},
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(geval.melding);
+        Voer("DELETE FROM SociaalFondsWG");
+        Voer("INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief, "
+             "AfwijkendeGrondslagWG, AfwijkendeGrondslagWN, ActiefWG, ActiefWN) VALUES (3, '9999-12-31 00:00:00', "
+             "1, 'Bouw', 1, '" + geval.formuleWG + "', '" + geval.formuleWN + "', " +
+             (geval.werkgever ? "1" : "0") + ", " + (geval.werknemer ? "1" : "0") + ")");
+        fondsen_.VerwijderFondsRegels();
+        if (geval.melding.empty()) {
+            fondsen_.LaadSocialeFondsen(3);
+            ASSERT_EQ(fondsen_.FondsRegels->size(), 1u);
+            EXPECT_EQ(fondsen_.FondsRegels->at(0).second.AfwijkendeGrondslagWG, geval.formuleWG);
+            EXPECT_EQ(fondsen_.FondsRegels->at(0).second.AfwijkendeGrondslagWN, geval.formuleWN);
+            continue;
+        }
+        try {
+            fondsen_.LaadSocialeFondsen(3);
+            ADD_FAILURE() << "no error";
+        } catch (const EExpressionError& fout) {
+            EXPECT_EQ(fout.what(), geval.melding);
+        }
+        EXPECT_TRUE(fondsen_.FondsRegels->empty());
+    }
 }
