@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
 )
 
 missing=()
