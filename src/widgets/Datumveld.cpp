@@ -163,12 +163,8 @@ void TZNODateEdit::MeldOngeldigeDatum()
 
 void TZNODateEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (MoveOnEnter(event))
+    if (MoveOnEnterOrCopy(event))
         return;
-    if (event->matches(QKeySequence::Copy)) {
-        Copy();
-        return;
-    }
     static const QList<int> kNavigatie{Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right};
     if (isReadOnly() && !kNavigatie.contains(event->key())) {
         event->ignore();

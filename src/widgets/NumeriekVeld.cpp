@@ -476,12 +476,8 @@ void TZNONumericEdit::Normaliseer()
 
 void TZNONumericEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (MoveOnEnter(event))
+    if (MoveOnEnterOrCopy(event))
         return;
-    if (event->matches(QKeySequence::Copy)) {
-        Copy();
-        return;
-    }
     if (Navigeer(event->key()))
         return;
     if (isReadOnly()) {

@@ -11,7 +11,7 @@ namespace vkt::widgets {
 namespace {
 
 template <typename T>
-T* Plaats(T* widget, const char* naam, const QRect& plek, const QString& hint)
+T* Plaats(T* widget, const QString& naam, const QRect& plek, const QString& hint)
 {
     widget->setObjectName(naam);
     widget->setGeometry(plek);
@@ -24,7 +24,7 @@ T* Plaats(T* widget, const char* naam, const QRect& plek, const QString& hint)
 
 } // namespace
 
-TZNONumericEdit* MaakGetalveld(QWidget* ouder, const char* naam, const QRect& plek, int digits, int decimals,
+TZNONumericEdit* MaakGetalveld(QWidget* ouder, const QString& naam, const QRect& plek, int digits, int decimals,
                                const QString& hint)
 {
     auto* veld = Plaats(new TZNONumericEdit(ouder), naam, plek, hint);
@@ -35,7 +35,7 @@ TZNONumericEdit* MaakGetalveld(QWidget* ouder, const char* naam, const QRect& pl
     return veld;
 }
 
-QComboBox* MaakKeuzelijst(QWidget* ouder, const char* naam, const QRect& plek, const QStringList& keuzes,
+QComboBox* MaakKeuzelijst(QWidget* ouder, const QString& naam, const QRect& plek, const QStringList& keuzes,
                           const QString& hint)
 {
     auto* lijst = Plaats(new QComboBox(ouder), naam, plek, hint);
@@ -43,14 +43,14 @@ QComboBox* MaakKeuzelijst(QWidget* ouder, const char* naam, const QRect& plek, c
     return lijst;
 }
 
-QCheckBox* MaakVinkje(QWidget* ouder, const char* naam, const QRect& plek, const QString& hint)
+QCheckBox* MaakVinkje(QWidget* ouder, const QString& naam, const QRect& plek, const QString& hint)
 {
     auto* vinkje = Plaats(new QCheckBox(" ", ouder), naam, plek, hint);
     vinkje->setFocusPolicy(Qt::ClickFocus);
     return vinkje;
 }
 
-QLabel* MaakLabel(QWidget* ouder, const char* naam, const QRect& plek, const QString& tekst)
+QLabel* MaakLabel(QWidget* ouder, const QString& naam, const QRect& plek, const QString& tekst)
 {
     return Plaats(new QLabel(tekst, ouder), naam, plek, {});
 }

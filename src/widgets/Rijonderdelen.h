@@ -17,13 +17,13 @@ class TZNONumericEdit;
 // at their spot, named, with their hint as tooltip and accessible name.
 
 // A numeric field in the format "1.000,00".
-TZNONumericEdit* MaakGetalveld(QWidget* ouder, const char* naam, const QRect& plek, int digits, int decimals,
+TZNONumericEdit* MaakGetalveld(QWidget* ouder, const QString& naam, const QRect& plek, int digits, int decimals,
                                const QString& hint);
 // A pick-only drop-down list.
-QComboBox* MaakKeuzelijst(QWidget* ouder, const char* naam, const QRect& plek, const QStringList& keuzes,
+QComboBox* MaakKeuzelijst(QWidget* ouder, const QString& naam, const QRect& plek, const QStringList& keuzes,
                           const QString& hint);
 // A box with a blank caption that is no tab stop.
-QCheckBox* MaakVinkje(QWidget* ouder, const char* naam, const QRect& plek, const QString& hint);
-QLabel* MaakLabel(QWidget* ouder, const char* naam, const QRect& plek, const QString& tekst);
+QCheckBox* MaakVinkje(QWidget* ouder, const QString& naam, const QRect& plek, const QString& hint);
+QLabel* MaakLabel(QWidget* ouder, const QString& naam, const QRect& plek, const QString& tekst);
 
 } // namespace vkt::widgets

@@ -43,11 +43,14 @@ bool TZNOEdit::LeavesField(const QFocusEvent* event)
     return true;
 }
 
-bool TZNOEdit::MoveOnEnter(const QKeyEvent* event)
+bool TZNOEdit::MoveOnEnterOrCopy(const QKeyEvent* event)
 {
-    if (!tabOnEnter_ || (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter))
+    if (tabOnEnter_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        focusNextChild();
+    else if (event->matches(QKeySequence::Copy))
+        Copy();
+    else
         return false;
-    focusNextChild();
     return true;
 }
 
@@ -82,7 +85,7 @@ void TZNOEdit::focusOutEvent(QFocusEvent* event)
 
 void TZNOEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (MoveOnEnter(event) || HandleClipboardKey(event))
+    if (MoveOnEnterOrCopy(event) || HandleClipboardKey(event))
         return;
     QLineEdit::keyPressEvent(event);
 }

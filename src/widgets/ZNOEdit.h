@@ -47,8 +47,9 @@ protected:
     // not leave the field; coming back from there does not enter it again.
     bool EntersField(const QFocusEvent* event);
     bool LeavesField(const QFocusEvent* event);
-    // Enter with TabOnEnter moves to the next field; true when it did.
-    bool MoveOnEnter(const QKeyEvent* event);
+    // Enter with TabOnEnter moves to the next field, and the copy key copies,
+    // also in a read-only field; true when the key was one of them.
+    bool MoveOnEnterOrCopy(const QKeyEvent* event);
     // Ctrl+X, Ctrl+C, Ctrl+V and their platform variants; true when handled.
     bool HandleClipboardKey(const QKeyEvent* event);
 

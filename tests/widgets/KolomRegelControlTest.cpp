@@ -34,6 +34,15 @@ public:
         QVERIFY(QTest::qWaitForWindowActive(this));
     }
 
+    // Shows the line in a row of that kind, attached to it, and opens the window.
+    void Koppel(TBaseKolomRegel& regel, TKolomRegelControlType type)
+    {
+        rij.SetTypeLoonComponent(type);
+        rij.SetValues(regel.Values());
+        rij.SetKolomRegel(&regel);
+        Open();
+    }
+
     template <typename T = QWidget>
     T* Kind(const char* naam)
     {
@@ -291,10 +300,7 @@ private slots:
         regel.Omschrijving = "Pensioen";
         regel.Percentage = 10;
         regel.GrondslagKolom = 3;
-        v.rij.SetTypeLoonComponent(ltPremie);
-        v.rij.SetValues(regel.Values());
-        v.rij.SetKolomRegel(&regel);
-        v.Open();
+        v.Koppel(regel, ltPremie);
         QSignalSpy verlaten(&v.rij, &TKolomRegelControl::Exit);
         auto* percentage = v.Kind("edPercentage");
         percentage->setFocus();
@@ -318,10 +324,7 @@ private slots:
         Venster v;
         TVergoedingInhoudingKolomRegel regel(nullptr);
         regel.BPDType = 0;
-        v.rij.SetTypeLoonComponent(ltVergoeding);
-        v.rij.SetValues(regel.Values());
-        v.rij.SetKolomRegel(&regel);
-        v.Open();
+        v.Koppel(regel, ltVergoeding);
         QSignalSpy vi(&v.rij, &TKolomRegelControl::VIChange);
         auto* lijst = v.Kind("cmbVI");
         lijst->setFocus();
