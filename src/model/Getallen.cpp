@@ -90,14 +90,17 @@ TGelezenGetal LeesGetal(std::string_view invoer, int maximumDecimalen)
     return gelezen;
 }
 
-std::string FormatBedrag(double waarde, int breedte)
+std::string FormatBedrag(double waarde, int breedte) { return FormatVast(waarde, 2, breedte); }
+
+std::string FormatVast(double waarde, int decimalen, int breedte)
 {
     // Rounded as the calculation rounds, so that a half cent goes up.
-    waarde = RondAfOpCenten(waarde);
+    const double schaal = std::pow(10.0, decimalen);
+    waarde = RondAf(waarde * schaal) / schaal;
     if (waarde == 0)
         waarde = 0; // no "-0,00"
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%*.2f", breedte, waarde);
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%*.*f", breedte, decimalen, waarde);
     return MetKomma(buffer);
 }
 

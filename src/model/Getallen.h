@@ -13,6 +13,10 @@ namespace vkt {
 // amount that rounds to zero cents prints without a minus sign.
 std::string FormatBedrag(double waarde, int breedte = 0);
 
+// A fixed number of decimals in the same way ("1234,568" with 3, "70" with
+// none), right-aligned in breedte characters; zero prints without a minus sign.
+std::string FormatVast(double waarde, int decimalen, int breedte = 0);
+
 // The shortest general form with up to 15 significant digits ("21,67", "1").
 std::string FormatAlgemeen(double waarde);
 

@@ -31,3 +31,19 @@ TEST(Getallen, ReadsNumbersAsDutchUsersWriteThem)
     for (const char* tekst : {"1,234", "0.125", "1.234,567", "3500.505"})
         EXPECT_EQ(LeesGetal(tekst, 2).Fout, TGelezenGetal::TeVeelDecimalen) << tekst;
 }
+
+TEST(Getallen, WritesAFixedNumberOfDecimalsRoundedHalfAwayFromZero)
+{
+    const struct {
+        double waarde;
+        int decimalen;
+        const char* tekst;
+    } kGevallen[] = {
+        {1234567.5, 2, "1234567,50"}, {70, 0, "70"},      {69.5, 0, "70"},          {-69.5, 0, "-70"},
+        {0.125, 2, "0,13"},           {-0.125, 2, "-0,13"}, {1.0005, 3, "1,001"},    {-0.0004, 3, "0,000"},
+        {1234567890, 2, "1234567890,00"},
+    };
+    for (const auto& geval : kGevallen)
+        EXPECT_EQ(FormatVast(geval.waarde, geval.decimalen), geval.tekst) << geval.waarde;
+    EXPECT_EQ(FormatVast(5.2, 1, 6), "   5,2");
+}

@@ -1,0 +1,34 @@
+#include "widgets/FocusGrens.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace vkt::widgets {
+
+TFocusGrens::TFocusGrens(QWidget* gebied) : QObject(gebied), gebied_(gebied)
+{
+    connect(qApp, &QApplication::focusChanged, this, &TFocusGrens::FocusVeranderd);
+}
+
+bool TFocusGrens::Binnen(const QWidget* widget) const
+{
+    // Across window borders: a list that drops down is a window of its own.
+    for (; widget != nullptr; widget = widget->parentWidget())
+        if (widget == gebied_)
+            return true;
+    return false;
+}
+
+void TFocusGrens::FocusVeranderd(QWidget*, QWidget* nieuw)
+{
+    if (nieuw == nullptr)
+        return;
+    const bool was = binnen_;
+    binnen_ = Binnen(nieuw);
+    if (was && !binnen_)
+        emit Verlaten();
+    else if (!was && binnen_)
+        emit Binnengekomen();
+}
+
+} // namespace vkt::widgets

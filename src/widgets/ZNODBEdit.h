@@ -1,0 +1,19 @@
+#pragma once
+
+#include "widgets/ZNODBComponent.h"
+#include "widgets/ZNOEdit.h"
+
+namespace vkt::widgets {
+
+// A text field.
+class TZNODBEdit : public TGebondenVeld<db::TZNODBEdit, TZNOEdit> {
+    Q_OBJECT
+
+public:
+    TZNODBEdit(db::TComponentLijst* venster, const std::string& naam, QWidget* parent = nullptr);
+
+    // Also limits what can be typed.
+    void SetMaxLength(int maxLength) override;
+};
+
+} // namespace vkt::widgets
