@@ -106,7 +106,8 @@ TEST(BerekenOpdracht, JsonHoldsEveryColumnTotalAndTheSummary)
     EXPECT_GT(test::JsonGetal(r.uit, "arbeidskorting"), 0);
     EXPECT_GT(test::JsonGetal(r.uit, "werkgeverslasten"), 2500.55);
     EXPECT_NE(r.uit.find("\"melding\": null"), std::string::npos);
-    EXPECT_NE(r.uit.find("\"regeltype\": 3,\n      \"omschrijving\": \"Brutoloon\",\n      \"bedrag\": 2500.55"),
+    EXPECT_NE(r.uit.find("\"regeltype\": 3,\n      \"looncomponentnummer\": 1,\n      \"omschrijving\": \"Brutoloon\",\n"
+                         "      \"bedrag\": 2500.55"),
               std::string::npos)
         << r.uit;
 }
@@ -209,7 +210,8 @@ TEST(BerekenOpdracht, HelpListsEveryOptionWithItsDefault)
         EXPECT_NE(r.uit.find(std::string("  --") + optie.Naam + " " + optie.Waarden + "\n"), std::string::npos)
             << optie.Naam;
     EXPECT_NE(r.uit.find("(standaard: 8)"), std::string::npos);
-    EXPECT_NE(r.uit.find("(standaard: ww,wao)"), std::string::npos);
+    EXPECT_NE(r.uit.find("(standaard: ww,wao; geen wie op de berekeningsdatum de AOW-leeftijd heeft bereikt)"),
+              std::string::npos);
 }
 
 TEST(BerekenOpdracht, ASecondUserOfTheEmployeeDatabaseIsRefused)
