@@ -89,7 +89,8 @@ Json BereikJson(TBerekening& berekening)
 Json BijzondereBeloningJson(const THeffingsgegevens& heffing)
 {
     const auto* bijzonder = dynamic_cast<const TBijzondereHeffingsgegevens*>(&heffing);
-    return bijzonder != nullptr ? JsonGetal(bijzonder->PercentageBijzondereBeloning()) : Json();
+    // The table's rates have two decimals; their sum should not show binary noise.
+    return bijzonder != nullptr ? Bedrag(bijzonder->PercentageBijzondereBeloning()) : Json();
 }
 
 } // namespace

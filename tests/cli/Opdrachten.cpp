@@ -1,11 +1,19 @@
 #include "Opdrachten.h"
 
 #include "common/DataFolder.h"
+#include "common/Meldingen.h"
+#include "db/Query.h"
+#include "store/DmVektaris.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
 
 namespace vkt::test {
 
@@ -25,6 +33,36 @@ EigenDatabases::EigenDatabases() : oud_(DataFolder().string())
 }
 
 EigenDatabases::~EigenDatabases() { setenv("VKT2020_DATA", oud_.c_str(), 1); }
+
+void VoerSqlUit(const EigenDatabases& databases, const std::string& sql)
+{
+    TdmVektaris dm(databases.Map().Path());
+    TBewaardeMeldingen meldingen;
+    if (!dm.Openen(meldingen))
+        throw std::runtime_error("the employee database of the test did not open");
+    db::Query(dm.adbQuelvar, sql).ExecSQL();
+}
+
+namespace {
+
+// Found before any test names its own data folder.
+const std::string kProgramma = (DataFolder() / "vkt2020-cli").string();
+
+} // namespace
+
+std::string Programma() { return kProgramma; }
+
+int VoerProgrammaUit(const std::string& argumenten, const std::string& uitvoer)
+{
+    const int status = std::system((Programma() + " " + argumenten + " > " + uitvoer + " 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::string LeesBestand(const std::string& bestand)
+{
+    std::ifstream in(bestand, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
 
 std::string JsonTekst(const std::string& json, const std::string& sleutel, std::size_t vanaf)
 {

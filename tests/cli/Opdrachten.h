@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string>
 #include <vector>
 
 namespace vkt::test {
@@ -34,6 +35,20 @@ private:
     std::string oud_;
     TempFolder map_;
 };
+
+// Runs SQL on the employee database of the test, as the program opens it.
+void VoerSqlUit(const EigenDatabases& databases, const std::string& sql);
+
+// The program itself, found beside the databases that were built.
+std::string Programma();
+
+// Runs the program with the databases of the test (VKT2020_DATA), its
+// standard output and errors to the file uitvoer; returns its exit status
+// (128 + the signal when a signal ended it).
+int VoerProgrammaUit(const std::string& argumenten, const std::string& uitvoer);
+
+// The text of a file.
+std::string LeesBestand(const std::string& bestand);
 
 // The number after the first "sleutel": in JSON text; NaN when there is none.
 double JsonGetal(const std::string& json, const std::string& sleutel, std::size_t vanaf = 0);
