@@ -131,3 +131,18 @@ TEST(BatchOpdracht, BadUsageComputesNothingAndExitsWith2)
         EXPECT_TRUE(r.uit.empty()) << geval.melding;
     }
 }
+
+TEST(BatchOpdracht, TextCellsThatLookLikeFormulasAreWrittenAsText)
+{
+    test::EigenDatabases databases;
+    const std::string invoer =
+        Schrijf(databases.Map(), "invoer.csv", "naam;loonbedrag\n=HYPERLINK(\"x\");1000\n@Piet;-12,50\n");
+    const test::Uitvoer r = test::Voer(cli::BatchOpdracht, {invoer});
+    const std::vector<cli::TCsvRij> rijen = cli::LeesCsv(r.uit, ';');
+    ASSERT_EQ(rijen.size(), 3u) << r.uit;
+    EXPECT_EQ(rijen[1].Velden[0], "'=HYPERLINK(\"x\")");
+    EXPECT_EQ(rijen[1].Velden[2], "1000,00");
+    EXPECT_EQ(rijen[2].Velden[0], "'@Piet");
+    EXPECT_EQ(rijen[2].Velden[1], "-12,50") << "a plain number stays as it is";
+    EXPECT_NE(rijen[2].Velden[6].find("ongeldig bedrag '-12,50' bij loonbedrag"), std::string::npos);
+}

@@ -7,13 +7,14 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace vkt::test {
 
@@ -54,7 +55,24 @@ std::string Programma() { return kProgramma; }
 
 int VoerProgrammaUit(const std::string& argumenten, const std::string& uitvoer)
 {
-    const int status = std::system((Programma() + " " + argumenten + " > " + uitvoer + " 2>&1").c_str());
+    return WachtOp(StartProgramma(argumenten, uitvoer));
+}
+
+int StartProgramma(const std::string& argumenten, const std::string& uitvoer)
+{
+    const std::string opdracht = Programma() + " " + argumenten + " > " + uitvoer + " 2>&1";
+    const char* const argv[] = {"/bin/sh", "-c", opdracht.c_str(), nullptr};
+    pid_t proces = 0;
+    if (posix_spawn(&proces, "/bin/sh", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0)
+        throw std::runtime_error("the program could not be started");
+    return proces;
+}
+
+int WachtOp(int proces)
+{
+    int status = 0;
+    if (waitpid(proces, &status, 0) != proces)
+        return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 

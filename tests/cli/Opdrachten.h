@@ -47,6 +47,12 @@ std::string Programma();
 // (128 + the signal when a signal ended it).
 int VoerProgrammaUit(const std::string& argumenten, const std::string& uitvoer);
 
+// Starts the program as VoerProgrammaUit does, without waiting for it;
+// returns its process id.
+int StartProgramma(const std::string& argumenten, const std::string& uitvoer);
+// Waits for a started program; its exit status as VoerProgrammaUit gives it.
+int WachtOp(int proces);
+
 // The text of a file.
 std::string LeesBestand(const std::string& bestand);
 
