@@ -176,30 +176,29 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     std::vector<std::string> kop;
     char scheidingsteken = ',';
     std::ofstream uitvoerbestand;
-    try {
-        if (!regel.Lees(argumenten)) {
-            uit << regel.Hulp();
-            return 0;
-        }
-        const BatchArgumenten gelezen = LeesArgumenten(regel);
-        const std::string tekst = LeesBestand(gelezen.invoer);
-        scheidingsteken = BepaalScheidingsteken(tekst);
-        try {
-            rijen = LeesCsv(tekst, scheidingsteken);
-        } catch (const CsvFout& error) {
-            throw OptieFout("'" + gelezen.invoer + "' is geen geldig CSV-bestand: " + error.what());
-        }
-        if (rijen.empty())
-            throw OptieFout("het bestand '" + gelezen.invoer + "' heeft geen kopregel.");
-        kop = LeesKop(rijen.front());
-        if (gelezen.uitvoer) {
-            uitvoerbestand.open(*gelezen.uitvoer, std::ios::binary);
-            if (!uitvoerbestand)
-                throw OptieFout("het bestand '" + *gelezen.uitvoer + "' kan niet worden geschreven.");
-        }
-    } catch (const OptieFout& error) {
-        return Gebruiksfout("batch", error, fout);
-    }
+    const auto klaar = regel.Verwerk(
+        argumenten,
+        [&] {
+            const BatchArgumenten gelezen = LeesArgumenten(regel);
+            const std::string tekst = LeesBestand(gelezen.invoer);
+            scheidingsteken = BepaalScheidingsteken(tekst);
+            try {
+                rijen = LeesCsv(tekst, scheidingsteken);
+            } catch (const CsvFout& error) {
+                throw OptieFout("'" + gelezen.invoer + "' is geen geldig CSV-bestand: " + error.what());
+            }
+            if (rijen.empty())
+                throw OptieFout("het bestand '" + gelezen.invoer + "' heeft geen kopregel.");
+            kop = LeesKop(rijen.front());
+            if (gelezen.uitvoer) {
+                uitvoerbestand.open(*gelezen.uitvoer, std::ios::binary);
+                if (!uitvoerbestand)
+                    throw OptieFout("het bestand '" + *gelezen.uitvoer + "' kan niet worden geschreven.");
+            }
+        },
+        uit, fout);
+    if (klaar)
+        return *klaar;
 
     const TBerekeningInvoer standaard = NieuweBerekeningInvoer(Today());
     TDatabases databases(DataFolder());

@@ -83,6 +83,11 @@ bool OpenDatabases(TDatabases& databases, TDateTime berekeningsdatum, TToegang t
     return open;
 }
 
+bool OpenDatabasesOmTeLezen(TDatabases& databases, std::ostream& fout)
+{
+    return OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Lezen, fout);
+}
+
 std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
                                    TBerekening& berekening, const std::string& voorvoegsel)
 {
@@ -104,19 +109,18 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
 {
     TOpdrachtregel regel("vkt2020-cli bereken", OpdrachtOmschrijving("bereken"), kVoettekst);
     VoegBerekenOptiesToe(regel);
-    regel.Optie("formaat", "tekst|json", "het overzicht als tekst, of de uitkomst als JSON (standaard: tekst)");
+    VoegFormaatToe(regel, "het overzicht als tekst, of de uitkomst als JSON");
     TBerekenOpties opties;
     std::string formaat;
-    try {
-        if (!regel.Lees(argumenten)) {
-            uit << regel.Hulp();
-            return 0;
-        }
-        formaat = LeesFormaat(regel);
-        opties = LeesBerekenOpties(regel, Today());
-    } catch (const OptieFout& error) {
-        return Gebruiksfout("bereken", error, fout);
-    }
+    const auto klaar = regel.Verwerk(
+        argumenten,
+        [&] {
+            formaat = LeesFormaat(regel);
+            opties = LeesBerekenOpties(regel, Today());
+        },
+        uit, fout);
+    if (klaar)
+        return *klaar;
 
     TDatabases databases(DataFolder());
     if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, TToegang::Lezen, fout))
@@ -129,7 +133,7 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
         opties.Invoer.SocialeFondsen = GekozenFondsen(databases.Werknemers, opties.Fondsen, "--");
         melding = Bereken(*vast, opties, databases.Constanten, berekening, "--");
     } catch (const OptieFout& error) {
-        return Gebruiksfout("bereken", error, fout);
+        return regel.Gebruiksfout(error, fout);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli bereken: de berekening is mislukt: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;

@@ -29,6 +29,9 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
 // toegang asks; on failure the messages go to fout and the result is false.
 bool OpenDatabases(TDatabases& databases, TDateTime berekeningsdatum, TToegang toegang, std::ostream& fout);
 
+// The same for a command that only reads, with the constants of today.
+bool OpenDatabasesOmTeLezen(TDatabases& databases, std::ostream& fout);
+
 // Prints the messages kept for a caller without a window, one per line.
 void SchrijfMeldingen(const TBewaardeMeldingen& meldingen, std::ostream& fout);
 

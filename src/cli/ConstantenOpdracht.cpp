@@ -152,24 +152,23 @@ int ConstantenOpdracht(const std::vector<std::string>& argumenten, std::ostream&
                          "Afsluitcodes: 0 gelukt, 1 de constantendatabase kon niet worden gebruikt, 2 onjuist gebruik.");
     regel.Optie("datum", "DD-MM-JJJJ", "de datum waarop de constanten gelden (standaard: vandaag in 2020, na 2020 "
                                        "31-12-2020)");
-    regel.Optie("formaat", "tekst|json", "als tekst of als JSON (standaard: tekst)");
+    VoegFormaatToe(regel);
     TDateTime datum = 0;
     std::string formaat;
-    try {
-        if (!regel.Lees(argumenten)) {
-            uit << regel.Hulp();
-            return 0;
-        }
-        if (const auto tekst = regel.Waarde("datum")) {
-            const auto gelezen = ParseDutchDate(*tekst);
-            if (!gelezen)
-                throw OptieFout("ongeldige datum '" + *tekst + "' bij --datum: gebruik DD-MM-JJJJ.");
-            datum = *gelezen;
-        }
-        formaat = LeesFormaat(regel);
-    } catch (const OptieFout& error) {
-        return Gebruiksfout("constanten", error, fout);
-    }
+    const auto klaar = regel.Verwerk(
+        argumenten,
+        [&] {
+            if (const auto tekst = regel.Waarde("datum")) {
+                const auto gelezen = ParseDutchDate(*tekst);
+                if (!gelezen)
+                    throw OptieFout("ongeldige datum '" + *tekst + "' bij --datum: gebruik DD-MM-JJJJ.");
+                datum = *gelezen;
+            }
+            formaat = LeesFormaat(regel);
+        },
+        uit, fout);
+    if (klaar)
+        return *klaar;
 
     TdmConstanten constanten(DataFolder());
     if (datum != 0)

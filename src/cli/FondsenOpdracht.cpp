@@ -72,19 +72,13 @@ std::vector<TSociaalFondsWaarden> GekozenFondsen(TdmVektaris& dm, const std::vec
 int FondsenOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
     TOpdrachtregel regel("vkt2020-cli fondsen", OpdrachtOmschrijving("fondsen"), kVoettekst);
-    regel.Optie("formaat", "tekst|json", "als tekst of als JSON (standaard: tekst)");
+    VoegFormaatToe(regel);
     std::string formaat;
-    try {
-        if (!regel.Lees(argumenten)) {
-            uit << regel.Hulp();
-            return 0;
-        }
-        formaat = LeesFormaat(regel);
-    } catch (const OptieFout& error) {
-        return Gebruiksfout("fondsen", error, fout);
-    }
+    const auto klaar = regel.Verwerk(argumenten, [&] { formaat = LeesFormaat(regel); }, uit, fout);
+    if (klaar)
+        return *klaar;
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Lezen, fout))
+    if (!OpenDatabasesOmTeLezen(databases, fout))
         return 1;
     std::vector<TSociaalFondsWaarden> fondsen;
     try {

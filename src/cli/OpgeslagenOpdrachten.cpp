@@ -119,19 +119,13 @@ int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
                          "in een naam staat er als \\t, \\n, \\r of \\xHH. De JSON is een lijst met nummer en naam.\n"
                          "\n" +
                              std::string(kLeesAfsluitcodes));
-    regel.Optie("formaat", "tekst|json", "als tekst of als JSON (standaard: tekst)");
+    VoegFormaatToe(regel);
     std::string formaat;
-    try {
-        if (!regel.Lees(argumenten)) {
-            uit << regel.Hulp();
-            return 0;
-        }
-        formaat = LeesFormaat(regel);
-    } catch (const OptieFout& error) {
-        return Gebruiksfout("lijst", error, fout);
-    }
+    const auto klaar = regel.Verwerk(argumenten, [&] { formaat = LeesFormaat(regel); }, uit, fout);
+    if (klaar)
+        return *klaar;
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Lezen, fout))
+    if (!OpenDatabasesOmTeLezen(databases, fout))
         return 1;
     TBewaardeMeldingen meldingen;
     TWerknemerRecords records(databases.Werknemers, meldingen);
@@ -163,23 +157,21 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
                          "\n" +
                              std::string(kLeesAfsluitcodes));
     regel.Argument("NUMMER", "het nummer van de opgeslagen berekening (zie vkt2020-cli lijst)");
-    regel.Optie("formaat", "tekst|json", "het overzicht als tekst, of de uitkomst als JSON zoals bereken die "
-                                         "schrijft (standaard: tekst)");
+    VoegFormaatToe(regel, "het overzicht als tekst, of de uitkomst als JSON zoals bereken die schrijft");
     int nummer = 0;
     std::string formaat;
-    try {
-        if (!regel.Lees(argumenten)) {
-            uit << regel.Hulp();
-            return 0;
-        }
-        nummer = LeesNummer(regel, "toon");
-        formaat = LeesFormaat(regel);
-    } catch (const OptieFout& error) {
-        return Gebruiksfout("toon", error, fout);
-    }
+    const auto klaar = regel.Verwerk(
+        argumenten,
+        [&] {
+            nummer = LeesNummer(regel, "toon");
+            formaat = LeesFormaat(regel);
+        },
+        uit, fout);
+    if (klaar)
+        return *klaar;
 
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Lezen, fout))
+    if (!OpenDatabasesOmTeLezen(databases, fout))
         return 1;
     TdmVektaris& dm = databases.Werknemers;
     TBewaardeMeldingen meldingen;
@@ -216,15 +208,9 @@ int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
                              std::string(kSchrijfAfsluitcodes));
     VoegBerekenOptiesToe(regel);
     TBerekenOpties opties;
-    try {
-        if (!regel.Lees(argumenten)) {
-            uit << regel.Hulp();
-            return 0;
-        }
-        opties = LeesOpslaanOpties(regel);
-    } catch (const OptieFout& error) {
-        return Gebruiksfout("opslaan", error, fout);
-    }
+    const auto klaar = regel.Verwerk(argumenten, [&] { opties = LeesOpslaanOpties(regel); }, uit, fout);
+    if (klaar)
+        return *klaar;
     TDatabases databases(DataFolder());
     if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, TToegang::Exclusief, fout))
         return 1;
@@ -242,7 +228,7 @@ int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
         opslag.opslag.KaartModus = kmNieuw;
         opslag.opslag.BewaarBerekening(*vast);
     } catch (const OptieFout& error) {
-        return Gebruiksfout("opslaan", error, fout);
+        return regel.Gebruiksfout(error, fout);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli opslaan: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
@@ -256,15 +242,9 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
     TOpdrachtregel regel("vkt2020-cli verwijder", OpdrachtOmschrijving("verwijder"), kSchrijfAfsluitcodes);
     regel.Argument("NUMMER", "het nummer van de opgeslagen berekening (zie vkt2020-cli lijst)");
     int nummer = 0;
-    try {
-        if (!regel.Lees(argumenten)) {
-            uit << regel.Hulp();
-            return 0;
-        }
-        nummer = LeesNummer(regel, "verwijder");
-    } catch (const OptieFout& error) {
-        return Gebruiksfout("verwijder", error, fout);
-    }
+    const auto klaar = regel.Verwerk(argumenten, [&] { nummer = LeesNummer(regel, "verwijder"); }, uit, fout);
+    if (klaar)
+        return *klaar;
     TDatabases databases(DataFolder());
     if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Exclusief, fout))
         return 1;

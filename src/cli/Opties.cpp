@@ -134,6 +134,11 @@ std::optional<std::pair<std::string, std::vector<std::string>>> TOpdrachtregel::
 
 std::string TOpdrachtregel::Hulp() const { return app_->help(); }
 
+void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat)
+{
+    regel.Optie("formaat", "tekst|json", wat + " (standaard: tekst)");
+}
+
 std::string LeesFormaat(const TOpdrachtregel& regel)
 {
     const std::string formaat = ToLowerAscii(regel.Waarde("formaat").value_or("tekst"));
@@ -142,9 +147,24 @@ std::string LeesFormaat(const TOpdrachtregel& regel)
     return formaat;
 }
 
-int Gebruiksfout(const std::string& opdracht, const OptieFout& fout, std::ostream& uit)
+std::optional<int> TOpdrachtregel::Verwerk(const std::vector<std::string>& argumenten,
+                                           const std::function<void()>& lees, std::ostream& uit, std::ostream& fout)
 {
-    uit << "vkt2020-cli " << opdracht << ": " << fout.what() << "\n";
+    try {
+        if (!Lees(argumenten)) {
+            uit << Hulp();
+            return 0;
+        }
+        lees();
+    } catch (const OptieFout& error) {
+        return Gebruiksfout(error, fout);
+    }
+    return std::nullopt;
+}
+
+int TOpdrachtregel::Gebruiksfout(const OptieFout& fout, std::ostream& uit) const
+{
+    uit << app_->get_name() << ": " << fout.what() << "\n";
     return 2;
 }
 

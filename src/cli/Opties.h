@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <memory>
@@ -62,6 +63,15 @@ public:
 
     std::string Hulp() const;
 
+    // Reads the arguments, then lees reads the values the command needs.
+    // Returns the exit code when the command ends here: 0 after writing the
+    // help to uit, 2 after writing a usage error to fout; nothing when the
+    // command goes on.
+    std::optional<int> Verwerk(const std::vector<std::string>& argumenten, const std::function<void()>& lees,
+                               std::ostream& uit, std::ostream& fout);
+    // Writes the usage error, after the command's name; returns exit code 2.
+    int Gebruiksfout(const OptieFout& fout, std::ostream& uit) const;
+
 private:
     void ControleerWaarden() const;
 
@@ -70,11 +80,10 @@ private:
     std::set<const CLI::Option*> herhaalbaar_;
 };
 
+// The option "--formaat tekst|json"; wat says what the text and the JSON are.
+void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat = "als tekst of als JSON");
 // The value of "--formaat": "tekst" (also when not given) or "json"; any
 // other value is an OptieFout.
 std::string LeesFormaat(const TOpdrachtregel& regel);
-
-// Prints the usage error of a command; returns the exit code 2.
-int Gebruiksfout(const std::string& opdracht, const OptieFout& fout, std::ostream& uit);
 
 } // namespace vkt::cli

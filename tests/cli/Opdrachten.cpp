@@ -26,6 +26,14 @@ Uitvoer Voer(Opdracht opdracht, const std::vector<std::string>& argumenten)
     return Uitvoer{code, uit.str(), fout.str()};
 }
 
+::testing::AssertionResult Geweigerd(const Uitvoer& uitvoer, int code, const std::string& melding)
+{
+    if (uitvoer.code != code || uitvoer.fout.find(melding) == std::string::npos || !uitvoer.uit.empty())
+        return ::testing::AssertionFailure() << "code " << uitvoer.code << ", fout: " << uitvoer.fout
+                                             << "uit: " << uitvoer.uit;
+    return ::testing::AssertionSuccess();
+}
+
 EigenDatabases::EigenDatabases() : oud_(DataFolder().string())
 {
     for (const char* bestand : {"Vkt2020.db", "VktC2020.db"})

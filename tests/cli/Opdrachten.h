@@ -2,6 +2,8 @@
 
 #include "support/TempFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <iosfwd>
 #include <string>
 #include <string>
@@ -15,6 +17,10 @@ struct Uitvoer {
     std::string uit;
     std::string fout;
 };
+
+// Whether the command ended with exit code code, a message on its error
+// stream holding melding, and nothing on its output.
+::testing::AssertionResult Geweigerd(const Uitvoer& uitvoer, int code, const std::string& melding);
 
 using Opdracht = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
 Uitvoer Voer(Opdracht opdracht, const std::vector<std::string>& argumenten);
