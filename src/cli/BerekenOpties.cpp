@@ -354,6 +354,14 @@ const std::vector<Optie>& OptieTabel()
           "verzekeringen",
           false},
          ArtiestKostenvergoeding},
+        {{"loon-incl-vakantiegeld", "ja|nee", "nee", "de premies berekenen over het loon inclusief vakantiegeld",
+          false},
+         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.LoonInclVakantie = JaNee(l, n, w); }},
+        {{"ip-zonder-deeltijd", "ja|nee", "nee", "de IP-premie zonder de deeltijdfactor berekenen", false},
+         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.IPzonderDeeltijd = JaNee(l, n, w); }},
+        {{"fondsfranchise-deeltijd", "ja|nee", "nee",
+          "de deeltijdfactor toepassen op de franchise van de sociale fondsen", false},
+         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.SFDeeltijd = JaNee(l, n, w); }},
         {{"awf-premie", "laag|hoog", "laag", "de AWf-premie van het werkgeversdeel", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.AwfPremieType = Keuze(l, n, w, kAwfPremies) == 0 ? "L" : "H";

@@ -360,3 +360,15 @@ TEST(BerekenOpdracht, WhoReachedTheStatePensionAgeIsInsuredOnlyWhenAskedFor)
     EXPECT_EQ(In(met.uit, "werkgeversdeel", "awf_laag"), 102.90);
     EXPECT_EQ(In(met.uit, "werkgeversdeel", "wao_wia"), 236.95);
 }
+
+TEST(BerekenOpdracht, PremiumsOverTheWageWithHolidayPayRaiseThePension)
+{
+    test::EigenDatabases databases;
+    const test::Uitvoer zonder = BerekenJson({"--loonbedrag", "3500", "--regel", "128=5%"});
+    const test::Uitvoer met =
+        BerekenJson({"--loonbedrag", "3500", "--regel", "128=5%", "--loon-incl-vakantiegeld", "ja"});
+    ASSERT_EQ(met.code, 0) << met.fout;
+    // 5 % of 3500 is 175; of 3500 with 8 % holiday pay 189.
+    EXPECT_EQ(test::JsonGetal(zonder.uit, "sv_loon"), 3500 - 175);
+    EXPECT_EQ(test::JsonGetal(met.uit, "sv_loon"), 3500 - 189);
+}
