@@ -8,6 +8,8 @@
 #include "store/DmVektaris.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace vkt {
 namespace {
@@ -90,6 +92,41 @@ std::unique_ptr<TVasteHeffingsgegevens> Laad(TdmVektaris& werknemers, TdmConstan
     return vast;
 }
 
+bool MetHeffingsrecord(const TdmVektaris& werknemers)
+{
+    const db::Query& heffing = werknemers.qryVastHefGeg;
+    return heffing.Active() && heffing.RecordCount() > 0;
+}
+
+// The amount and percentage columns the settings are read from; a text such
+// as 'NaN' in one of them reads as a number too.
+constexpr const char* kOpgeslagenGetallen[] = {"Vastloon",           "Deeltijdpercentage",
+                                               "PercentageVakantiegeld", "JaarloonVorigJaar",
+                                               "PercentageLoonheffing",  "ArtiestLoonheffing",
+                                               "ArtiestAftrekBedrag"};
+
+const char* const kOpgeslagenRegels = "SELECT * FROM Heffingsregels WHERE Werkgeversnummer = :WGNummer AND "
+                                      "Werknemersnummer = :WNNummer";
+
+std::string NietEindig(const std::string& kolom, double waarde)
+{
+    const char* tekst = std::isnan(waarde) ? "NaN" : waarde > 0 ? "oneindig" : "min oneindig";
+    return "Het veld " + kolom + " van de opgeslagen berekening bevat geen geldig getal (" + tekst + ").";
+}
+
+// The first field of the row that holds a number that is not finite.
+std::optional<std::string> NietEindigVeld(const db::Query& rij)
+{
+    for (const std::string& naam : rij.FieldNames()) {
+        const db::Value* waarde = rij.FindField(naam);
+        const bool getal = waarde != nullptr && (waarde->Type() == db::FieldType::Double ||
+                                                 waarde->Type() == db::FieldType::DateTime);
+        if (getal && !std::isfinite(waarde->AsDouble()))
+            return NietEindig(naam, waarde->AsDouble());
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::unique_ptr<TVasteHeffingsgegevens> LaadVasteHeffingsgegevens(TdmVektaris& werknemers, TdmConstanten& constanten,
@@ -129,26 +166,30 @@ TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTi
 {
     const db::Query& r = werknemers.qryWNvkt;
     auto getal = [&](const char* kolom, double leeg) { return r.IsNull(kolom) ? leeg : r.AsDouble(kolom); };
-    auto geheel = [&](const char* kolom, int leeg) {
-        return r.IsNull(kolom) ? leeg : static_cast<int>(r.AsInteger(kolom));
+    auto geheel = [&](const char* kolom, std::int64_t leeg) { return r.IsNull(kolom) ? leeg : r.AsInteger(kolom); };
+    // The value when it is one of the list's codes, else the list's "no choice".
+    auto keuze = [&](const char* kolom, std::int64_t leeg, std::int64_t van, std::int64_t tot, int geen) {
+        const std::int64_t code = geheel(kolom, leeg);
+        return code >= van && code <= tot ? static_cast<int>(code) : geen;
     };
     auto vlag = [&](const char* kolom) { return !r.IsNull(kolom) && r.AsBoolean(kolom); };
 
     TBerekeningInvoer invoer;
     invoer.Werknemer = r.AsText("Naam");
-    const int soort = geheel("WerknemerSoort", sbWerknemer);
+    const std::int64_t soort = geheel("WerknemerSoort", sbWerknemer);
     const auto positie = std::find(SoortBerekeningVolgorde.begin(), SoortBerekeningVolgorde.end(), soort);
     invoer.SoortBerekening =
-        positie == SoortBerekeningVolgorde.end() ? spWerknemer : static_cast<int>(positie - SoortBerekeningVolgorde.begin());
-    invoer.Loontijdvak = geheel("Loontijdvak", 0);
-    invoer.SoortLoonbedrag = geheel("SoortLoonbedrag", slBrutoloon);
+        positie == SoortBerekeningVolgorde.end() ? -1 : static_cast<int>(positie - SoortBerekeningVolgorde.begin());
+    invoer.Loontijdvak = keuze("Loontijdvak", 0, ltKwartaal, ltDag, 0);
+    invoer.SoortLoonbedrag = keuze("SoortLoonbedrag", slBrutoloon, slBrutoloon, slZvwLoon, -1);
     invoer.Loonbedrag = getal("Vastloon", 0);
     invoer.BerekeningDatum =
         r.IsNull("BerekeningsDatum") ? TdmConstanten::BeginBerekeningsdatum(vandaag) : r.AsDateTime("BerekeningsDatum");
     invoer.Geboortedatum = r.IsNull("Geboortedatum") ? 0 : r.AsDateTime("Geboortedatum");
     invoer.Deeltijdpercentage = getal("Deeltijdpercentage", 100);
-    invoer.Tabelkleur = geheel("Tabelkleur", tkWit);
-    invoer.LoonbelastingtabelVoorInwoner = geheel("LoonbelastingtabelVoorInwoner", igNederland);
+    invoer.Tabelkleur = keuze("Tabelkleur", tkWit, tkWit, tkGroen, tkWit);
+    invoer.LoonbelastingtabelVoorInwoner =
+        keuze("LoonbelastingtabelVoorInwoner", igNederland, igNederland, AantalInwonergroepen - 1, igNederland);
     invoer.ToepLoonheffing = vlag("CodeLoonheffingskorting");
     invoer.VerzekerdZfw = vlag("VerzekerdZfw");
     invoer.VerzekerdWW = vlag("VerzekerdWW");
@@ -168,11 +209,31 @@ TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTi
     invoer.WGLastenTonen = vlag("WGLastenTonen");
     // Without a levy record the window shows the wage days of a month.
     const db::Query& heffing = werknemers.qryVastHefGeg;
-    const bool metHeffing = heffing.Active() && heffing.RecordCount() > 0;
-    invoer.LoondagenVoorDagtabel =
-        metHeffing && !heffing.IsNull("DagTabelDagen") ? heffing.AsDouble("DagTabelDagen") : StandaardSVDagen(ltMaand);
+    invoer.LoondagenVoorDagtabel = MetHeffingsrecord(werknemers) && !heffing.IsNull("DagTabelDagen")
+                                       ? heffing.AsDouble("DagTabelDagen")
+                                       : StandaardSVDagen(ltMaand);
     PasRegelsToeNaLaden(invoer);
     return invoer;
+}
+
+std::optional<std::string> NietEindigOpgeslagenGetal(TdmVektaris& werknemers)
+{
+    const db::Query& berekening = werknemers.qryWNvkt;
+    for (const char* kolom : kOpgeslagenGetallen)
+        if (!berekening.IsNull(kolom) && !std::isfinite(berekening.AsDouble(kolom)))
+            return NietEindig(kolom, berekening.AsDouble(kolom));
+    std::optional<std::string> fout = NietEindigVeld(berekening);
+    if (!fout && MetHeffingsrecord(werknemers))
+        fout = NietEindigVeld(werknemers.qryVastHefGeg);
+    if (!fout) {
+        db::Query regels(werknemers.adbQuelvar, kOpgeslagenRegels);
+        regels.Param("WGNummer").SetInteger(werknemers.Werkgeversnummer);
+        regels.Param("WNNummer").SetInteger(werknemers.Werknemersnummer);
+        regels.Open();
+        for (regels.First(); !fout && !regels.Eof(); regels.Next())
+            fout = NietEindigVeld(regels);
+    }
+    return fout;
 }
 
 } // namespace vkt

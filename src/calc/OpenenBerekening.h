@@ -4,6 +4,8 @@
 #include "model/Heffingsgegevens.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace vkt {
 
@@ -36,7 +38,17 @@ TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast);
 // The inputs as the window shows a saved calculation: the settings of the
 // employee query's current row and of the levy record the levy query shows
 // (none: the wage days of a month), with the window's rules between the
-// fields applied.
+// fields applied. A stored code outside its list is read as the window's
+// list shows it: no choice (kind of calculation and kind of wage amount -1,
+// pay period 0, which counts as a month; table colour and wage-tax table 0),
+// so that ControleerInvoer refuses where the window would.
 TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTime vandaag);
+
+// A message naming the first stored number of the saved calculation the
+// queries rest on (its settings, levy record and lines) that is not finite,
+// such as infinity or NaN in a REAL column; nothing when every number is.
+// No user can enter such a value, and computing with it would give
+// meaningless amounts.
+std::optional<std::string> NietEindigOpgeslagenGetal(TdmVektaris& werknemers);
 
 } // namespace vkt

@@ -5,11 +5,15 @@
 #include "calc/Veldregels.h"
 #include "cli/BerekenOpdracht.h"
 #include "cli/Csv.h"
+#include "cli/FondsenOpdracht.h"
+#include "cli/Hoofdprogramma.h"
 #include "cli/Opties.h"
 #include "common/DataFolder.h"
 #include "common/Text.h"
+#include "model/Getallen.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -19,50 +23,51 @@
 namespace vkt::cli {
 namespace {
 
-const char* const kHulp =
-    "Gebruik: vkt2020-cli batch BESTAND.csv [--uitvoer BESTAND.csv]\n"
+const char* const kVoettekst =
+    "De kopregel noemt de opties van 'vkt2020-cli bereken' zonder '--' (bijvoorbeeld soort;loonbedrag;"
+    "soort-loonbedrag); de kolommen regel en fonds mogen vaker voorkomen. Een leeg veld krijgt de standaardwaarde. "
+    "Het scheidingsteken is ';' als de kopregel er een bevat, anders ','; een veld met het scheidingsteken staat "
+    "tussen aanhalingstekens.\n"
     "\n"
-    "Maakt één berekening per rij van het CSV-bestand. De kopregel noemt de opties van\n"
-    "'vkt2020-cli bereken' zonder '--' (bijvoorbeeld soort;loonbedrag;soort-loonbedrag); een kolom\n"
-    "regel mag vaker voorkomen. Een leeg veld krijgt de standaardwaarde. Het scheidingsteken is ';'\n"
-    "als de kopregel er een bevat, anders ','; een veld met het scheidingsteken staat tussen\n"
-    "aanhalingstekens. De uitvoer heeft dezelfde kolommen, gevolgd door brutoloon, nettoloon,\n"
-    "loonheffing, werkgeverslasten en melding, met hetzelfde scheidingsteken en bedragen met een\n"
-    "decimale komma. Een rij die niet kan worden berekend krijgt de fout in de kolom melding; de\n"
-    "andere rijen worden gewoon berekend.\n"
+    "De uitvoer heeft dezelfde kolommen, gevolgd door brutoloon, nettoloon, loonheffing, werkgeverslasten en melding "
+    "en daarna arbeidskorting, sv_loon, zvw_loon en lb_loon, met hetzelfde scheidingsteken en bedragen met een "
+    "decimale komma. Een tekstveld dat met =, +, - of @ begint en geen getal is, krijgt een ' ervoor, zodat een "
+    "rekenblad het niet als formule uitvoert. Een rij die niet kan worden berekend krijgt de fout in de kolom "
+    "melding; de andere rijen worden gewoon berekend.\n"
     "\n"
-    "Opties:\n"
-    "  --uitvoer BESTAND.csv\n"
-    "      schrijft de uitvoer naar dit bestand (standaard: de standaarduitvoer)\n"
-    "\n"
-    "Afsluitcodes: 0 elke rij is berekend, 1 een rij is mislukt of de database kon niet worden\n"
-    "gebruikt, 2 onjuist gebruik (er is dan niets berekend).\n";
+    "Afsluitcodes: 0 elke rij is berekend, 1 een rij is mislukt of de database kon niet worden gebruikt, 2 onjuist "
+    "gebruik (er is dan niets berekend).";
 
-const std::vector<std::string> kUitkomstKolommen = {"brutoloon", "nettoloon", "loonheffing", "werkgeverslasten",
-                                                    "melding"};
+// The outcome columns; melding stays where scripts that know only the first
+// five expect it, the later ones follow it.
+const std::vector<std::string> kUitkomstKolommen = {"brutoloon",      "nettoloon", "loonheffing", "werkgeverslasten",
+                                                    "melding",        "arbeidskorting", "sv_loon", "zvw_loon",
+                                                    "lb_loon"};
+constexpr std::size_t kMelding = 4;
 
 struct BatchArgumenten {
     std::string invoer;
     std::optional<std::string> uitvoer;
 };
 
-BatchArgumenten LeesArgumenten(const std::vector<std::string>& argumenten)
+// Refuses an output file that is the input file, also under another name,
+// before opening it would empty it.
+void ControleerUitvoer(const BatchArgumenten& argumenten)
 {
-    std::vector<std::string> opties;
-    std::vector<std::string> bestanden;
-    for (std::size_t i = 0; i < argumenten.size(); ++i) {
-        if (!argumenten[i].starts_with("--")) {
-            bestanden.push_back(argumenten[i]);
-            continue;
-        }
-        opties.push_back(argumenten[i]);
-        if (argumenten[i].find('=') == std::string::npos && i + 1 < argumenten.size())
-            opties.push_back(argumenten[++i]);
-    }
-    const Opties gelezen = LeesOpties(opties, {"--uitvoer"});
-    if (bestanden.size() != 1)
-        throw OptieFout(bestanden.empty() ? "geef het CSV-bestand op." : "geef precies één CSV-bestand op.");
-    return BatchArgumenten{bestanden.front(), gelezen.Waarde("--uitvoer")};
+    std::error_code fout;
+    if (argumenten.uitvoer && std::filesystem::equivalent(argumenten.invoer, *argumenten.uitvoer, fout))
+        throw OptieFout("het uitvoerbestand '" + *argumenten.uitvoer + "' is het invoerbestand '" +
+                        argumenten.invoer + "'; kies een ander uitvoerbestand.");
+}
+
+BatchArgumenten LeesArgumenten(TOpdrachtregel& regel)
+{
+    const auto invoer = regel.Waarde("BESTAND");
+    if (!invoer)
+        throw OptieFout("geef het CSV-bestand op.");
+    BatchArgumenten argumenten{*invoer, regel.Waarde("uitvoer")};
+    ControleerUitvoer(argumenten);
+    return argumenten;
 }
 
 std::string LeesBestand(const std::string& pad)
@@ -76,32 +81,21 @@ std::string LeesBestand(const std::string& pad)
 }
 
 // The option names of the header; every column must be an option of
-// "bereken", and only "regel" may come more than once.
+// "bereken" (in any letter case), and only "regel" and "fonds" may come more
+// than once.
 std::vector<std::string> LeesKop(const TCsvRij& kop)
 {
     std::vector<std::string> namen;
     for (const std::string& veld : kop.Velden) {
-        const std::string naam = Trim(veld);
+        const std::string naam = ToLowerAscii(Trim(veld));
         if (!IsBerekenOptie(naam))
-            throw OptieFout("onbekende kolom '" + naam + "' in de kopregel; zie vkt2020-cli bereken --help.");
+            throw OptieFout("onbekende kolom '" + Trim(veld) + "' in de kopregel; zie vkt2020-cli bereken --help.");
         for (const std::string& eerder : namen)
-            if (eerder == naam && naam != "regel")
+            if (eerder == naam && !IsHerhaalbareBerekenOptie(naam))
                 throw OptieFout("de kolom '" + naam + "' staat twee keer in de kopregel.");
         namen.push_back(naam);
     }
     return namen;
-}
-
-// An amount with two decimals and a decimal comma.
-std::string Bedrag(double bedrag)
-{
-    char tekst[64];
-    std::snprintf(tekst, sizeof tekst, "%.2f", bedrag);
-    std::string uit = tekst;
-    if (uit == "-0.00")
-        uit = "0.00";
-    uit[uit.find('.')] = ',';
-    return uit;
 }
 
 // The calculation of every row from copies of one regular levy data.
@@ -125,7 +119,7 @@ public:
             uitkomst = BerekenRij(velden);
             gelukt = true;
         } catch (const std::exception& error) {
-            uitkomst.back() = error.what();
+            uitkomst[kMelding] = ZonderWagenterugloop(error.what());
             gelukt = false;
         }
         velden.insert(velden.end(), uitkomst.begin(), uitkomst.end());
@@ -140,6 +134,7 @@ private:
             if (const std::string waarde = Trim(velden[i]); !waarde.empty())
                 waarden.emplace_back(kop_[i], waarde);
         TBerekenOpties opties = LeesBerekenOpties(waarden, vandaag_, "");
+        opties.Invoer.SocialeFondsen = GekozenFondsen(databases_.Werknemers, opties.Fondsen, "");
 
         auto vast = std::make_unique<TVasteHeffingsgegevens>();
         vast->Assign(basis_);
@@ -148,9 +143,10 @@ private:
         SetWAOPremieRegel(*vast);
         TBerekening berekening;
         const auto melding = Bereken(*vast, opties, databases_.Constanten, berekening, "");
-        const TUitkomst uitkomst = Uitkomst(berekening);
-        return {Bedrag(uitkomst.Brutoloon), Bedrag(uitkomst.Nettoloon), Bedrag(uitkomst.Loonheffing),
-                Bedrag(uitkomst.Werkgeverslasten), melding.value_or("")};
+        const TUitkomst u = Uitkomst(berekening);
+        return {FormatBedrag(u.Brutoloon),      FormatBedrag(u.Nettoloon), FormatBedrag(u.Loonheffing), FormatBedrag(u.Werkgeverslasten),
+                melding.value_or(""),     FormatBedrag(u.Arbeidskorting), FormatBedrag(u.SvLoon), FormatBedrag(u.ZvwLoon),
+                FormatBedrag(u.LbLoon)};
     }
 
     TDatabases& databases_;
@@ -159,44 +155,54 @@ private:
     TDateTime vandaag_;
 };
 
+// Every cell as a spreadsheet should read it: text, never a formula.
+std::string Regel(const std::vector<std::string>& velden, char scheidingsteken)
+{
+    std::vector<std::string> veilig;
+    for (const std::string& veld : velden)
+        veilig.push_back(ZonderFormule(veld));
+    return CsvRegel(veilig, scheidingsteken);
+}
+
 } // namespace
 
 int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
-    for (const std::string& argument : argumenten)
-        if (argument == "--help" || argument == "-h") {
-            uit << kHulp;
-            return 0;
-        }
+    TOpdrachtregel regel("vkt2020-cli batch", OpdrachtOmschrijving("batch"), kVoettekst);
+    regel.Argument("BESTAND", "het CSV-bestand met een berekening per rij");
+    regel.Optie("uitvoer", "BESTAND", "schrijft de uitvoer naar dit bestand, niet het invoerbestand (standaard: de "
+                                      "standaarduitvoer)");
     std::vector<TCsvRij> rijen;
     std::vector<std::string> kop;
     char scheidingsteken = ',';
     std::ofstream uitvoerbestand;
-    try {
-        const BatchArgumenten gelezen = LeesArgumenten(argumenten);
-        const std::string tekst = LeesBestand(gelezen.invoer);
-        scheidingsteken = BepaalScheidingsteken(tekst);
-        try {
-            rijen = LeesCsv(tekst, scheidingsteken);
-        } catch (const CsvFout& error) {
-            throw OptieFout("'" + gelezen.invoer + "' is geen geldig CSV-bestand: " + error.what());
-        }
-        if (rijen.empty())
-            throw OptieFout("het bestand '" + gelezen.invoer + "' heeft geen kopregel.");
-        kop = LeesKop(rijen.front());
-        if (gelezen.uitvoer) {
-            uitvoerbestand.open(*gelezen.uitvoer, std::ios::binary);
-            if (!uitvoerbestand)
-                throw OptieFout("het bestand '" + *gelezen.uitvoer + "' kan niet worden geschreven.");
-        }
-    } catch (const OptieFout& error) {
-        fout << "vkt2020-cli batch: " << error.what() << "\n";
-        return 2;
-    }
+    const auto klaar = regel.Verwerk(
+        argumenten,
+        [&] {
+            const BatchArgumenten gelezen = LeesArgumenten(regel);
+            const std::string tekst = LeesBestand(gelezen.invoer);
+            scheidingsteken = BepaalScheidingsteken(tekst);
+            try {
+                rijen = LeesCsv(tekst, scheidingsteken);
+            } catch (const CsvFout& error) {
+                throw OptieFout("'" + gelezen.invoer + "' is geen geldig CSV-bestand: " + error.what());
+            }
+            if (rijen.empty())
+                throw OptieFout("het bestand '" + gelezen.invoer + "' heeft geen kopregel.");
+            kop = LeesKop(rijen.front());
+            if (gelezen.uitvoer) {
+                uitvoerbestand.open(*gelezen.uitvoer, std::ios::binary);
+                if (!uitvoerbestand)
+                    throw OptieFout("het bestand '" + *gelezen.uitvoer + "' kan niet worden geschreven.");
+            }
+        },
+        uit, fout);
+    if (klaar)
+        return *klaar;
 
     const TBerekeningInvoer standaard = NieuweBerekeningInvoer(Today());
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, standaard.BerekeningDatum, fout))
+    if (!OpenDatabases(databases, standaard.BerekeningDatum, TToegang::Lezen, fout))
         return 1;
     std::unique_ptr<TVasteHeffingsgegevens> basis;
     try {
@@ -209,12 +215,12 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     std::ostream& doel = uitvoerbestand.is_open() ? uitvoerbestand : uit;
     std::vector<std::string> kopUit = rijen.front().Velden;
     kopUit.insert(kopUit.end(), kUitkomstKolommen.begin(), kUitkomstKolommen.end());
-    doel << CsvRegel(kopUit, scheidingsteken);
+    doel << Regel(kopUit, scheidingsteken);
     Batch batch(databases, *basis, kop);
     bool alles = true;
     for (std::size_t i = 1; i < rijen.size(); ++i) {
         bool gelukt = false;
-        doel << CsvRegel(batch.Reken(rijen[i], gelukt), scheidingsteken);
+        doel << Regel(batch.Reken(rijen[i], gelukt), scheidingsteken);
         alles = alles && gelukt;
     }
     doel.flush();

@@ -3,18 +3,46 @@
 #include "calc/Berekening.h"
 #include "calc/OpenenBerekening.h"
 #include "calc/Rapport.h"
-#include "cli/Json.h"
+#include "cli/FondsenOpdracht.h"
+#include "cli/Hoofdprogramma.h"
+#include "cli/JsonUitvoer.h"
 #include "cli/Opties.h"
+#include "cli/UitkomstJson.h"
 #include "common/DataFolder.h"
 #include "common/Exception.h"
 #include "common/Meldingen.h"
 #include "model/Afronding.h"
 
-#include <cmath>
 #include <memory>
 #include <ostream>
 
 namespace vkt::cli {
+namespace {
+
+// Every amount a user sees is in whole cents, never a negative zero.
+double Afgerond(double bedrag) { return RondAfOpCenten(bedrag) + 0.0; }
+
+const char* const kVoettekst =
+    "Bedragen: 3500 en 3.500 zijn 3500 euro (een punt voor groepen van drie cijfers scheidt duizendtallen); "
+    "3.500,50, 3500,50 en 3500.50 zijn 3500,50. Een waarde buiten het bereik van de optie, of met te veel "
+    "decimalen, is onjuist gebruik.\n"
+    "\n"
+    "Een optie die bij de gekozen soort niet hoort, is onjuist gebruik. Bij een andere soort dan werknemer is het "
+    "loontijdvak maand. Wie voor de Zvw verzekerd is, betaalt de bijdrage zelf: het werkgeversdeel Zvw telt dan niet "
+    "mee, ook niet met --actief zvw.\n"
+    "\n"
+    "De JSON bevat versie, invoer (naam, datum, geboortedatum, soort, loontijdvak, soort_loonbedrag, loonbedrag, "
+    "awf_premie), kolommen (de kolomtotalen), brutoloon, nettoloon, loonheffing, arbeidskorting, werkgeverslasten, "
+    "sv_loon, zvw_loon, lb_loon, zvw_werknemer, werkgeversdeel (elke werkgeverslast met naam, ook de reservering "
+    "vakantiegeld), percentage_bijzondere_beloning (bij bijzonder loon), brutoloon_bereik (na het zoeken van het "
+    "brutoloon het laagste en hoogste brutoloon dat het loonbedrag precies geeft, anders null), melding en regels "
+    "(de actieve regels met kolom, regeltype, looncomponentnummer, omschrijving en bedrag). Bedragen in euro's met "
+    "ten hoogste twee decimalen.\n"
+    "\n"
+    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt of de berekening mislukte, 2 onjuist gebruik "
+    "(er is dan niets berekend).";
+
+} // namespace
 
 std::string ZonderWagenterugloop(std::string tekst)
 {
@@ -22,130 +50,20 @@ std::string ZonderWagenterugloop(std::string tekst)
         tekst.erase(i, 1);
     return tekst;
 }
-namespace {
-
-// Every amount a user sees is in whole cents, never a negative zero.
-double Afgerond(double bedrag) { return RondAfOpCenten(bedrag) + 0.0; }
-
-// The run copies the lines without their descriptions; a line's description
-// is that of the wage component it came from in the regular levy data.
-std::string Omschrijving(const TBaseKolomRegel& regel, const THeffingsgegevens& vast)
-{
-    if (!regel.Omschrijving.empty())
-        return regel.Omschrijving;
-    const TBaseKolom& kolom = vast.Kolommen().GetKolom(regel.Kolom->Kolomnummer);
-    for (int r = 0; r < kolom.Count(); ++r) {
-        const TBaseKolomRegel& bron = kolom.GetRegel(r);
-        if (bron.Looncomponentnummer == regel.Looncomponentnummer && bron.Regeltype == regel.Regeltype)
-            return bron.Omschrijving;
-    }
-    return {};
-}
-
-Json RegelsJson(const THeffingsgegevens& heffing, const THeffingsgegevens& vast)
-{
-    Json::Array regels;
-    const TKolommen& kolommen = heffing.Kolommen();
-    for (int k = 0; k < kolommen.Count(); ++k) {
-        const TBaseKolom& kolom = kolommen.Item(k);
-        for (int r = 0; r < kolom.Count(); ++r) {
-            const TBaseKolomRegel& regel = kolom.GetRegel(r);
-            if (regel.Actief)
-                regels.emplace_back(Json::Object{{"kolom", regel.Kolomnummer},
-                                                 {"regeltype", regel.Regeltype},
-                                                 {"omschrijving", Omschrijving(regel, vast)},
-                                                 {"bedrag", Afgerond(regel.ResultaatBedrag)}});
-        }
-    }
-    return Json(std::move(regels));
-}
-
-Json UitkomstJson(const TBerekening& berekening, const THeffingsgegevens& vast,
-                  const std::optional<std::string>& melding)
-{
-    const THeffingsgegevens& heffing = *berekening.Heffingsgegevens();
-    const TKolommen& kolommen = heffing.Kolommen();
-    Json::Object totalen;
-    for (const int nummer : Kolomnummers)
-        totalen.emplace_back(std::to_string(nummer), Afgerond(kolommen.GetKolom(nummer).Totaal));
-    const TUitkomst uitkomst = Uitkomst(berekening);
-    return Json(Json::Object{
-        {"kolommen", std::move(totalen)},
-        {"brutoloon", uitkomst.Brutoloon},
-        {"nettoloon", uitkomst.Nettoloon},
-        {"loonheffing", uitkomst.Loonheffing},
-        {"arbeidskorting", Afgerond(heffing.ToegepasteArbeidskorting)},
-        {"werkgeverslasten", uitkomst.Werkgeverslasten},
-        {"melding", melding ? Json(*melding) : Json(nullptr)},
-        {"regels", RegelsJson(heffing, vast)},
-    });
-}
-
-// The options that are no input of the calculation itself.
-constexpr const char* kFormaat = "--formaat";
-
-} // namespace
-
-namespace {
-
-// The text in lines of at most 96 characters, each indented by six spaces.
-std::string Ingesprongen(const std::string& tekst)
-{
-    constexpr std::size_t kBreedte = 90;
-    std::string uit;
-    std::string regel;
-    std::size_t begin = 0;
-    while (begin < tekst.size()) {
-        std::size_t einde = tekst.find(' ', begin);
-        if (einde == std::string::npos)
-            einde = tekst.size();
-        const std::string woord = tekst.substr(begin, einde - begin);
-        if (!regel.empty() && regel.size() + 1 + woord.size() > kBreedte) {
-            uit += "      " + regel + "\n";
-            regel.clear();
-        }
-        regel += (regel.empty() ? "" : " ") + woord;
-        begin = einde + 1;
-    }
-    return uit + "      " + regel + "\n";
-}
-
-} // namespace
-
-std::string BerekenHulp()
-{
-    std::string hulp = "Gebruik: vkt2020-cli bereken [opties]\n"
-                       "\n"
-                       "Berekent één loonstrook zonder opgeslagen berekening, met de systeemlooncomponenten van de\n"
-                       "eerste werkgever, en toont het overzicht (tekst) of de uitkomst als JSON. Bedragen mogen\n"
-                       "een komma of een punt als decimaalteken hebben: 1234,56 of 1234.56.\n"
-                       "\n"
-                       "Opties:\n";
-    for (const TBerekenOptie& optie : BerekenOptieLijst())
-        hulp += std::string("  --") + optie.Naam + " " + optie.Waarden + "\n" +
-                Ingesprongen(std::string(optie.Uitleg) + " (standaard: " + optie.Standaard + ")");
-    hulp += "  --formaat tekst|json\n" +
-            Ingesprongen("het overzicht als tekst, of als JSON met de kolomtotalen, brutoloon, nettoloon, loonheffing, "
-                         "arbeidskorting, werkgeverslasten, melding en de actieve regels; nettoloon en loonheffing "
-                         "zoals het overzicht ze toont (standaard: tekst)") +
-            "  --help\n" + Ingesprongen("toont deze hulp") +
-            "\n"
-            "Bij een andere soort dan werknemer is het loontijdvak maand. Wie voor de Zvw verzekerd is,\n"
-            "betaalt de bijdrage zelf: het werkgeversdeel Zvw telt dan niet mee, ook niet met --actief zvw.\n"
-            "\n"
-            "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt of de berekening mislukte,\n"
-            "2 onjuist gebruik (er is dan niets berekend).\n";
-    return hulp;
-}
 
 TUitkomst Uitkomst(const TBerekening& berekening)
 {
-    const TKolommen& kolommen = berekening.Heffingsgegevens()->Kolommen();
+    const THeffingsgegevens& heffing = *berekening.Heffingsgegevens();
+    const TKolommen& kolommen = heffing.Kolommen();
     TUitkomst uitkomst;
     uitkomst.Brutoloon = Afgerond(kolommen.GetBrutoloon());
     uitkomst.Loonheffing = Afgerond(berekening.Loonheffing());
     uitkomst.Nettoloon = Afgerond(berekening.Nettoloon());
     uitkomst.Werkgeverslasten = Afgerond(berekening.Werkgeverslasten());
+    uitkomst.Arbeidskorting = Afgerond(heffing.ToegepasteArbeidskorting);
+    uitkomst.SvLoon = Afgerond(kolommen.GetKolom(8).Totaal);
+    uitkomst.ZvwLoon = Afgerond(kolommen.GetKolom(12).Totaal);
+    uitkomst.LbLoon = Afgerond(kolommen.GetKolom(14).Totaal);
     return uitkomst;
 }
 
@@ -157,18 +75,25 @@ void SchrijfMeldingen(const TBewaardeMeldingen& meldingen, std::ostream& fout)
         fout << ZonderWagenterugloop(melding) << "\n";
 }
 
-bool OpenDatabases(TDatabases& databases, TDateTime berekeningsdatum, std::ostream& fout)
+bool OpenDatabases(TDatabases& databases, TDateTime berekeningsdatum, TToegang toegang, std::ostream& fout)
 {
     TBewaardeMeldingen meldingen;
-    const bool open = databases.Openen(berekeningsdatum, meldingen);
+    const bool open = databases.Openen(berekeningsdatum, meldingen, toegang);
     SchrijfMeldingen(meldingen, fout);
     return open;
+}
+
+bool OpenDatabasesOmTeLezen(TDatabases& databases, std::ostream& fout)
+{
+    return OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Lezen, fout);
 }
 
 std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
                                    TBerekening& berekening, const std::string& voorvoegsel)
 {
     PasRegelsToe(vast, opties.Regels, voorvoegsel);
+    if (!opties.AwfPremieType.empty())
+        vast.AwfPremieType = opties.AwfPremieType;
     opties.Invoer.WGWaoVastPercentage = WaoVastPercentage(vast);
     TBewaardeMeldingen meldingen;
     if (!berekening.Run(&vast, opties.Invoer, constanten, meldingen))
@@ -182,36 +107,33 @@ std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties&
 
 int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
-    for (const std::string& argument : argumenten)
-        if (argument == "--help" || argument == "-h") {
-            uit << BerekenHulp();
-            return 0;
-        }
+    TOpdrachtregel regel("vkt2020-cli bereken", OpdrachtOmschrijving("bereken"), kVoettekst);
+    VoegBerekenOptiesToe(regel);
+    VoegFormaatToe(regel, "het overzicht als tekst, of de uitkomst als JSON");
     TBerekenOpties opties;
-    std::string formaat = "tekst";
-    try {
-        std::vector<std::string> toegestaan = BerekenOptieArgumenten();
-        toegestaan.push_back(kFormaat);
-        const Opties gelezen = LeesOpties(argumenten, toegestaan, {"--regel"});
-        formaat = LeesFormaat(gelezen);
-        opties = LeesBerekenOpties(gelezen, Today());
-    } catch (const OptieFout& error) {
-        fout << "vkt2020-cli bereken: " << error.what() << "\n";
-        return 2;
-    }
+    std::string formaat;
+    const auto klaar = regel.Verwerk(
+        argumenten,
+        [&] {
+            formaat = LeesFormaat(regel);
+            opties = LeesBerekenOpties(regel, Today());
+        },
+        uit, fout);
+    if (klaar)
+        return *klaar;
 
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, fout))
+    if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, TToegang::Lezen, fout))
         return 1;
     TBerekening berekening;
     std::unique_ptr<TVasteHeffingsgegevens> vast;
     std::optional<std::string> melding;
     try {
         vast = LaadNieuweHeffingsgegevens(databases.Werknemers, databases.Constanten, opties.Invoer);
+        opties.Invoer.SocialeFondsen = GekozenFondsen(databases.Werknemers, opties.Fondsen, "--");
         melding = Bereken(*vast, opties, databases.Constanten, berekening, "--");
     } catch (const OptieFout& error) {
-        fout << "vkt2020-cli bereken: " << error.what() << "\n";
-        return 2;
+        return regel.Gebruiksfout(error, fout);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli bereken: de berekening is mislukt: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
@@ -225,7 +147,7 @@ void ToonUitkomst(TBerekening& berekening, const THeffingsgegevens& vast, const 
                   const std::string& formaat, std::ostream& uit, std::ostream& fout)
 {
     if (formaat == "json") {
-        uit << UitkomstJson(berekening, vast, melding).Dump() << "\n";
+        SchrijfJson(uit, UitkomstJson(berekening, vast, melding));
     } else {
         for (const std::string& regel : SchrijfRapport(berekening))
             uit << regel << "\n";

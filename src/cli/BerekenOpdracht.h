@@ -25,33 +25,38 @@ std::string ZonderWagenterugloop(std::string tekst);
 // could not be used or the calculation failed, 2 bad usage.
 int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout);
 
-// The help of "bereken": every option with its default.
-std::string BerekenHulp();
+// Opens both databases as the program starts, the employee database as
+// toegang asks; on failure the messages go to fout and the result is false.
+bool OpenDatabases(TDatabases& databases, TDateTime berekeningsdatum, TToegang toegang, std::ostream& fout);
 
-// Opens both databases as the program starts; on failure the messages go to
-// fout and the result is false.
-bool OpenDatabases(TDatabases& databases, TDateTime berekeningsdatum, std::ostream& fout);
+// The same for a command that only reads, with the constants of today.
+bool OpenDatabasesOmTeLezen(TDatabases& databases, std::ostream& fout);
 
 // Prints the messages kept for a caller without a window, one per line.
 void SchrijfMeldingen(const TBewaardeMeldingen& meldingen, std::ostream& fout);
 
-// The outcome of a run as the statement shows it. Where a fixed percentage
-// of the wage-tax wage replaces the table tax (free calculations, artists
-// with their own percentage), that is the wage tax, and the net wage is
-// column 19 with it in place of column 15; otherwise they are the totals of
-// columns 15 and 19.
+// The outcome of a run as the statement shows it, each amount in euros and
+// cents. Where a fixed percentage of the wage-tax wage replaces the table
+// tax (free calculations, artists with their own percentage), that is the
+// wage tax, and the net wage is column 19 with it in place of column 15;
+// otherwise they are the totals of columns 15 and 19. The named wages are
+// the totals of columns 8 (insurances), 12 (Zvw) and 14 (wage tax).
 struct TUitkomst {
     double Brutoloon = 0;
     double Nettoloon = 0;
     double Loonheffing = 0;
     double Werkgeverslasten = 0;
+    double Arbeidskorting = 0;
+    double SvLoon = 0;
+    double ZvwLoon = 0;
+    double LbLoon = 0;
 };
 TUitkomst Uitkomst(const TBerekening& berekening);
 
-// Gives the regular levy data the line edits, takes the fixed WAO/WIA
-// percentage from it and runs the calculation. Returns the message the run
-// showed, if any. Throws OptieFout for a line the calculation lacks and
-// vkt::Exception when the run fails.
+// Gives the regular levy data the line edits and the AWf premium type, takes
+// the fixed WAO/WIA percentage from it and runs the calculation. Returns the
+// message the run showed, if any. Throws OptieFout for a line the
+// calculation lacks and vkt::Exception when the run fails.
 std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
                                    TBerekening& berekening, const std::string& voorvoegsel);
 

@@ -3,17 +3,19 @@
 #include "calc/OpenenBerekening.h"
 #include "calc/Regelwaarden.h"
 #include "calc/Veldregels.h"
-#include "cli/Opties.h"
 #include "common/Text.h"
 #include "model/Datumregels.h"
 #include "model/Getallen.h"
 #include "model/Heffingsgegevens.h"
 #include "model/Kolomregels.h"
+#include "store/Naam.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <set>
 
 namespace vkt::cli {
 namespace {
@@ -25,6 +27,7 @@ struct Lezer {
     TBerekenOpties opties;
     std::string voorvoegsel;
     TGekozenVelden gekozen;
+    std::set<std::string> gegeven;
 };
 
 // The option as the user wrote it ("--loonbedrag" or, in a batch, "loonbedrag").
@@ -36,38 +39,49 @@ std::string Naam(const Lezer& lezer, const std::string& naam) { return lezer.voo
     throw OptieFout(std::string(soort) + " '" + waarde + "' bij " + Naam(lezer, naam) + ": " + uitleg);
 }
 
-// A number as a Dutch user writes it, with at most two decimals.
-std::optional<double> LeesGetal(const std::string& tekst)
+// A number as a Dutch user writes it ("3.500", "3.500,50", "3500.50"), or
+// the reason it is none.
+struct Getal {
+    std::optional<double> waarde;
+    std::string fout;
+};
+
+Getal LeesGetal(const std::string& tekst, int decimalen, const char* soort)
 {
-    const TGelezenGetal getal = vkt::LeesGetal(tekst, 2);
-    return getal ? std::optional<double>(getal.Waarde) : std::nullopt;
+    const TGelezenGetal getal = vkt::LeesGetal(tekst, decimalen);
+    if (getal)
+        return {getal.Waarde, {}};
+    if (getal.Fout == TGelezenGetal::TeVeelDecimalen)
+        return {std::nullopt, std::string(soort) + " heeft ten hoogste " + std::to_string(decimalen) + " decimalen."};
+    return {std::nullopt, "gebruik bijvoorbeeld 3500, 3.500,50 of 3500.50."};
 }
 
-double Bedrag(const Lezer& lezer, const std::string& naam, const std::string& tekst, double minimum)
+double Bedrag(const Lezer& lezer, const std::string& naam, const std::string& tekst)
 {
-    const auto waarde = LeesGetal(tekst);
-    if (!waarde)
-        Ongeldig(lezer, "ongeldig bedrag", naam, tekst, "gebruik bijvoorbeeld 1234,56.");
-    if (*waarde < minimum || *waarde > kMaximumBedrag)
-        Ongeldig(lezer, "ongeldig bedrag", naam, tekst,
-                 minimum < 0 ? "het bedrag ligt buiten -99.999.999,99 tot en met 99.999.999,99."
-                             : "kies een bedrag van 0 tot en met 99.999.999,99.");
-    return *waarde;
+    const Getal getal = LeesGetal(tekst, 2, "een bedrag");
+    if (!getal.waarde)
+        Ongeldig(lezer, "ongeldig bedrag", naam, tekst, getal.fout);
+    if (*getal.waarde < 0 || *getal.waarde > kMaximumBedrag)
+        Ongeldig(lezer, "ongeldig bedrag", naam, tekst, "kies een bedrag van 0 tot en met 99.999.999,99.");
+    return *getal.waarde;
 }
 
 // A percentage from 0 to 100, with or without "%"; ondergrensUitgesloten
 // refuses 0 itself.
-double Percentage(const Lezer& lezer, const std::string& naam, std::string tekst, bool ondergrensUitgesloten = false)
+double Percentage(const Lezer& lezer, const std::string& naam, std::string tekst, int decimalen = 2,
+                  bool ondergrensUitgesloten = false)
 {
     const std::string gegeven = tekst;
     if (tekst.ends_with('%'))
         tekst.pop_back();
-    const auto waarde = LeesGetal(tekst);
-    if (!waarde || *waarde < 0 || *waarde > 100 || (ondergrensUitgesloten && *waarde == 0))
+    const Getal getal = LeesGetal(tekst, decimalen, "een percentage");
+    if (!getal.waarde)
+        Ongeldig(lezer, "ongeldig percentage", naam, gegeven, getal.fout);
+    if (*getal.waarde < 0 || *getal.waarde > 100 || (ondergrensUitgesloten && *getal.waarde == 0))
         Ongeldig(lezer, "ongeldig percentage", naam, gegeven,
                  ondergrensUitgesloten ? "kies een getal groter dan 0 en ten hoogste 100."
                                        : "kies een getal van 0 tot en met 100.");
-    return *waarde;
+    return *getal.waarde;
 }
 
 TDateTime Datum(const Lezer& lezer, const std::string& naam, const std::string& tekst)
@@ -84,6 +98,16 @@ bool JaNee(const Lezer& lezer, const std::string& naam, const std::string& tekst
     if (waarde != "ja" && waarde != "nee")
         Ongeldig(lezer, "ongeldige waarde", naam, tekst, "kies ja of nee.");
     return waarde == "ja";
+}
+
+// A whole number above 0, or nothing.
+std::optional<int> Volgnummer(const std::string& tekst)
+{
+    int getal = 0;
+    const auto [einde, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), getal);
+    if (tekst.empty() || fout != std::errc() || einde != tekst.data() + tekst.size() || getal <= 0)
+        return std::nullopt;
+    return getal;
 }
 
 // The position of the value in the list of choices.
@@ -117,9 +141,7 @@ std::array<bool, N> Lijst(const Lezer& lezer, const std::string& naam, const std
     std::size_t begin = 0;
     while (begin <= waarde.size()) {
         const std::size_t komma = std::min(waarde.find(',', begin), waarde.size());
-        std::string deel = waarde.substr(begin, komma - begin);
-        deel.erase(0, deel.find_first_not_of(' '));
-        deel.erase(deel.find_last_not_of(' ') + 1);
+        const std::string deel = Trim(waarde.substr(begin, komma - begin));
         bool bekend = false;
         for (std::size_t i = 0; i < N; ++i)
             if (deel == keuzes[i])
@@ -131,7 +153,12 @@ std::array<bool, N> Lijst(const Lezer& lezer, const std::string& naam, const std
     return gekozen;
 }
 
-// "TYPE=WAARDE" or "TYPE/N=WAARDE"; a value ending in "%" is a percentage.
+// Only these lines take a negative amount: a plain amount component and the
+// wage taxed only for wage tax and Zvw, where a correction is negative.
+bool MagNegatief(int regeltype) { return regeltype == rtBedrag || regeltype == rtLoonLBPH; }
+
+// "TYPE=WAARDE" or "TYPE/N=WAARDE"; a value ending in "%" is a percentage,
+// with up to three decimals as the line's percentage field has.
 TRegelWijziging Regel(const Lezer& lezer, const std::string& naam, const std::string& tekst)
 {
     const std::string uitleg = "gebruik TYPE=BEDRAG, TYPE=PERCENTAGE% of TYPE/N=BEDRAG met N het looncomponentnummer.";
@@ -141,11 +168,10 @@ TRegelWijziging Regel(const Lezer& lezer, const std::string& naam, const std::st
     const std::string sleutel = tekst.substr(0, is);
     const std::size_t streep = sleutel.find('/');
     const auto geheel = [&](const std::string& deel) {
-        int getal = 0;
-        const auto [einde, fout] = std::from_chars(deel.data(), deel.data() + deel.size(), getal);
-        if (deel.empty() || fout != std::errc() || einde != deel.data() + deel.size() || getal <= 0)
+        const auto getal = Volgnummer(deel);
+        if (!getal)
             Ongeldig(lezer, "ongeldige regel", naam, tekst, uitleg);
-        return getal;
+        return *getal;
     };
     TRegelWijziging wijziging;
     wijziging.Tekst = tekst;
@@ -159,17 +185,48 @@ TRegelWijziging Regel(const Lezer& lezer, const std::string& naam, const std::st
     regel.IsPercentage = waarde.ends_with('%');
     if (regel.IsPercentage) {
         waarde.pop_back();
-        const auto percentage = LeesGetal(waarde);
-        if (!percentage || *percentage < 0 || *percentage > 100)
+        const Getal percentage = LeesGetal(waarde, 3, "een percentage");
+        if (!percentage.waarde)
+            Ongeldig(lezer, "ongeldige regel", naam, tekst, percentage.fout);
+        if (*percentage.waarde < 0 || *percentage.waarde > 100)
             Ongeldig(lezer, "ongeldige regel", naam, tekst, "een percentage ligt van 0 tot en met 100.");
-        regel.Waarde = *percentage;
+        regel.Waarde = *percentage.waarde;
     } else {
-        const auto bedrag = LeesGetal(waarde);
-        if (!bedrag || std::fabs(*bedrag) > kMaximumBedrag)
-            Ongeldig(lezer, "ongeldige regel", naam, tekst, uitleg);
-        regel.Waarde = *bedrag;
+        const Getal bedrag = LeesGetal(waarde, 2, "een bedrag");
+        if (!bedrag.waarde)
+            Ongeldig(lezer, "ongeldige regel", naam, tekst, bedrag.fout);
+        if (std::fabs(*bedrag.waarde) > kMaximumBedrag)
+            Ongeldig(lezer, "ongeldige regel", naam, tekst, "een bedrag ligt tussen -99.999.999,99 en 99.999.999,99.");
+        if (*bedrag.waarde < 0 && !MagNegatief(regel.Regeltype))
+            Ongeldig(lezer, "ongeldige regel", naam, tekst,
+                     "alleen regeltype 1 (bedrag) en 2051 (LB/PH/Zvw-loon) nemen een negatief bedrag.");
+        regel.Waarde = *bedrag.waarde;
     }
     return wijziging;
+}
+
+// The artist's cost-reimbursement decision: an amount, or a percentage.
+void ArtiestKostenvergoeding(Lezer& lezer, const std::string& naam, const std::string& tekst)
+{
+    TBerekeningInvoer& invoer = lezer.opties.Invoer;
+    if (tekst.ends_with('%')) {
+        invoer.ArtiestAftrekBPType = bpdPercentage;
+        invoer.ArtiestAftrekPercentage = Percentage(lezer, naam, tekst, 3);
+    } else {
+        invoer.ArtiestAftrekBPType = bpdBedrag;
+        invoer.ArtiestAftrekBedrag = Bedrag(lezer, naam, tekst);
+    }
+}
+
+void Fonds(Lezer& lezer, const std::string& naam, const std::string& tekst)
+{
+    const auto nummer = Volgnummer(tekst);
+    if (!nummer)
+        Ongeldig(lezer, "ongeldig fonds", naam, tekst, "geef het nummer van een fonds; zie vkt2020-cli fondsen.");
+    std::vector<int>& fondsen = lezer.opties.Fondsen;
+    if (std::find(fondsen.begin(), fondsen.end(), *nummer) != fondsen.end())
+        Ongeldig(lezer, "ongeldig fonds", naam, tekst, "dit fonds staat er twee keer.");
+    fondsen.push_back(*nummer);
 }
 
 constexpr std::array<const char*, 6> kSoorten = {"werknemer",          "bijzonder-loon",  "artiest-binnenland",
@@ -182,6 +239,8 @@ constexpr std::array<const char*, 2> kTabelkleuren = {"wit", "groen"};
 constexpr std::array<const char*, 3> kVerzekeringen = {"ww", "wao", "zvw"};
 constexpr std::array<const char*, 8> kWerkgeversdelen = {"wao", "ww",      "whk",       "zvw",
                                                          "fpu", "ip",      "pensioen",  "levensloop"};
+// In the order of the AWf premium types "L" and "H".
+constexpr std::array<const char*, 2> kAwfPremies = {"laag", "hoog"};
 
 using Zetter = void (*)(Lezer&, const std::string& naam, const std::string& waarde);
 
@@ -193,58 +252,68 @@ struct Optie {
 const std::vector<Optie>& OptieTabel()
 {
     static const std::vector<Optie> kOpties = {
-        {{"naam", "NAAM", "leeg", "de naam van de werknemer, bovenaan het overzicht (ten hoogste 50 tekens)"},
+        {{"naam", "NAAM", "leeg",
+          "de naam van de werknemer, bovenaan het overzicht: ten hoogste 50 tekens, zonder tab, regelovergang of "
+          "ander besturingsteken",
+          false},
          [](Lezer& l, const std::string& n, const std::string& w) {
-             if (Utf8Length(w) > 50)
-                 Ongeldig(l, "ongeldige naam", n, w, "een naam heeft ten hoogste 50 tekens.");
+             if (const auto fout = NaamFout(w))
+                 Ongeldig(l, "ongeldige naam", n, ZichtbareNaam(w), *fout);
              l.opties.Invoer.Werknemer = w;
          }},
-        {{"datum", "DD-MM-JJJJ", "vandaag in 2020 (na 2020: 31-12-2020)", "de berekeningsdatum, in 2020"},
+        {{"datum", "DD-MM-JJJJ", "vandaag in 2020 (na 2020: 31-12-2020)", "de berekeningsdatum, in 2020", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              const TDateTime datum = Datum(l, n, w);
              if (Jaar(datum) != 2020)
                  Ongeldig(l, "ongeldige datum", n, w, "de berekeningsdatum ligt in 2020.");
              l.opties.Invoer.BerekeningDatum = datum;
          }},
-        {{"geboortedatum", "DD-MM-JJJJ", "1 januari, 25 jaar geleden", "de geboortedatum van de werknemer"},
+        {{"geboortedatum", "DD-MM-JJJJ", "1 januari, 25 jaar voor het jaar van de berekening",
+          "de geboortedatum van de werknemer", false},
          [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.Geboortedatum = Datum(l, n, w); }},
         {{"soort", "werknemer|bijzonder-loon|artiest-binnenland|artiest-buitenland|vrij-werknemers|vrij-artiest",
-          "werknemer", "berekening voor"},
+          "werknemer", "berekening voor", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.SoortBerekening = Keuze(l, n, w, kSoorten);
          }},
-        {{"loontijdvak", "dag|week|4-weken|maand|kwartaal", "maand", "alleen te kiezen bij soort werknemer"},
+        {{"loontijdvak", "dag|week|4-weken|maand|kwartaal", "maand",
+          "het loontijdvak; de andere soorten dan werknemer rekenen per maand", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.Loontijdvak = Keuze(l, n, w, kLoontijdvakken) + 1;
              l.gekozen.Loontijdvak = true;
          }},
         {{"soort-loonbedrag", "brutoloon|sociaal-loon|loonheffingsloon|nettoloon|werkgeverslasten|zvw-loon",
-          "brutoloon", "wat het loonbedrag is; anders dan brutoloon wordt het brutoloon gezocht"},
+          "brutoloon", "wat het loonbedrag is; anders dan brutoloon wordt het brutoloon gezocht", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.SoortLoonbedrag = Keuze(l, n, w, kSoortenLoonbedrag);
          }},
-        {{"loonbedrag", "BEDRAG", "1000", "het loonbedrag per loontijdvak, bijvoorbeeld 1234,56 of 1234.56"},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.Loonbedrag = Bedrag(l, n, w, 0); }},
-        {{"tabelkleur", "wit|groen", "wit", "de kleur van de loonbelastingtabel"},
+        {{"loonbedrag", "BEDRAG", "1000",
+          "het loonbedrag per loontijdvak: 3500, 3.500 (een punt voor groepen van drie cijfers scheidt duizendtallen), "
+          "3.500,50, 3500,50 of 3500.50; ten hoogste twee decimalen",
+          false},
+         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.Loonbedrag = Bedrag(l, n, w); }},
+        {{"tabelkleur", "wit|groen", "wit", "de kleur van de loonbelastingtabel", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.Tabelkleur = Keuze(l, n, w, kTabelkleuren);
          }},
         {{"loonbelastingtabel", "0..4", "0",
-          "0 Nederland, 1 EU/EER/Zwitserland/BES, 2 derde land, 3 België, 4 Suriname/Aruba"},
+          "0 Nederland, 1 EU/EER/Zwitserland/BES, 2 derde land, 3 België, 4 Suriname/Aruba", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              if (w.size() != 1 || w[0] < '0' || w[0] > '4')
                  Ongeldig(l, "ongeldige waarde", n, w, "kies 0, 1, 2, 3 of 4.");
              l.opties.Invoer.LoonbelastingtabelVoorInwoner = w[0] - '0';
          }},
-        {{"loonheffingskorting", "ja|nee", "ja", "de loonheffingskorting toepassen"},
+        {{"loonheffingskorting", "ja|nee", "ja", "de loonheffingskorting toepassen", false},
          [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.ToepLoonheffing = JaNee(l, n, w); }},
-        {{"deeltijd", "PERCENTAGE", "100", "het deeltijdpercentage, meer dan 0 en ten hoogste 100"},
+        {{"deeltijd", "PERCENTAGE", "100", "het deeltijdpercentage, meer dan 0 en ten hoogste 100", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
-             l.opties.Invoer.Deeltijdpercentage = Percentage(l, n, w, true);
+             l.opties.Invoer.Deeltijdpercentage = Percentage(l, n, w, 2, true);
          }},
-        {{"verzekerd", "ww,wao,zvw|geen", "ww,wao",
-          "verzekerd voor WW, WAO/WIA en Zvw; wie voor de Zvw verzekerd is betaalt de bijdrage zelf, "
-          "het werkgeversdeel Zvw vervalt dan"},
+        {{"verzekerd", "ww,wao,zvw|geen", "ww,wao; geen wie op de berekeningsdatum de AOW-leeftijd heeft bereikt",
+          "verzekerd voor WW, WAO/WIA en Zvw. Zonder deze optie is wie de AOW-leeftijd heeft bereikt niet verzekerd "
+          "voor WW en WAO/WIA. Wie voor de Zvw verzekerd is betaalt de bijdrage zelf; het werkgeversdeel Zvw vervalt "
+          "dan",
+          false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              const auto gekozen = Lijst(l, n, w, kVerzekeringen);
              l.opties.Invoer.VerzekerdWW = gekozen[0];
@@ -252,34 +321,55 @@ const std::vector<Optie>& OptieTabel()
              l.opties.Invoer.VerzekerdZfw = gekozen[2];
              l.gekozen.Verzekeringen = true;
          }},
-        {{"vakantiegeld", "PERCENTAGE", "8", "het percentage vakantiegeld"},
+        {{"vakantiegeld", "PERCENTAGE", "8", "het percentage vakantiegeld", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.PercentageVakantiegeld = Percentage(l, n, w);
          }},
         {{"loondagen", "AANTAL", "de dagen van het loontijdvak (maand 21,67)",
-          "loondagen voor de dagtabel, meer dan 0 en ten hoogste 65"},
+          "loondagen voor de dagtabel, meer dan 0 en ten hoogste 65", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
-             const auto dagen = LeesGetal(w);
-             if (!dagen || *dagen <= 0 || *dagen > 65)
-                 Ongeldig(l, "ongeldig aantal", n, w, "kies een aantal dagen groter dan 0 en ten hoogste 65.");
-             l.opties.Invoer.LoondagenVoorDagtabel = *dagen;
+             const Getal dagen = LeesGetal(w, 2, "een aantal dagen");
+             if (!dagen.waarde || *dagen.waarde <= 0 || *dagen.waarde > 65)
+                 Ongeldig(l, "ongeldig aantal", n, w,
+                          dagen.waarde ? "kies een aantal dagen groter dan 0 en ten hoogste 65." : dagen.fout);
+             l.opties.Invoer.LoondagenVoorDagtabel = *dagen.waarde;
              l.gekozen.Loondagen = true;
          }},
-        {{"jaarloon-vorig-jaar", "BEDRAG", "0", "het jaarloon van vorig jaar, voor bijzonder loon"},
-         [](Lezer& l, const std::string& n, const std::string& w) {
-             l.opties.Invoer.JaarloonLBPH = Bedrag(l, n, w, 0);
-         }},
-        {{"percentage-loonheffing", "PERCENTAGE", "0", "het vaste percentage loonheffing van een vrije berekening"},
+        {{"jaarloon-vorig-jaar", "BEDRAG", "geen; verplicht bij bijzonder-loon (0 mag)",
+          "het jaarloon van vorig jaar; alleen bij soort bijzonder-loon", false},
+         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.JaarloonLBPH = Bedrag(l, n, w); }},
+        {{"percentage-loonheffing", "PERCENTAGE", "0",
+          "het vaste percentage loonheffing; alleen bij soort vrij-werknemers en vrij-artiest", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.LoonheffingVrij = Percentage(l, n, w);
          }},
-        {{"artiest-loonheffing", "PERCENTAGE", "0", "een afwijkend percentage loonheffing voor artiesten"},
+        {{"artiest-loonheffing", "PERCENTAGE", "0",
+          "een afwijkend percentage loonheffing; alleen bij soort artiest-binnenland en artiest-buitenland", false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              l.opties.Invoer.ArtiestLoonheffing = Percentage(l, n, w);
          }},
-        {{"werkgeverslasten-tonen", "ja|nee", "nee", "het werkgeversdeel in het overzicht tonen"},
+        {{"artiest-kostenvergoeding", "BEDRAG|PERCENTAGE%", "geen",
+          "de kostenvergoedingsbeschikking of kleinevergoedingsregeling, als bedrag of als percentage; alleen bij "
+          "soort artiest-binnenland, artiest-buitenland en vrij-artiest. Een bedrag gaat af van het loon sociale "
+          "verzekeringen",
+          false},
+         ArtiestKostenvergoeding},
+        {{"loon-incl-vakantiegeld", "ja|nee", "nee", "de premies berekenen over het loon inclusief vakantiegeld",
+          false},
+         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.LoonInclVakantie = JaNee(l, n, w); }},
+        {{"ip-zonder-deeltijd", "ja|nee", "nee", "de IP-premie zonder de deeltijdfactor berekenen", false},
+         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.IPzonderDeeltijd = JaNee(l, n, w); }},
+        {{"fondsfranchise-deeltijd", "ja|nee", "nee",
+          "de deeltijdfactor toepassen op de franchise van de sociale fondsen", false},
+         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.SFDeeltijd = JaNee(l, n, w); }},
+        {{"awf-premie", "laag|hoog", "laag", "de AWf-premie van het werkgeversdeel", false},
+         [](Lezer& l, const std::string& n, const std::string& w) {
+             l.opties.AwfPremieType = Keuze(l, n, w, kAwfPremies) == 0 ? "L" : "H";
+         }},
+        {{"werkgeverslasten-tonen", "ja|nee", "nee", "het werkgeversdeel in het overzicht tonen", false},
          [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.WGLastenTonen = JaNee(l, n, w); }},
-        {{"actief", "wao,ww,whk,zvw,fpu,ip,pensioen,levensloop|geen", "wao,ww,zvw", "de actieve werkgeversdelen"},
+        {{"actief", "wao,ww,whk,zvw,fpu,ip,pensioen,levensloop|geen", "wao,ww,zvw", "de actieve werkgeversdelen",
+          false},
          [](Lezer& l, const std::string& n, const std::string& w) {
              const auto gekozen = Lijst(l, n, w, kWerkgeversdelen);
              TActieveWerkgeversdelen& a = l.opties.Invoer.Actief;
@@ -295,27 +385,70 @@ const std::vector<Optie>& OptieTabel()
         {{"regel", "TYPE[/N]=BEDRAG|PERCENTAGE%", "geen",
           "het bedrag of percentage van de eerste regel van dat regeltype, met /N van de regel van "
           "looncomponent N (1048576/1 belastingvrije vergoeding, 1048576/2 belastingvrije inhouding); "
-          "bijvoorbeeld 9=150 of 128=5%; mag vaker. Een regel van een werkgeversdeel telt alleen als dat "
-          "deel actief is"},
+          "bijvoorbeeld 9=150 of 128=5%; mag vaker. Een percentage heeft ten hoogste drie decimalen; een negatief "
+          "bedrag mag alleen bij regeltype 1 en 2051. Een regel van een werkgeversdeel telt alleen als dat "
+          "deel actief is",
+          true},
          [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Regels.push_back(Regel(l, n, w)); }},
+        {{"fonds", "NUMMER", "geen",
+          "koppelt het sociale fonds met dit nummer uit de lijst van vkt2020-cli fondsen aan de berekening; mag vaker",
+          true},
+         Fonds},
     };
     return kOpties;
+}
+
+// Refuses an option that the kind of calculation does not use.
+void ControleerSoortopties(const Lezer& lezer)
+{
+    const TBerekeningInvoer& invoer = lezer.opties.Invoer;
+    const int soort = invoer.SoortBerekening;
+    if (!IsLoontijdvakKiesbaar(soort) && lezer.gekozen.Loontijdvak && invoer.Loontijdvak != ltMaand)
+        throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") +
+                        " werknemer worden gekozen; de andere soorten rekenen per maand.");
+    const auto alleenBij = [&](const char* optie, bool geldt, const char* soorten) {
+        if (!geldt && lezer.gegeven.contains(optie))
+            throw OptieFout("de optie " + Naam(lezer, optie) + " geldt alleen bij " + Naam(lezer, "soort") + " " +
+                            soorten + ", niet bij " + SoortWoord(soort) + ".");
+    };
+    alleenBij("percentage-loonheffing", soort == spVrijeBerekeningWerknemers || soort == spVrijeBerekeningArtiest,
+              "vrij-werknemers en vrij-artiest");
+    alleenBij("artiest-loonheffing", soort == spBinnenlandseArtiest || soort == spBuitenlandseArtiest,
+              "artiest-binnenland en artiest-buitenland");
+    alleenBij("artiest-kostenvergoeding", IsArtiestPositie(soort),
+              "artiest-binnenland, artiest-buitenland en vrij-artiest");
+    alleenBij("jaarloon-vorig-jaar", soort == spBijzonderLoon, "bijzonder-loon");
+    if (soort == spBijzonderLoon && !lezer.gegeven.contains("jaarloon-vorig-jaar"))
+        throw OptieFout("bij " + Naam(lezer, "soort") + " bijzonder-loon hoort " + Naam(lezer, "jaarloon-vorig-jaar") +
+                        " (0 mag).");
 }
 
 // The window's rules between the fields and its field checks, after every
 // option has been read.
 void PasSchermregelsToe(Lezer& lezer)
 {
+    ControleerSoortopties(lezer);
     TBerekeningInvoer& invoer = lezer.opties.Invoer;
-    if (!IsLoontijdvakKiesbaar(invoer.SoortBerekening) && lezer.gekozen.Loontijdvak && invoer.Loontijdvak != ltMaand)
-        throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") +
-                        " werknemer worden gekozen; de andere soorten rekenen per maand.");
     PasRegelsToeNaKeuze(invoer, lezer.gekozen);
     if (const auto fout = ControleerInvoer(invoer))
         throw OptieFout(fout->Melding + " (" + Naam(lezer, "geboortedatum") + " " +
                         FormatDutchDate(invoer.Geboortedatum) + ": " +
                         std::to_string(LeeftijdOpBerekeningsdatum(invoer)) + " jaar op " +
                         FormatDutchDate(invoer.BerekeningDatum) + ")");
+}
+
+const Optie* ZoekOptie(const std::string& naam)
+{
+    for (const Optie& optie : OptieTabel())
+        if (naam == optie.beschrijving.Naam)
+            return &optie;
+    return nullptr;
+}
+
+template <std::size_t N>
+std::string Woord(int positie, const std::array<const char*, N>& woorden)
+{
+    return positie >= 0 && positie < static_cast<int>(N) ? woorden[static_cast<std::size_t>(positie)] : "";
 }
 
 } // namespace
@@ -331,28 +464,27 @@ const std::vector<TBerekenOptie>& BerekenOptieLijst()
     return kLijst;
 }
 
-bool IsBerekenOptie(const std::string& naam)
+bool IsBerekenOptie(const std::string& naam) { return ZoekOptie(naam) != nullptr; }
+
+bool IsHerhaalbareBerekenOptie(const std::string& naam)
 {
-    for (const Optie& optie : OptieTabel())
-        if (naam == optie.beschrijving.Naam)
-            return true;
-    return false;
+    const Optie* optie = ZoekOptie(naam);
+    return optie != nullptr && optie->beschrijving.Herhaalbaar;
 }
 
-std::vector<std::string> BerekenOptieArgumenten()
+void VoegBerekenOptiesToe(TOpdrachtregel& regel)
 {
-    std::vector<std::string> namen;
     for (const TBerekenOptie& optie : BerekenOptieLijst())
-        namen.push_back(std::string("--") + optie.Naam);
-    return namen;
+        regel.Optie(optie.Naam, optie.Waarden, std::string(optie.Uitleg) + " (standaard: " + optie.Standaard + ")",
+                    optie.Herhaalbaar);
 }
 
-TBerekenOpties LeesBerekenOpties(const Opties& gelezen, TDateTime vandaag)
+TBerekenOpties LeesBerekenOpties(const TOpdrachtregel& regel, TDateTime vandaag)
 {
     TOptieWaarden waarden;
-    for (const auto& [naam, waarde] : gelezen.Alle())
-        if (IsBerekenOptie(naam.substr(2)))
-            waarden.emplace_back(naam.substr(2), waarde);
+    for (const auto& [naam, waarde] : regel.Alle())
+        if (IsBerekenOptie(naam))
+            waarden.emplace_back(naam, waarde);
     return LeesBerekenOpties(waarden, vandaag, "--");
 }
 
@@ -362,15 +494,13 @@ TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag
     lezer.opties.Invoer = NieuweBerekeningInvoer(vandaag);
     lezer.voorvoegsel = voorvoegsel;
     for (const auto& [naam, waarde] : waarden) {
-        const Optie* gevonden = nullptr;
-        for (const Optie& optie : OptieTabel())
-            if (naam == optie.beschrijving.Naam)
-                gevonden = &optie;
-        if (gevonden == nullptr)
+        const Optie* optie = ZoekOptie(naam);
+        if (optie == nullptr)
             throw OptieFout("onbekende optie '" + Naam(lezer, naam) + "'.");
         if (waarde.empty())
             throw OptieFout("de optie '" + Naam(lezer, naam) + "' verwacht een waarde.");
-        gevonden->zet(lezer, naam, waarde);
+        optie->zet(lezer, naam, waarde);
+        lezer.gegeven.insert(naam);
     }
     PasSchermregelsToe(lezer);
     return lezer.opties;
@@ -394,5 +524,13 @@ double WaoVastPercentage(const THeffingsgegevens& heffing)
     const auto* regel = Als<TCustomBPDKolomRegel>(WAOVastRegel(heffing));
     return regel != nullptr ? regel->Percentage : 0;
 }
+
+std::string SoortWoord(int positie) { return Woord(positie, kSoorten); }
+std::string LoontijdvakWoord(int loontijdvak)
+{
+    return Woord((IsLoontijdvak(loontijdvak) ? loontijdvak : StandaardLoontijdvak) - 1, kLoontijdvakken);
+}
+std::string SoortLoonbedragWoord(int soort) { return Woord(soort, kSoortenLoonbedrag); }
+std::string AwfPremieWoord(const std::string& type) { return type == "L" ? "laag" : type == "H" ? "hoog" : ""; }
 
 } // namespace vkt::cli

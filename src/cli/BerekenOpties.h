@@ -6,7 +6,6 @@
 #include "common/DateTime.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vkt {
@@ -22,10 +21,14 @@ struct TRegelWijziging {
     std::string Tekst; // as given, for messages
 };
 
-// What one calculation is asked to do: the screen values and the line edits.
+// What one calculation is asked to do: the screen values, the line edits,
+// the AWf premium type ("L", "H"; empty: as the levy data has it) and the
+// numbers of the catalogue funds to attach.
 struct TBerekenOpties {
     TBerekeningInvoer Invoer;
     std::vector<TRegelWijziging> Regels;
+    std::string AwfPremieType;
+    std::vector<int> Fondsen;
 };
 
 // One option of "bereken", also a column of a batch file; the texts are for
@@ -35,23 +38,22 @@ struct TBerekenOptie {
     const char* Waarden;
     const char* Standaard;
     const char* Uitleg;
+    bool Herhaalbaar;
 };
 const std::vector<TBerekenOptie>& BerekenOptieLijst();
 bool IsBerekenOptie(const std::string& naam);
+bool IsHerhaalbareBerekenOptie(const std::string& naam);
 
-// The name/value pairs of one calculation, names without "--".
-using TOptieWaarden = std::vector<std::pair<std::string, std::string>>;
+// Adds every calculation option to the command line.
+void VoegBerekenOptiesToe(TOpdrachtregel& regel);
 
 // Reads the values over the inputs of a new calculation and applies the
 // window's rules between the fields. Throws OptieFout naming the option (as
 // voorvoegsel + name) and the value at fault.
 TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag, const std::string& voorvoegsel);
-
-// The calculation options as the command line names them ("--naam", ...).
-std::vector<std::string> BerekenOptieArgumenten();
 // The calculation options among the options read from the command line (any
-// other option is left for the caller), read as LeesBerekenOpties reads them.
-TBerekenOpties LeesBerekenOpties(const Opties& gelezen, TDateTime vandaag);
+// other option is left for the caller), read as above.
+TBerekenOpties LeesBerekenOpties(const TOpdrachtregel& regel, TDateTime vandaag);
 
 // Gives the lines of the line edits their amount or percentage, as the
 // screen's line control does. Throws OptieFout for a line that the
@@ -62,5 +64,14 @@ void PasRegelsToe(THeffingsgegevens& heffing, const std::vector<TRegelWijziging>
 // The fixed WAO/WIA percentage of the calculation's first fixed WAO/WIA line
 // in column 0; 0 when it has none.
 double WaoVastPercentage(const THeffingsgegevens& heffing);
+
+// The option words of the choices, as the options take them and the JSON
+// writes them: the kind of calculation by its list position, the pay period
+// by its key (none: "maand"), the kind of wage amount, the AWf premium type
+// ("laag", "hoog"; "" for none).
+std::string SoortWoord(int positie);
+std::string LoontijdvakWoord(int loontijdvak);
+std::string SoortLoonbedragWoord(int soort);
+std::string AwfPremieWoord(const std::string& type);
 
 } // namespace vkt::cli

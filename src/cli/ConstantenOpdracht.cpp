@@ -1,9 +1,10 @@
 #include "cli/ConstantenOpdracht.h"
 
-#include "cli/Json.h"
 #include "cli/BerekenOpdracht.h"
-#include "common/Meldingen.h"
+#include "cli/Hoofdprogramma.h"
+#include "cli/JsonUitvoer.h"
 #include "cli/Opties.h"
+#include "common/Meldingen.h"
 #include "common/DataFolder.h"
 #include "common/Text.h"
 #include "model/DmConstanten.h"
@@ -18,61 +19,59 @@
 namespace vkt::cli {
 namespace {
 
-Json::Array SchijvenJson(const TSchijventabel& tabel)
+Json SchijvenJson(const TSchijventabel& tabel)
 {
-    Json::Array rijen;
+    Json rijen = Json::array();
     for (const TSchijf& s : tabel)
-        rijen.emplace_back(Json::Object{
-            {"Van", s.Van}, {"Tot", s.Tot}, {"Drempel", s.Drempel}, {"Percentage", s.Percentage}, {"Bijtel", s.Bijtel}});
+        rijen.push_back({{"Van", JsonGetal(s.Van)},
+                         {"Tot", JsonGetal(s.Tot)},
+                         {"Drempel", JsonGetal(s.Drempel)},
+                         {"Percentage", JsonGetal(s.Percentage)},
+                         {"Bijtel", JsonGetal(s.Bijtel)}});
     return rijen;
 }
 
-Json::Object BijzondereBeloningJson(const TBijzondereBeloningRij& rij)
+Json BijzondereBeloningJson(const TBijzondereBeloningRij& rij)
 {
-    Json::Object object{{"Jaarloon", rij.Jaarloon}};
+    Json object = {{"Jaarloon", JsonGetal(rij.Jaarloon)}};
     for (const TBijzondereBeloningKolom& kolom : BijzondereBeloningKolommen)
-        object.emplace_back(kolom.Naam, rij.*kolom.Veld);
+        object[kolom.Naam] = JsonGetal(rij.*kolom.Veld);
     return object;
 }
 
 Json ConstantenJson(const TQuelvarConst& constanten)
 {
     const TFiscaal& f = constanten.Fiscaal();
-    Json::Object root{{"ingangsdatum", FormatDutchDate(constanten.Ingangsdatum())}};
+    Json root = {{"ingangsdatum", FormatDutchDate(constanten.Ingangsdatum())}};
     for (int i = 0; i < AantalFiscaleWaarden; ++i)
-        root.emplace_back(FiscaleWaardeNaam(static_cast<TFiscaleWaarde>(i)), f.Waarde(static_cast<TFiscaleWaarde>(i)));
-    root.emplace_back("Schijven", Json::Object{{"Onder65", SchijvenJson(f.SchijvenOnder65())},
-                                               {"Boven65", SchijvenJson(f.SchijvenBoven65())},
-                                               {"Boven65Geboren1946EnLater",
-                                                SchijvenJson(f.SchijvenBoven65Geboren1946EnLater())}});
-    Json::Array kortingen;
+        root[FiscaleWaardeNaam(static_cast<TFiscaleWaarde>(i))] = JsonGetal(f.Waarde(static_cast<TFiscaleWaarde>(i)));
+    root["Schijven"] = {{"Onder65", SchijvenJson(f.SchijvenOnder65())},
+                        {"Boven65", SchijvenJson(f.SchijvenBoven65())},
+                        {"Boven65Geboren1946EnLater", SchijvenJson(f.SchijvenBoven65Geboren1946EnLater())}};
+    Json& kortingen = root["Kortingen"] = Json::array();
     for (int groep = 0; groep < AantalInwonergroepen; ++groep) {
-        Json::Object set;
+        Json set = Json::object();
         for (int k = 0; k < AantalKortingen; ++k)
-            set.emplace_back(KortingNaam(static_cast<TKorting>(k)), f.Korting(static_cast<TKorting>(k), groep));
-        kortingen.emplace_back(std::move(set));
+            set[KortingNaam(static_cast<TKorting>(k))] = JsonGetal(f.Korting(static_cast<TKorting>(k), groep));
+        kortingen.push_back(std::move(set));
     }
-    root.emplace_back("Kortingen", std::move(kortingen));
-    Json::Array minimumloon;
+    Json& minimumloon = root["Minimumloon"] = Json::array();
     for (int leeftijd = EersteMinimumloonLeeftijd; leeftijd < EersteMinimumloonLeeftijd + AantalMinimumloonRijen;
          ++leeftijd) {
         const TMinimumloonRij rij = f.Minimumloon(leeftijd);
-        minimumloon.emplace_back(Json::Object{{"Leeftijd", static_cast<double>(leeftijd)},
-                                              {"MinloonM", rij.MinloonM},
-                                              {"MinloonW", rij.MinloonW},
-                                              {"MinloonU", rij.MinloonU}});
+        minimumloon.push_back({{"Leeftijd", leeftijd},
+                               {"MinloonM", JsonGetal(rij.MinloonM)},
+                               {"MinloonW", JsonGetal(rij.MinloonW)},
+                               {"MinloonU", JsonGetal(rij.MinloonU)}});
     }
-    root.emplace_back("Minimumloon", std::move(minimumloon));
-    Json::Array beloningen;
+    Json& beloningen = root["BijzondereBeloningen"] = Json::array();
     for (int i = 0; i < AantalBijzondereBeloningRijen; ++i)
-        beloningen.emplace_back(BijzondereBeloningJson(f.BijzondereBeloningRij(i)));
-    root.emplace_back("BijzondereBeloningen", std::move(beloningen));
-    Json::Object maxima;
+        beloningen.push_back(BijzondereBeloningJson(f.BijzondereBeloningRij(i)));
+    Json& maxima = root["PremieloonMaxima"] = Json::object();
     const TPremieloonMaxima waarden = f.GetPremieloonMaxima();
     for (std::size_t i = 0; i < waarden.size(); ++i)
-        maxima.emplace_back(PremieloonMaximaNamen[i], waarden[i]);
-    root.emplace_back("PremieloonMaxima", std::move(maxima));
-    return Json(std::move(root));
+        maxima[PremieloonMaximaNamen[i]] = JsonGetal(waarden[i]);
+    return root;
 }
 
 // A number as the program shows it: "," as decimal separator.
@@ -149,22 +148,27 @@ void SchrijfTekst(std::ostream& uit, const TQuelvarConst& constanten)
 
 int ConstantenOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
-    Opties opties;
+    TOpdrachtregel regel("vkt2020-cli constanten", OpdrachtOmschrijving("constanten"),
+                         "Afsluitcodes: 0 gelukt, 1 de constantendatabase kon niet worden gebruikt, 2 onjuist gebruik.");
+    regel.Optie("datum", "DD-MM-JJJJ", "de datum waarop de constanten gelden (standaard: vandaag in 2020, na 2020 "
+                                       "31-12-2020)");
+    VoegFormaatToe(regel);
     TDateTime datum = 0;
-    std::string formaat = "tekst";
-    try {
-        opties = LeesOpties(argumenten, {"--datum", "--formaat"});
-        if (const auto tekst = opties.Waarde("--datum")) {
-            const auto gelezen = ParseDutchDate(*tekst);
-            if (!gelezen)
-                throw OptieFout("ongeldige datum '" + *tekst + "' bij --datum: gebruik DD-MM-JJJJ.");
-            datum = *gelezen;
-        }
-        formaat = LeesFormaat(opties);
-    } catch (const OptieFout& error) {
-        fout << "vkt2020-cli constanten: " << error.what() << "\n";
-        return 2;
-    }
+    std::string formaat;
+    const auto klaar = regel.Verwerk(
+        argumenten,
+        [&] {
+            if (const auto tekst = regel.Waarde("datum")) {
+                const auto gelezen = ParseDutchDate(*tekst);
+                if (!gelezen)
+                    throw OptieFout("ongeldige datum '" + *tekst + "' bij --datum: gebruik DD-MM-JJJJ.");
+                datum = *gelezen;
+            }
+            formaat = LeesFormaat(regel);
+        },
+        uit, fout);
+    if (klaar)
+        return *klaar;
 
     TdmConstanten constanten(DataFolder());
     if (datum != 0)
@@ -176,7 +180,7 @@ int ConstantenOpdracht(const std::vector<std::string>& argumenten, std::ostream&
         return 1;
     const TQuelvarConst& gekozen = constanten.GetConstanten();
     if (formaat == "json")
-        uit << ConstantenJson(gekozen).Dump() << "\n";
+        SchrijfJson(uit, ConstantenJson(gekozen));
     else
         SchrijfTekst(uit, gekozen);
     return 0;

@@ -1,5 +1,8 @@
 #include "cli/Csv.h"
 
+#include "model/Getallen.h"
+
+#include <limits>
 #include <string_view>
 
 namespace vkt::cli {
@@ -77,7 +80,8 @@ std::string CsvRegel(const std::vector<std::string>& velden, char scheidingsteke
         const std::string& veld = velden[i];
         if (i > 0)
             regel += scheidingsteken;
-        if (veld.find_first_of(std::string{scheidingsteken, '"', '\n', '\r'}) == std::string::npos) {
+        const bool leegRij = velden.size() == 1 && veld.empty();
+        if (!leegRij && veld.find_first_of(std::string{scheidingsteken, '"', '\n', '\r'}) == std::string::npos) {
             regel += veld;
             continue;
         }
@@ -90,6 +94,15 @@ std::string CsvRegel(const std::vector<std::string>& velden, char scheidingsteke
         regel += '"';
     }
     return regel + "\n";
+}
+
+std::string ZonderFormule(const std::string& cel)
+{
+    if (cel.empty() || std::string_view("=+-@").find(cel.front()) == std::string_view::npos)
+        return cel;
+    if (LeesGetal(cel, std::numeric_limits<int>::max()))
+        return cel;
+    return "'" + cel;
 }
 
 } // namespace vkt::cli

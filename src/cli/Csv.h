@@ -28,7 +28,13 @@ char BepaalScheidingsteken(const std::string& tekst);
 std::vector<TCsvRij> LeesCsv(const std::string& tekst, char scheidingsteken);
 
 // One row with its line end; a field holding the delimiter, a quote or a
-// line break is quoted.
+// line break is quoted, and so is the only field of a row when it is empty,
+// so that the row reads back as a row.
 std::string CsvRegel(const std::vector<std::string>& velden, char scheidingsteken);
+
+// The cell as a spreadsheet must show it: a text starting with "=", "+", "-"
+// or "@" would run as a formula, so it gets a "'" in front; a plain number
+// such as "-12,50" stays as it is.
+std::string ZonderFormule(const std::string& cel);
 
 } // namespace vkt::cli

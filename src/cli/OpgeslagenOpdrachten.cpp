@@ -3,13 +3,18 @@
 #include "calc/Berekening.h"
 #include "calc/OpenenBerekening.h"
 #include "calc/SchermInvoer.h"
+#include "calc/Veldregels.h"
 #include "cli/BerekenOpdracht.h"
+#include "cli/FondsenOpdracht.h"
+#include "cli/Hoofdprogramma.h"
+#include "cli/JsonUitvoer.h"
 #include "cli/Opties.h"
 #include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "common/Text.h"
 #include "store/BerekeningOpslag.h"
 #include "store/Gegevensscherm.h"
+#include "store/Naam.h"
 #include "store/SocialeFondsen.h"
 #include "store/WerknemerRecords.h"
 
@@ -20,28 +25,27 @@
 namespace vkt::cli {
 namespace {
 
-// The employee number that leads the arguments; the rest are options.
-int LeesNummer(std::vector<std::string>& argumenten, const std::string& opdracht)
-{
-    if (argumenten.empty() || argumenten.front().starts_with("--"))
-        throw OptieFout("geef het nummer van de berekening: vkt2020-cli " + opdracht + " NUMMER.");
-    const std::string tekst = argumenten.front();
-    int nummer = 0;
-    const auto [einde, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), nummer);
-    if (fout != std::errc() || einde != tekst.data() + tekst.size() || nummer < 1)
-        throw OptieFout("ongeldig nummer '" + tekst + "': geef het nummer van een opgeslagen berekening.");
-    argumenten.erase(argumenten.begin());
-    return nummer;
-}
+const char* const kLeesAfsluitcodes =
+    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt, de berekening bestaat niet of kan niet worden "
+    "berekend, 2 onjuist gebruik.";
+const char* const kSchrijfAfsluitcodes =
+    "De opdracht houdt de werknemersdatabase zolang ze loopt voor zich alleen; gebruikt een ander haar, dan meldt ze "
+    "meteen \"Vektaris is al in gebruik.\".\n"
+    "\n"
+    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt of de berekening bestaat niet, 2 onjuist gebruik "
+    "(er is dan niets veranderd).";
 
-// The options of "bereken" for a calculation to store; the name is required.
-TBerekenOpties LeesOpslaanOpties(const std::vector<std::string>& argumenten)
+// The number argument of a command about one saved calculation.
+int LeesNummer(const TOpdrachtregel& regel, const std::string& opdracht)
 {
-    TBerekenOpties opties =
-        LeesBerekenOpties(LeesOpties(argumenten, BerekenOptieArgumenten(), {"--regel"}), Today());
-    if (Trim(opties.Invoer.Werknemer).empty())
-        throw OptieFout("geef de naam van de werknemer met --naam.");
-    return opties;
+    const auto tekst = regel.Waarde("NUMMER");
+    if (!tekst)
+        throw OptieFout("geef het nummer van de berekening: vkt2020-cli " + opdracht + " NUMMER.");
+    int nummer = 0;
+    const auto [einde, fout] = std::from_chars(tekst->data(), tekst->data() + tekst->size(), nummer);
+    if (fout != std::errc() || einde != tekst->data() + tekst->size() || nummer < 1)
+        throw OptieFout("ongeldig nummer '" + *tekst + "': geef het nummer van een opgeslagen berekening.");
+    return nummer;
 }
 
 // The parts of the calculation window that storing and deleting use.
@@ -57,73 +61,131 @@ struct TOpslagOmgeving {
     TBerekeningOpslag opslag;
 };
 
-// Positions the data module on saved calculation nummer; 0 when done, else
-// the exit code after the message: 2 for a number that is not saved, 1 when
-// positioning failed.
-int PositioneerOp(TWerknemerRecords& records, const TBewaardeMeldingen& meldingen, int nummer,
-                  const std::string& opdracht, std::ostream& fout)
+// Positions the data module on saved calculation nummer; true when done,
+// else the message has been written.
+bool PositioneerOp(TWerknemerRecords& records, const TBewaardeMeldingen& meldingen, int nummer,
+                   const std::string& opdracht, std::ostream& fout)
 {
     const std::vector<TWerknemerItem> lijst = records.VulWerknemerLijst();
     if (std::none_of(lijst.begin(), lijst.end(),
                      [&](const TWerknemerItem& item) { return item.Werknemersnummer == nummer; })) {
-        fout << "vkt2020-cli " << opdracht << ": er is geen opgeslagen berekening met nummer " << nummer << ".\n";
-        return 2;
+        fout << "vkt2020-cli " << opdracht << ": de berekening met nummer " << nummer << " bestaat niet.\n";
+        return false;
     }
     if (!records.LaadBerekening(nummer)) {
         fout << "vkt2020-cli " << opdracht << ": " << ZonderWagenterugloop(meldingen.Foutmeldingen.back()) << "\n";
-        return 1;
+        return false;
     }
-    return 0;
+    return true;
+}
+
+// Why the window would not compute the saved calculation the data module
+// rests on, or nothing; else its inputs.
+std::optional<std::string> LeesOpgeslagenInvoer(TdmVektaris& dm, TBerekeningInvoer& invoer)
+{
+    if (auto fout = NietEindigOpgeslagenGetal(dm))
+        return fout;
+    invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+    if (const auto veld = ControleerInvoer(invoer))
+        return veld->Melding;
+    return std::nullopt;
+}
+
+// The options of "bereken" for a calculation to store; the name is required.
+TBerekenOpties LeesOpslaanOpties(const TOpdrachtregel& regel)
+{
+    TBerekenOpties opties = LeesBerekenOpties(regel, Today());
+    if (Trim(opties.Invoer.Werknemer).empty())
+        throw OptieFout("geef de naam van de werknemer met --naam.");
+    if (opties.Invoer.ArtiestAftrekBPType == bpdPercentage)
+        throw OptieFout("een opgeslagen berekening bewaart de kostenvergoeding als bedrag; geef "
+                        "--artiest-kostenvergoeding als bedrag.");
+    return opties;
+}
+
+// Attaches the chosen catalogue funds to the new calculation.
+void KoppelFondsen(TOpslagOmgeving& opslag, TdmVektaris& dm, const std::vector<int>& nummers)
+{
+    for (const TSociaalFondsWaarden& fonds : GekozenFondsen(dm, nummers, "--"))
+        opslag.fondsen.Regels().emplace_back(std::to_string(fonds.Fondsnummer), fonds);
 }
 
 } // namespace
 
 int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
-    if (!argumenten.empty()) {
-        fout << "vkt2020-cli lijst: onverwacht argument '" << argumenten.front() << "'.\n";
-        return 2;
-    }
+    TOpdrachtregel regel("vkt2020-cli lijst", OpdrachtOmschrijving("lijst"),
+                         "De tekst heeft een regel per berekening: het nummer, een tab en de naam; een besturingsteken "
+                         "in een naam staat er als \\t, \\n, \\r of \\xHH. De JSON is een lijst met nummer en naam.\n"
+                         "\n" +
+                             std::string(kLeesAfsluitcodes));
+    VoegFormaatToe(regel);
+    std::string formaat;
+    const auto klaar = regel.Verwerk(argumenten, [&] { formaat = LeesFormaat(regel); }, uit, fout);
+    if (klaar)
+        return *klaar;
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), fout))
+    if (!OpenDatabasesOmTeLezen(databases, fout))
         return 1;
     TBewaardeMeldingen meldingen;
     TWerknemerRecords records(databases.Werknemers, meldingen);
+    std::vector<TWerknemerItem> lijst;
     try {
-        for (const TWerknemerItem& item : records.VulWerknemerLijst())
-            uit << item.Werknemersnummer << "\t" << item.Naam << "\n";
+        lijst = records.VulWerknemerLijst();
     } catch (const std::exception& error) {
         fout << "vkt2020-cli lijst: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
+    }
+    if (formaat == "json") {
+        Json json = Json::array();
+        for (const TWerknemerItem& item : lijst)
+            json.push_back({{"nummer", item.Werknemersnummer}, {"naam", item.Naam}});
+        SchrijfJson(uit, json);
+    } else {
+        for (const TWerknemerItem& item : lijst)
+            uit << item.Werknemersnummer << "\t" << ZichtbareNaam(item.Naam) << "\n";
     }
     return 0;
 }
 
 int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
-    std::vector<std::string> rest = argumenten;
+    TOpdrachtregel regel("vkt2020-cli toon", OpdrachtOmschrijving("toon"),
+                         "Een berekening die het programma Vkt2020 zou weigeren (een keuze die niet in haar lijst "
+                         "staat, een ongeldige leeftijd, een opgeslagen getal dat geen getal is) wordt niet berekend; "
+                         "de opdracht meldt waarom.\n"
+                         "\n" +
+                             std::string(kLeesAfsluitcodes));
+    regel.Argument("NUMMER", "het nummer van de opgeslagen berekening (zie vkt2020-cli lijst)");
+    VoegFormaatToe(regel, "het overzicht als tekst, of de uitkomst als JSON zoals bereken die schrijft");
     int nummer = 0;
     std::string formaat;
-    try {
-        nummer = LeesNummer(rest, "toon");
-        formaat = LeesFormaat(LeesOpties(rest, {"--formaat"}));
-    } catch (const OptieFout& error) {
-        fout << "vkt2020-cli toon: " << error.what() << "\n";
-        return 2;
-    }
+    const auto klaar = regel.Verwerk(
+        argumenten,
+        [&] {
+            nummer = LeesNummer(regel, "toon");
+            formaat = LeesFormaat(regel);
+        },
+        uit, fout);
+    if (klaar)
+        return *klaar;
 
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), fout))
+    if (!OpenDatabasesOmTeLezen(databases, fout))
         return 1;
     TdmVektaris& dm = databases.Werknemers;
     TBewaardeMeldingen meldingen;
     TSocialeFondsen fondsen(dm);
     TWerknemerRecords records(dm, meldingen, &fondsen);
     try {
-        if (const int code = PositioneerOp(records, meldingen, nummer, "toon", fout); code != 0)
-            return code;
+        if (!PositioneerOp(records, meldingen, nummer, "toon", fout))
+            return 1;
         TBerekenOpties opties;
-        opties.Invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+        if (const auto weigering = LeesOpgeslagenInvoer(dm, opties.Invoer)) {
+            fout << "vkt2020-cli toon: de berekening met nummer " << nummer << " kan niet worden berekend: "
+                 << *weigering << "\n";
+            return 1;
+        }
         opties.Invoer.SocialeFondsen = fondsen.GetoondeFondsen();
         const auto vast = LaadVasteHeffingsgegevens(dm, databases.Constanten, opties.Invoer);
         TBerekening berekening;
@@ -138,15 +200,19 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
 
 int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
+    TOpdrachtregel regel("vkt2020-cli opslaan", OpdrachtOmschrijving("opslaan"),
+                         "De opties zijn die van bereken (zie vkt2020-cli bereken --help); --naam is verplicht. Met "
+                         "--fonds gekoppelde fondsen en de --awf-premie worden mee opgeslagen; de kostenvergoeding van "
+                         "een artiest alleen als bedrag.\n"
+                         "\n" +
+                             std::string(kSchrijfAfsluitcodes));
+    VoegBerekenOptiesToe(regel);
     TBerekenOpties opties;
-    try {
-        opties = LeesOpslaanOpties(argumenten);
-    } catch (const OptieFout& error) {
-        fout << "vkt2020-cli opslaan: " << error.what() << "\n";
-        return 2;
-    }
+    const auto klaar = regel.Verwerk(argumenten, [&] { opties = LeesOpslaanOpties(regel); }, uit, fout);
+    if (klaar)
+        return *klaar;
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, fout))
+    if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, TToegang::Exclusief, fout))
         return 1;
     TdmVektaris& dm = databases.Werknemers;
     TOpslagOmgeving opslag(dm);
@@ -155,12 +221,14 @@ int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
         opslag.records.LaadBerekening(-1);
         const auto vast = LaadNieuweHeffingsgegevens(dm, databases.Constanten, opties.Invoer);
         PasRegelsToe(*vast, opties.Regels, "--");
+        if (!opties.AwfPremieType.empty())
+            vast->AwfPremieType = opties.AwfPremieType;
+        KoppelFondsen(opslag, dm, opties.Fondsen);
         VulGegevensScherm(opslag.scherm, opties.Invoer, vast->AwfPremieType);
         opslag.opslag.KaartModus = kmNieuw;
         opslag.opslag.BewaarBerekening(*vast);
     } catch (const OptieFout& error) {
-        fout << "vkt2020-cli opslaan: " << error.what() << "\n";
-        return 2;
+        return regel.Gebruiksfout(error, fout);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli opslaan: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
@@ -171,24 +239,20 @@ int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
 
 int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
-    std::vector<std::string> rest = argumenten;
+    TOpdrachtregel regel("vkt2020-cli verwijder", OpdrachtOmschrijving("verwijder"), kSchrijfAfsluitcodes);
+    regel.Argument("NUMMER", "het nummer van de opgeslagen berekening (zie vkt2020-cli lijst)");
     int nummer = 0;
-    try {
-        nummer = LeesNummer(rest, "verwijder");
-        if (!rest.empty())
-            throw OptieFout("onverwacht argument '" + rest.front() + "'.");
-    } catch (const OptieFout& error) {
-        fout << "vkt2020-cli verwijder: " << error.what() << "\n";
-        return 2;
-    }
+    const auto klaar = regel.Verwerk(argumenten, [&] { nummer = LeesNummer(regel, "verwijder"); }, uit, fout);
+    if (klaar)
+        return *klaar;
     TDatabases databases(DataFolder());
-    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), fout))
+    if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Exclusief, fout))
         return 1;
     TdmVektaris& dm = databases.Werknemers;
     TOpslagOmgeving opslag(dm);
     try {
-        if (const int code = PositioneerOp(opslag.records, opslag.meldingen, nummer, "verwijder", fout); code != 0)
-            return code;
+        if (!PositioneerOp(opslag.records, opslag.meldingen, nummer, "verwijder", fout))
+            return 1;
         opslag.scherm.dgGegevensWN.Load();
         opslag.scherm.dgHeffingsgegevens.Load();
         const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());

@@ -1,57 +1,171 @@
 #include "cli/Opties.h"
 
+#include "cli/Hulpopmaak.h"
+#include "common/Text.h"
+
+#include <CLI/CLI.hpp>
 #include <algorithm>
+#include <ostream>
 
 namespace vkt::cli {
 namespace {
 
-bool Bevat(const std::vector<std::string>& namen, const std::string& naam)
+// The first word CLI11 left over: an unknown option (named without a value
+// after "="), an unknown command, or an argument too many.
+[[noreturn]] void Onbekend(const std::string& woord, bool metOpdrachten)
 {
-    return std::find(namen.begin(), namen.end(), naam) != namen.end();
+    if (woord.starts_with("-"))
+        throw OptieFout("onbekende optie '" + woord.substr(0, woord.find('=')) + "'.");
+    if (metOpdrachten)
+        throw OptieFout("onbekende opdracht '" + woord + "'.");
+    throw OptieFout("onverwacht argument '" + woord + "'.");
 }
 
 } // namespace
 
-std::optional<std::string> Opties::Waarde(const std::string& naam) const
+TOpdrachtregel::TOpdrachtregel(const std::string& naam, const std::string& omschrijving, const std::string& voettekst)
+    : app_(std::make_unique<CLI::App>(omschrijving, naam))
 {
-    const auto found =
-        std::find_if(waarden_.begin(), waarden_.end(), [&naam](const auto& paar) { return paar.first == naam; });
-    if (found == waarden_.end())
-        return std::nullopt;
-    return found->second;
+    app_->formatter(std::make_shared<THulpopmaak>());
+    app_->option_defaults()->ignore_case();
+    app_->ignore_case();
+    // Every unknown word is left over and reported in Dutch by Lees.
+    app_->allow_extras();
+    app_->set_help_flag("-h,--help", "toont deze hulp");
+    app_->footer(voettekst);
 }
 
-Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<std::string>& toegestaan,
-                  const std::vector<std::string>& herhaalbaar)
+TOpdrachtregel::~TOpdrachtregel() = default;
+
+void TOpdrachtregel::Optie(const std::string& naam, const std::string& waarden, const std::string& uitleg,
+                           bool herhaalbaar)
 {
-    Opties opties;
-    for (std::size_t i = 0; i < argumenten.size(); ++i) {
-        std::string naam = argumenten[i];
-        std::optional<std::string> waarde;
-        if (const auto is = naam.find('='); naam.starts_with("--") && is != std::string::npos) {
-            waarde = naam.substr(is + 1);
-            naam = naam.substr(0, is);
-        }
-        if (!Bevat(toegestaan, naam))
-            throw OptieFout("onbekende optie '" + naam + "'.");
-        if (!waarde) {
-            if (i + 1 >= argumenten.size())
-                throw OptieFout("de optie '" + naam + "' verwacht een waarde.");
-            waarde = argumenten[++i];
-        }
-        if (opties.Waarde(naam) && !Bevat(herhaalbaar, naam))
-            throw OptieFout("de optie '" + naam + "' staat er twee keer.");
-        opties.Zet(naam, *waarde);
+    // A missing value is taken as an empty one, so that Lees can name the
+    // option; a repeat is counted by Lees, not refused in English by CLI11.
+    CLI::Option* optie = app_->add_option("--" + naam, uitleg)
+                             ->option_text(waarden)
+                             ->expected(0, 1)
+                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    opties_[naam] = optie;
+    if (herhaalbaar)
+        herhaalbaar_.insert(optie);
+}
+
+void TOpdrachtregel::Argument(const std::string& naam, const std::string& uitleg)
+{
+    opties_[naam] = app_->add_option(naam, uitleg);
+}
+
+void TOpdrachtregel::Vlag(const std::string& naam, const std::string& uitleg)
+{
+    opties_[naam] = app_->add_flag("--" + naam, uitleg);
+}
+
+void TOpdrachtregel::Opdracht(const std::string& naam, const std::string& omschrijving)
+{
+    CLI::App* opdracht = app_->add_subcommand(naam, omschrijving);
+    opdracht->prefix_command()->allow_extras();
+    // The command reads its own arguments, its help option too.
+    opdracht->set_help_flag();
+}
+
+bool TOpdrachtregel::Lees(const std::vector<std::string>& argumenten)
+{
+    std::vector<std::string> omgekeerd(argumenten.rbegin(), argumenten.rend()); // as CLI11 takes them
+    try {
+        app_->parse(omgekeerd);
+    } catch (const CLI::CallForHelp&) {
+        return false;
+    } catch (const CLI::ParseError&) {
+        throw OptieFout("de opdrachtregel kan niet worden gelezen.");
     }
-    return opties;
+    ControleerWaarden();
+    return true;
 }
 
-std::string LeesFormaat(const Opties& opties)
+void TOpdrachtregel::ControleerWaarden() const
 {
-    const std::string formaat = opties.Waarde("--formaat").value_or("tekst");
+    for (const CLI::Option* optie : app_->parse_order()) {
+        if (optie->get_positional() || optie->get_type_size() == 0)
+            continue;
+        const std::vector<std::string>& waarden = optie->results();
+        if (std::find(waarden.begin(), waarden.end(), std::string()) != waarden.end())
+            throw OptieFout("de optie '" + optie->get_name() + "' verwacht een waarde.");
+        if (waarden.size() > 1 && !herhaalbaar_.contains(optie))
+            throw OptieFout("de optie '" + optie->get_name() + "' staat er twee keer.");
+    }
+    const std::vector<std::string> rest = app_->remaining();
+    if (!rest.empty())
+        Onbekend(rest.front(), !app_->get_subcommands({}).empty());
+}
+
+std::optional<std::string> TOpdrachtregel::Waarde(const std::string& naam) const
+{
+    const CLI::Option* optie = opties_.at(naam);
+    if (optie->count() == 0 || optie->results().empty())
+        return std::nullopt;
+    return optie->results().front();
+}
+
+bool TOpdrachtregel::Gegeven(const std::string& naam) const { return opties_.at(naam)->count() > 0; }
+
+TOptieWaarden TOpdrachtregel::Alle() const
+{
+    TOptieWaarden alle;
+    std::map<const CLI::Option*, std::size_t> gelezen;
+    for (const CLI::Option* optie : app_->parse_order()) {
+        if (optie->get_type_size() == 0)
+            continue;
+        const std::size_t i = gelezen[optie]++;
+        if (i < optie->results().size())
+            alle.emplace_back(optie->get_name(false, false).substr(optie->get_positional() ? 0 : 2),
+                              optie->results()[i]);
+    }
+    return alle;
+}
+
+std::optional<std::pair<std::string, std::vector<std::string>>> TOpdrachtregel::GekozenOpdracht() const
+{
+    const std::vector<CLI::App*> gekozen = app_->get_subcommands();
+    if (gekozen.empty())
+        return std::nullopt;
+    return std::make_pair(gekozen.front()->get_name(), gekozen.front()->remaining());
+}
+
+std::string TOpdrachtregel::Hulp() const { return app_->help(); }
+
+void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat)
+{
+    regel.Optie("formaat", "tekst|json", wat + " (standaard: tekst)");
+}
+
+std::string LeesFormaat(const TOpdrachtregel& regel)
+{
+    const std::string formaat = ToLowerAscii(regel.Waarde("formaat").value_or("tekst"));
     if (formaat != "tekst" && formaat != "json")
-        throw OptieFout("ongeldig formaat '" + formaat + "' bij --formaat: kies tekst of json.");
+        throw OptieFout("ongeldig formaat '" + *regel.Waarde("formaat") + "' bij --formaat: kies tekst of json.");
     return formaat;
+}
+
+std::optional<int> TOpdrachtregel::Verwerk(const std::vector<std::string>& argumenten,
+                                           const std::function<void()>& lees, std::ostream& uit, std::ostream& fout)
+{
+    try {
+        if (!Lees(argumenten)) {
+            uit << Hulp();
+            return 0;
+        }
+        lees();
+    } catch (const OptieFout& error) {
+        return Gebruiksfout(error, fout);
+    }
+    return std::nullopt;
+}
+
+int TOpdrachtregel::Gebruiksfout(const OptieFout& fout, std::ostream& uit) const
+{
+    uit << app_->get_name() << ": " << fout.what() << "\n";
+    return 2;
 }
 
 } // namespace vkt::cli

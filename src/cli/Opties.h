@@ -1,10 +1,20 @@
 #pragma once
 
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
+
+namespace CLI {
+class App;
+class Option;
+} // namespace CLI
 
 namespace vkt::cli {
 
@@ -14,26 +24,66 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Options of the form "--naam waarde" or "--naam=waarde", in the order given.
-class Opties {
+// Option names without "--" with their values, in the order given.
+using TOptieWaarden = std::vector<std::pair<std::string, std::string>>;
+
+// The options and arguments of one command, read with CLI11. Option names
+// are matched without regard to letter case; "--naam waarde" and
+// "--naam=waarde" both work. Every message, also the help, is Dutch.
+class TOpdrachtregel {
 public:
-    // The value of the option, or none when it was not given.
+    // naam as the help shows it ("vkt2020-cli bereken").
+    TOpdrachtregel(const std::string& naam, const std::string& omschrijving, const std::string& voettekst = {});
+    ~TOpdrachtregel();
+    TOpdrachtregel(const TOpdrachtregel&) = delete;
+    TOpdrachtregel& operator=(const TOpdrachtregel&) = delete;
+
+    // "--naam WAARDEN" with its explanation; herhaalbaar: may be given more
+    // than once.
+    void Optie(const std::string& naam, const std::string& waarden, const std::string& uitleg, bool herhaalbaar = false);
+    // An argument without option name, such as the number of a calculation.
+    void Argument(const std::string& naam, const std::string& uitleg);
+    // A command that takes every later argument for itself.
+    void Opdracht(const std::string& naam, const std::string& omschrijving);
+    // A flag without a value, such as "--version".
+    void Vlag(const std::string& naam, const std::string& uitleg);
+
+    // Reads the arguments; false when the help was asked for. Throws
+    // OptieFout for an unknown option or argument, an option without a value
+    // (also when the next word is another option) and an option given twice
+    // that may be given only once.
+    bool Lees(const std::vector<std::string>& argumenten);
+
     std::optional<std::string> Waarde(const std::string& naam) const;
-    void Zet(const std::string& naam, const std::string& waarde) { waarden_.emplace_back(naam, waarde); }
-    // Every option with its value, in the order of the command line.
-    const std::vector<std::pair<std::string, std::string>>& Alle() const { return waarden_; }
+    bool Gegeven(const std::string& naam) const;
+    // Every option given, in the order of the command line.
+    TOptieWaarden Alle() const;
+    // The command given with the arguments after it.
+    std::optional<std::pair<std::string, std::vector<std::string>>> GekozenOpdracht() const;
+
+    std::string Hulp() const;
+
+    // Reads the arguments, then lees reads the values the command needs.
+    // Returns the exit code when the command ends here: 0 after writing the
+    // help to uit, 2 after writing a usage error to fout; nothing when the
+    // command goes on.
+    std::optional<int> Verwerk(const std::vector<std::string>& argumenten, const std::function<void()>& lees,
+                               std::ostream& uit, std::ostream& fout);
+    // Writes the usage error, after the command's name; returns exit code 2.
+    int Gebruiksfout(const OptieFout& fout, std::ostream& uit) const;
 
 private:
-    std::vector<std::pair<std::string, std::string>> waarden_;
+    void ControleerWaarden() const;
+
+    std::unique_ptr<CLI::App> app_;
+    std::map<std::string, CLI::Option*> opties_; // by name without "--"
+    std::set<const CLI::Option*> herhaalbaar_;
 };
 
-// Reads the options; throws OptieFout for an unknown option, a missing value
-// or an option given twice that is not in herhaalbaar.
-Opties LeesOpties(const std::vector<std::string>& argumenten, const std::vector<std::string>& toegestaan,
-                  const std::vector<std::string>& herhaalbaar = {});
-
+// The option "--formaat tekst|json"; wat says what the text and the JSON are.
+void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat = "als tekst of als JSON");
 // The value of "--formaat": "tekst" (also when not given) or "json"; any
 // other value is an OptieFout.
-std::string LeesFormaat(const Opties& opties);
+std::string LeesFormaat(const TOpdrachtregel& regel);
 
 } // namespace vkt::cli

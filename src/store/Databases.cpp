@@ -6,14 +6,20 @@ namespace vkt {
 
 TDatabases::TDatabases(const std::filesystem::path& databaseMap) : Constanten(databaseMap), Werknemers(databaseMap) {}
 
-bool TDatabases::Openen(TDateTime berekeningsdatum, TMeldingen& meldingen)
+bool TDatabases::Openen(TDateTime berekeningsdatum, TMeldingen& meldingen, TToegang toegang)
 {
-    if (!Werknemers.Openen(meldingen))
+    if (!Werknemers.Openen(meldingen, toegang))
         return false;
     Constanten.Berekeningsdatum = berekeningsdatum;
     if (!OpenConstanten(Constanten, meldingen))
         return false;
     try {
+        Werknemers.qryWG.Close();
+        Werknemers.qryWG.Open();
+        if (Werknemers.qryWG.Eof()) {
+            meldingen.ToonFoutmelding("Nog geen werkgever gedefinieerd.");
+            return false;
+        }
         Werknemers.OpenWerknemersQuery();
     } catch (const std::exception& error) {
         meldingen.ToonFoutmelding(error.what());
@@ -30,8 +36,12 @@ bool OpenConstanten(TdmConstanten& constanten, TMeldingen& meldingen)
         constanten.Sluiten();
         return true;
     } catch (const std::exception& error) {
-        meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij  starten van Vkt2020.\r\nDe fout betrof: ") +
-                                  error.what() + "\r\n\r\nDe applicatie zal worden beëindigd.");
+        // The message names the file, also where the engine's text does not.
+        std::string oorzaak = error.what();
+        if (oorzaak.find(TdmConstanten::Bestandsnaam) == std::string::npos)
+            oorzaak += std::string(" (") + TdmConstanten::Bestandsnaam + ")";
+        meldingen.ToonFoutmelding("Er is een fout opgetreden bij  starten van Vkt2020.\r\nDe fout betrof: " + oorzaak +
+                                  "\r\n\r\nDe applicatie zal worden beëindigd.");
         return false;
     }
 }

@@ -11,19 +11,19 @@ namespace vkt {
 class TMeldingen;
 
 // Both databases of the program, opened as the program starts: the employee
-// database first (held for the program, with its version checked), then the
-// constants of the three effective dates, read and closed again; last the
-// employer and the employee queries.
+// database first (held for the program or shared for reading, with its
+// version checked), then the constants of the three effective dates, read and
+// closed again; last the employer and the employee queries.
 class TDatabases {
 public:
     explicit TDatabases(const std::filesystem::path& databaseMap);
     TDatabases(const TDatabases&) = delete;
     TDatabases& operator=(const TDatabases&) = delete;
 
-    // False when either database cannot be used; what went wrong has then
-    // been shown through meldingen. berekeningsdatum chooses the constants the
-    // calculation starts with.
-    bool Openen(TDateTime berekeningsdatum, TMeldingen& meldingen);
+    // False when either database cannot be used or holds no employer; what
+    // went wrong has then been shown through meldingen. berekeningsdatum
+    // chooses the constants the calculation starts with.
+    bool Openen(TDateTime berekeningsdatum, TMeldingen& meldingen, TToegang toegang = TToegang::Exclusief);
 
     TdmConstanten Constanten;
     TdmVektaris Werknemers;

@@ -48,11 +48,13 @@ const char* const kGrondslagWN = "SELECT * FROM GrondslagWN WHERE Werkgeversnumm
 const char* const kSysteemLooncomponenten = "SELECT * FROM Looncomponenten WHERE Werkgeversnummer = :WGNummer AND "
                                             "SystemLC = TRUE ORDER BY KolomnummerLC, LooncomponentnummerLC";
 
-// The engine's wordings for a file that another process holds.
+// The engine's wordings for a file that another process holds; a reader
+// that waited in vain is told "database is locked".
 bool IsInGebruik(std::string_view tekst)
 {
-    constexpr std::array<std::string_view, 4> kTeksten = {"file already in use", "is already opened",
-                                                           "bestand is al in gebruik", "is geopend"};
+    constexpr std::array<std::string_view, 5> kTeksten = {"file already in use", "is already opened",
+                                                           "bestand is al in gebruik", "is geopend",
+                                                           "database is locked"};
     for (std::string_view deel : kTeksten)
         if (tekst.find(deel) != std::string_view::npos)
             return true;
@@ -94,11 +96,11 @@ TdmVektaris::~TdmVektaris()
     SysteemGeg.reset();
 }
 
-bool TdmVektaris::Openen(TMeldingen& meldingen)
+bool TdmVektaris::Openen(TMeldingen& meldingen, TToegang toegang)
 {
     adbQuelvar.Close();
     try {
-        Verbind();
+        Verbind(toegang);
         ControleerVersie();
         return true;
     } catch (const std::exception& error) {
@@ -108,11 +110,13 @@ bool TdmVektaris::Openen(TMeldingen& meldingen)
     }
 }
 
-void TdmVektaris::Verbind()
+void TdmVektaris::Verbind(TToegang toegang)
 {
+    // "Read" opens the file read-only, with the busy wait of the lock properties.
+    const char* modus = toegang == TToegang::Exclusief ? "Share Exclusive" : "Read";
     try {
         ConnectDatabase(adbQuelvar, (databaseMap_ / Bestandsnaam).string(),
-                        DecodePassword(VersleuteldWachtwoordWerknemers), false, true, -1, "Share Exclusive");
+                        DecodePassword(VersleuteldWachtwoordWerknemers), false, true, -1, modus);
     } catch (const std::exception& error) {
         if (IsInGebruik(error.what()))
             throw EQuelvarException("Vektaris is al in gebruik.");

@@ -13,6 +13,12 @@ namespace vkt {
 class TInstellingen;
 class TMeldingen;
 
+// How the employee database is opened: held for this program alone, as the
+// window and the commands that change it need it; or shared for reading, so
+// that any number of readers can run side by side. A reader waits a few
+// seconds for a program that holds the database, and never writes it.
+enum class TToegang { Exclusief, Lezen };
+
 // The employee data module: the exclusively opened employee database, its
 // version check, and the fixed queries the storage, the levy data and the
 // calculation read.
@@ -28,10 +34,10 @@ public:
     // Remembers the open employee as the last one shown.
     ~TdmVektaris();
 
-    // Opens the employee database exclusively and checks its version. On
-    // failure the reason goes to meldingen as an error message and the
-    // result is false; the program must then end.
-    bool Openen(TMeldingen& meldingen);
+    // Opens the employee database (exclusively unless asked otherwise) and
+    // checks its version. On failure the reason goes to meldingen as an error
+    // message and the result is false; the program must then end.
+    bool Openen(TMeldingen& meldingen, TToegang toegang = TToegang::Exclusief);
     // Reads the first employer and opens its system wage components, the
     // saved calculations and their levy records; always true (a failure is
     // raised as an EQuelvarException).
@@ -62,7 +68,7 @@ public:
 
 private:
     TdmVektaris(std::filesystem::path databaseMap, TInstellingen* instellingen);
-    void Verbind();
+    void Verbind(TToegang toegang);
     void ControleerVersie();
 
     std::filesystem::path databaseMap_;

@@ -6,6 +6,9 @@
 #include "store/DmVektaris.h"
 #include "store/SocialeFondsen.h"
 
+#include <cstdint>
+#include <limits>
+
 namespace vkt {
 namespace {
 
@@ -102,7 +105,14 @@ int TWerknemerRecords::NieuwWerknemersnummer()
                                     "WHERE Werkgeversnummer = :WGNummer");
     nieuw.Param("WGNummer").SetInteger(dm_.Werkgeversnummer);
     nieuw.Open();
-    return nieuw.IsNull("NewWNNummer") ? 1 : static_cast<int>(nieuw.AsInteger("NewWNNummer"));
+    if (nieuw.IsNull("NewWNNummer"))
+        return 1;
+    const std::int64_t nummer = nieuw.AsInteger("NewWNNummer");
+    // A number past the largest would wrap to a negative one.
+    if (nummer > std::numeric_limits<int>::max())
+        throw EQuelvarException("Er kan geen nieuwe berekening worden opgeslagen: het hoogste nummer (" +
+                                std::to_string(std::numeric_limits<int>::max()) + ") is al in gebruik.");
+    return static_cast<int>(nummer);
 }
 
 void TWerknemerRecords::KopieerGrondslag(int oud, THeffingsgegevens* vast)

@@ -40,6 +40,7 @@ public:
     bool LaadBerekening(int n);
 
     // The number a new calculation gets: the highest + 1, or 1 for the first.
+    // Raises an EQuelvarException when the highest is the largest int.
     int NieuwWerknemersnummer();
 
     // Copies the deviating-basis formulas of employee oud to the data

@@ -57,9 +57,10 @@ TEST(BatchOpdracht, ComputesEveryRowAndPutsTheErrorOfABadRowInItsMessage)
     ASSERT_EQ(rijen.size(), 7u) << r.uit;
     EXPECT_EQ(rijen[0].Velden,
               (std::vector<std::string>{"soort", "loonbedrag", "soort-loonbedrag", "datum", "verzekerd", "regel", "regel",
-                                        "brutoloon", "nettoloon", "loonheffing", "werkgeverslasten", "melding"}));
+                                        "brutoloon", "nettoloon", "loonheffing", "werkgeverslasten", "melding",
+                                        "arbeidskorting", "sv_loon", "zvw_loon", "lb_loon"}));
     for (const auto& rij : rijen)
-        EXPECT_EQ(rij.Velden.size(), 12u) << rij.Regelnummer;
+        EXPECT_EQ(rij.Velden.size(), 16u) << rij.Regelnummer;
 
     // A good row gives what "bereken" gives for the same options.
     const test::Uitvoer enkel = test::Voer(
@@ -68,7 +69,10 @@ TEST(BatchOpdracht, ComputesEveryRowAndPutsTheErrorOfABadRowInItsMessage)
     EXPECT_EQ(std::vector<std::string>(rijen[1].Velden.begin() + 7, rijen[1].Velden.end()),
               (std::vector<std::string>{"2500,55", AlsBatch(test::JsonGetal(enkel.uit, "nettoloon")),
                                         AlsBatch(test::JsonGetal(enkel.uit, "loonheffing")),
-                                        AlsBatch(test::JsonGetal(enkel.uit, "werkgeverslasten")), ""}));
+                                        AlsBatch(test::JsonGetal(enkel.uit, "werkgeverslasten")), "",
+                                        AlsBatch(test::JsonGetal(enkel.uit, "arbeidskorting")), "2650,55", "2650,55",
+                                        "2650,55"}))
+        << "the insurance, Zvw and wage-tax wages hold the 150 in kind";
 
     EXPECT_EQ(rijen[2].Velden[7], "");
     EXPECT_NE(rijen[2].Velden[11].find("ongeldig bedrag '12,34,5' bij loonbedrag"), std::string::npos);
@@ -91,7 +95,8 @@ TEST(BatchOpdracht, WritesTheOutputFileWithTheDelimiterOfTheInput)
     EXPECT_EQ(r.code, 0) << r.fout;
     EXPECT_TRUE(r.uit.empty());
     const std::string tekst = Lees(uitvoer);
-    EXPECT_EQ(tekst.rfind("loonbedrag,verzekerd,brutoloon,nettoloon,loonheffing,werkgeverslasten,melding\n"
+    EXPECT_EQ(tekst.rfind("loonbedrag,verzekerd,brutoloon,nettoloon,loonheffing,werkgeverslasten,melding,"
+                          "arbeidskorting,sv_loon,zvw_loon,lb_loon\n"
                           "\"2500,55\",\"ww,wao,zvw\",\"2500,55\",\"",
                           0),
               0u)
@@ -125,4 +130,19 @@ TEST(BatchOpdracht, BadUsageComputesNothingAndExitsWith2)
         EXPECT_NE(r.fout.find(geval.melding), std::string::npos) << r.fout;
         EXPECT_TRUE(r.uit.empty()) << geval.melding;
     }
+}
+
+TEST(BatchOpdracht, TextCellsThatLookLikeFormulasAreWrittenAsText)
+{
+    test::EigenDatabases databases;
+    const std::string invoer =
+        Schrijf(databases.Map(), "invoer.csv", "naam;loonbedrag\n=HYPERLINK(\"x\");1000\n@Piet;-12,50\n");
+    const test::Uitvoer r = test::Voer(cli::BatchOpdracht, {invoer});
+    const std::vector<cli::TCsvRij> rijen = cli::LeesCsv(r.uit, ';');
+    ASSERT_EQ(rijen.size(), 3u) << r.uit;
+    EXPECT_EQ(rijen[1].Velden[0], "'=HYPERLINK(\"x\")");
+    EXPECT_EQ(rijen[1].Velden[2], "1000,00");
+    EXPECT_EQ(rijen[2].Velden[0], "'@Piet");
+    EXPECT_EQ(rijen[2].Velden[1], "-12,50") << "a plain number stays as it is";
+    EXPECT_NE(rijen[2].Velden[6].find("ongeldig bedrag '-12,50' bij loonbedrag"), std::string::npos);
 }

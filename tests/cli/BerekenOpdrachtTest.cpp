@@ -106,7 +106,8 @@ TEST(BerekenOpdracht, JsonHoldsEveryColumnTotalAndTheSummary)
     EXPECT_GT(test::JsonGetal(r.uit, "arbeidskorting"), 0);
     EXPECT_GT(test::JsonGetal(r.uit, "werkgeverslasten"), 2500.55);
     EXPECT_NE(r.uit.find("\"melding\": null"), std::string::npos);
-    EXPECT_NE(r.uit.find("\"regeltype\": 3,\n      \"omschrijving\": \"Brutoloon\",\n      \"bedrag\": 2500.55"),
+    EXPECT_NE(r.uit.find("\"regeltype\": 3,\n      \"looncomponentnummer\": 1,\n      \"omschrijving\": \"Brutoloon\",\n"
+                         "      \"bedrag\": 2500.55"),
               std::string::npos)
         << r.uit;
 }
@@ -209,7 +210,7 @@ TEST(BerekenOpdracht, HelpListsEveryOptionWithItsDefault)
         EXPECT_NE(r.uit.find(std::string("  --") + optie.Naam + " " + optie.Waarden + "\n"), std::string::npos)
             << optie.Naam;
     EXPECT_NE(r.uit.find("(standaard: 8)"), std::string::npos);
-    EXPECT_NE(r.uit.find("(standaard: ww,wao)"), std::string::npos);
+    EXPECT_NE(r.uit.find("(standaard: ww,wao;"), std::string::npos);
 }
 
 TEST(BerekenOpdracht, ASecondUserOfTheEmployeeDatabaseIsRefused)
@@ -242,4 +243,132 @@ TEST(BerekenOpdracht, AMissingOrDamagedDatabaseEndsWithItsMessage)
     test::Uitvoer r = BerekenJson({});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.fout.find("Er is een fout opgetreden bij  starten van Vkt2020."), std::string::npos) << r.fout;
+}
+
+// A catalogue fund: 2 % of the gross wage for the employee (column 17), 1,5 %
+// for the employer (column 0).
+const char* const kBouwfonds =
+    "INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief, BPDType, "
+    "PremieWG, PremieWN, WGBoekenInKolom, WNBoekenInKolom, GrondslagnummerWG, GrondslagnummerWN) VALUES "
+    "(0, '9999-12-31 00:00:00', 4, 'Bouwfonds', 0, 1, 1.5, 2, 0, 17, 3, 3)";
+
+// The amount after "sleutel": inside the object that follows "object":.
+double In(const std::string& json, const char* object, const char* sleutel)
+{
+    return test::JsonGetal(json, sleutel, json.find(std::string("\"") + object + "\":"));
+}
+
+TEST(BerekenOpdracht, JsonGivesTheInputsTheNamedWagesAndEachEmployerCharge)
+{
+    test::EigenDatabases databases;
+    const test::Uitvoer r = BerekenJson({"--loonbedrag", "3.500", "--naam", "Jan \"de\" Vries"});
+    ASSERT_EQ(r.code, 0) << r.fout;
+    for (const char* sleutel : {"\"naam\": \"Jan \\\"de\\\" Vries\"", "\"datum\": \"15-03-2020\"",
+                                "\"geboortedatum\": \"01-01-1980\"", "\"soort\": \"werknemer\"",
+                                "\"loontijdvak\": \"maand\"", "\"soort_loonbedrag\": \"brutoloon\"",
+                                "\"awf_premie\": \"laag\"", "\"percentage_bijzondere_beloning\": null",
+                                "\"brutoloon_bereik\": null", "\"looncomponentnummer\": 3"})
+        EXPECT_NE(r.uit.find(sleutel), std::string::npos) << sleutel;
+    // 3500 a month: AWf low 2,94 %, WAO/WIA 6,77 %, Zvw 6,70 %, holiday pay 8 %.
+    EXPECT_EQ(In(r.uit, "invoer", "loonbedrag"), 3500);
+    EXPECT_EQ(test::JsonGetal(r.uit, "sv_loon"), 3500);
+    EXPECT_EQ(test::JsonGetal(r.uit, "zvw_loon"), 3500);
+    EXPECT_EQ(test::JsonGetal(r.uit, "lb_loon"), 3500);
+    EXPECT_EQ(test::JsonGetal(r.uit, "zvw_werknemer"), 0);
+    EXPECT_EQ(In(r.uit, "werkgeversdeel", "awf_laag"), 102.90);
+    EXPECT_EQ(In(r.uit, "werkgeversdeel", "awf_hoog"), 0);
+    EXPECT_EQ(In(r.uit, "werkgeversdeel", "wao_wia"), 236.95);
+    EXPECT_EQ(In(r.uit, "werkgeversdeel", "zvw"), 234.50);
+    EXPECT_EQ(In(r.uit, "werkgeversdeel", "reservering_vakantiegeld"), 280.00);
+    EXPECT_EQ(test::JsonGetal(r.uit, "werkgeverslasten"), 4354.35);
+}
+
+TEST(BerekenOpdracht, ASearchGivesTheRangeOfGrossWagesThatReachTheAmount)
+{
+    test::EigenDatabases databases;
+    const test::Uitvoer r = BerekenJson({"--soort-loonbedrag", "sociaal-loon", "--loonbedrag", "2000"});
+    ASSERT_EQ(r.code, 0) << r.fout;
+    // The insurance wage is the gross wage here: one gross wage gives it.
+    EXPECT_EQ(In(r.uit, "brutoloon_bereik", "laag"), 2000);
+    EXPECT_EQ(In(r.uit, "brutoloon_bereik", "hoog"), 2000);
+
+    const test::Uitvoer bijzonder =
+        BerekenJson({"--soort", "bijzonder-loon", "--jaarloon-vorig-jaar", "30.000", "--loonbedrag", "1000"});
+    ASSERT_EQ(bijzonder.code, 0) << bijzonder.fout;
+    // The 2020 white table for an annual wage of 30.000 under the state pension age, with credits: 37,35 %
+    // plus 4,02 % for the labour credit that phases out.
+    EXPECT_EQ(test::JsonGetal(bijzonder.uit, "percentage_bijzondere_beloning"), 41.37);
+    EXPECT_EQ(test::JsonGetal(bijzonder.uit, "loonheffing"), 413.70);
+}
+
+TEST(BerekenOpdracht, TheHighAwfPremiumChargesItsRateInsteadOfTheLowOne)
+{
+    test::EigenDatabases databases;
+    const test::Uitvoer r = BerekenJson({"--loonbedrag", "3500", "--awf-premie", "hoog"});
+    ASSERT_EQ(r.code, 0) << r.fout;
+    // 7,94 % instead of 2,94 % of 3500: 277,90 instead of 102,90.
+    EXPECT_EQ(In(r.uit, "werkgeversdeel", "awf_hoog"), 277.90);
+    EXPECT_EQ(In(r.uit, "werkgeversdeel", "awf_laag"), 0);
+    EXPECT_EQ(test::JsonGetal(r.uit, "werkgeverslasten"), 4354.35 + 175);
+    EXPECT_NE(r.uit.find("\"awf_premie\": \"hoog\""), std::string::npos);
+}
+
+TEST(BerekenOpdracht, AnArtistsReimbursedCostsLowerTheInsuranceWage)
+{
+    test::EigenDatabases databases;
+    const test::Uitvoer r =
+        BerekenJson({"--soort", "artiest-binnenland", "--loonbedrag", "3000", "--artiest-kostenvergoeding", "500"});
+    ASSERT_EQ(r.code, 0) << r.fout;
+    EXPECT_EQ(test::JsonGetal(r.uit, "sv_loon"), 2500);
+    // The first bracket's 37,35 % of 2500.
+    EXPECT_EQ(test::JsonGetal(r.uit, "loonheffing"), 933.75);
+    // 3000 + AWf 73,50 + WAO/WIA 169,25 + Zvw 167,50 over 2500, holiday pay 240.
+    EXPECT_EQ(test::JsonGetal(r.uit, "werkgeverslasten"), 3650.25);
+}
+
+TEST(BerekenOpdracht, AnAttachedFundShowsInTheStatementAndCounts)
+{
+    test::EigenDatabases databases;
+    test::VoerSqlUit(databases, kBouwfonds);
+    const test::Uitvoer tekst = Bereken({"--loonbedrag", "3500", "--fonds", "4", "--werkgeverslasten-tonen", "ja"});
+    ASSERT_EQ(tekst.code, 0) << tekst.fout;
+    EXPECT_NE(tekst.uit.find("Werkn.deel Bouwfonds                                            +       70,00"),
+              std::string::npos)
+        << tekst.uit;
+    EXPECT_NE(tekst.uit.find("Werkg.deel Bouwfonds                                      52,50"), std::string::npos);
+    const test::Uitvoer json = BerekenJson({"--loonbedrag", "3500", "--fonds", "4"});
+    EXPECT_EQ(test::JsonGetal(json.uit, "nettoloon"), 2602.92 - 70);
+    EXPECT_EQ(In(json.uit, "werkgeversdeel", "sociale_fondsen"), 52.50);
+    EXPECT_EQ(test::JsonGetal(json.uit, "werkgeverslasten"), 4354.35 + 52.50);
+
+    const test::Uitvoer onbekend = BerekenJson({"--fonds", "5"});
+    EXPECT_EQ(onbekend.code, 2);
+    EXPECT_NE(onbekend.fout.find("er is geen sociaal fonds met nummer 5 (bij --fonds)"), std::string::npos);
+}
+
+TEST(BerekenOpdracht, WhoReachedTheStatePensionAgeIsInsuredOnlyWhenAskedFor)
+{
+    test::EigenDatabases databases;
+    // 70 on 15 March 2020.
+    const test::Uitvoer zonder = BerekenJson({"--geboortedatum", "01-01-1950", "--loonbedrag", "3500"});
+    ASSERT_EQ(zonder.code, 0) << zonder.fout;
+    EXPECT_EQ(In(zonder.uit, "werkgeversdeel", "awf_laag"), 0);
+    EXPECT_EQ(In(zonder.uit, "werkgeversdeel", "wao_wia"), 0);
+    EXPECT_EQ(test::JsonGetal(zonder.uit, "werkgeverslasten"), 3500 + 280 + 234.50);
+    const test::Uitvoer met =
+        BerekenJson({"--geboortedatum", "01-01-1950", "--loonbedrag", "3500", "--verzekerd", "ww,wao"});
+    EXPECT_EQ(In(met.uit, "werkgeversdeel", "awf_laag"), 102.90);
+    EXPECT_EQ(In(met.uit, "werkgeversdeel", "wao_wia"), 236.95);
+}
+
+TEST(BerekenOpdracht, PremiumsOverTheWageWithHolidayPayRaiseThePension)
+{
+    test::EigenDatabases databases;
+    const test::Uitvoer zonder = BerekenJson({"--loonbedrag", "3500", "--regel", "128=5%"});
+    const test::Uitvoer met =
+        BerekenJson({"--loonbedrag", "3500", "--regel", "128=5%", "--loon-incl-vakantiegeld", "ja"});
+    ASSERT_EQ(met.code, 0) << met.fout;
+    // 5 % of 3500 is 175; of 3500 with 8 % holiday pay 189.
+    EXPECT_EQ(test::JsonGetal(zonder.uit, "sv_loon"), 3500 - 175);
+    EXPECT_EQ(test::JsonGetal(met.uit, "sv_loon"), 3500 - 189);
 }

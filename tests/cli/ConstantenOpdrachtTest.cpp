@@ -1,5 +1,5 @@
 #include "cli/ConstantenOpdracht.h"
-#include "cli/Json.h"
+#include "cli/JsonUitvoer.h"
 #include "common/DataFolder.h"
 #include "support/TempFolder.h"
 
@@ -106,14 +106,18 @@ TEST(ConstantenOpdracht, AMissingOrDamagedDatabaseGivesTheStartUpMessage)
     EXPECT_NE(r.fout.find("De fout betrof: ConnectDatabase: file is not a database"), std::string::npos) << r.fout;
 }
 
-TEST(Json, WritesNumbersTextsAndNesting)
+TEST(JsonUitvoer, WholeNumbersHaveNoDecimalPartAndJsonHasNoInfinity)
 {
-    const cli::Json json(cli::Json::Object{{"a", 1.5}, {"b", "x\"y"}, {"c", cli::Json::Array{0.02812, 1680.0}}});
-    EXPECT_EQ(json.Dump(), "{\n  \"a\": 1.5,\n  \"b\": \"x\\\"y\",\n  \"c\": [\n    0.02812,\n    1680\n  ]\n}");
+    const cli::Json json = {{"a", cli::JsonGetal(1680.0)},
+                            {"b", cli::JsonGetal(0.02812)},
+                            {"c", cli::JsonGetal(-0.0)},
+                            {"d", cli::JsonGetal(1.0 / 0.0)}};
+    EXPECT_EQ(json.dump(), R"({"a":1680,"b":0.02812,"c":0,"d":null})");
 }
 
-TEST(Json, WritesNullBooleansAndNoInfinity)
+TEST(JsonUitvoer, EscapesControlCharactersAndReplacesWhatIsNoUtf8)
 {
-    const cli::Json json(cli::Json::Object{{"a", nullptr}, {"b", true}, {"c", 7}, {"d", 1.0 / 0.0}});
-    EXPECT_EQ(json.Dump(), "{\n  \"a\": null,\n  \"b\": true,\n  \"c\": 7,\n  \"d\": null\n}");
+    std::ostringstream uit;
+    cli::SchrijfJson(uit, {{"naam", "a\tb\x1b[31m\xff"}});
+    EXPECT_EQ(uit.str(), "{\n  \"naam\": \"a\\tb\\u001b[31m\xEF\xBF\xBD\"\n}\n");
 }

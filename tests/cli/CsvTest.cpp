@@ -77,7 +77,7 @@ TEST(Csv, KeepsWhatIsQuotedAndReadsAQuotedEmptyFieldAsARow)
 TEST(Csv, WhatIsWrittenReadsBackTheSame)
 {
     const std::vector<std::vector<std::string>> rijen = {
-        {"a\r"}, {"x", "\r", ""}, {"9=1\"5", "a;b\r\nc", "2500,55"}, {"", ""}};
+        {"a\r"}, {"x", "\r", ""}, {"9=1\"5", "a;b\r\nc", "2500,55"}, {"", ""}, {""}, {"z"}};
     std::string tekst;
     for (const auto& velden : rijen)
         tekst += CsvRegel(velden, ';');
@@ -85,4 +85,24 @@ TEST(Csv, WhatIsWrittenReadsBackTheSame)
     for (const TCsvRij& rij : LeesCsv(tekst, ';'))
         gelezen.push_back(rij.Velden);
     EXPECT_EQ(gelezen, rijen);
+}
+
+TEST(Csv, ARowOfOneEmptyFieldIsWrittenQuoted)
+{
+    EXPECT_EQ(CsvRegel({""}, ';'), "\"\"\n");
+    EXPECT_EQ(CsvRegel({"", ""}, ';'), ";\n");
+}
+
+TEST(Csv, ATextThatASpreadsheetWouldRunAsAFormulaGetsAQuote)
+{
+    const struct {
+        const char* cel;
+        const char* veilig;
+    } gevallen[] = {
+        {"=1+1", "'=1+1"},     {"+31 6 1234", "'+31 6 1234"}, {"-2+3", "'-2+3"},     {"@SUM(A1)", "'@SUM(A1)"},
+        {"-", "'-"},           {"-12,50", "-12,50"},           {"+5", "+5"},         {"-1.234,56", "-1.234,56"},
+        {"Jan = Piet", "Jan = Piet"}, {"", ""},               {"2500,55", "2500,55"},
+    };
+    for (const auto& geval : gevallen)
+        EXPECT_EQ(ZonderFormule(geval.cel), geval.veilig) << geval.cel;
 }
