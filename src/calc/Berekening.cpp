@@ -151,9 +151,14 @@ void TBerekening::ZetActief()
             case rtLoonLBPH: regel.Actief = true; break;
             case rtZfwPremieWN: regel.Actief = invoer_.VerzekerdZfw; break;
             case rtZfwPremieWG: regel.Actief = a.Zvw; break;
-            case rtWWPremieWG:
+            case rtWWPremieWG: regel.Actief = (a.WW && o.VerzekerdWW) || artiestVerzekerd; break;
+            // The employer pays the AWf of one premium type; the other line
+            // would show a premium nobody pays.
             case rtWWPremieAwfLaag:
-            case rtWWPremieAwfHoog: regel.Actief = (a.WW && o.VerzekerdWW) || artiestVerzekerd; break;
+            case rtWWPremieAwfHoog:
+                regel.Actief = ((a.WW && o.VerzekerdWW) || artiestVerzekerd) &&
+                               o.AwfPremieType == (regel.Regeltype == rtWWPremieAwfLaag ? AwfPremieLaag : AwfPremieHoog);
+                break;
             case rtWAOPremie:
             case rtWAOPremieVast: regel.Actief = (a.WAO && o.VerzekerdWAO) || artiestVerzekerd; break;
             case rtWhkPremie:

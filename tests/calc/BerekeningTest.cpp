@@ -71,10 +71,15 @@ TEST(Berekening, ColumnZeroHoldsEachEmployerChargeOnce)
     // AWf low 2.94% 102.90 + WAO/WIA 6.77% 236.95 + Zvw levy 6.70% 234.50.
     r.Reken(invoer);
     EXPECT_DOUBLE_EQ(r.Kolom(0), 574.35);
-    // Only the AWf of the employer's premium type counts: high 7.94% 277.90.
+    // Only the AWf of the employer's premium type counts: high 7.94% 277.90;
+    // the other AWf line is not charged and shows nothing.
     r.Vast().AwfPremieType = AwfPremieHoog;
     r.Reken(invoer);
     EXPECT_DOUBLE_EQ(r.Kolom(0), 749.35);
+    const TKolommen& kolommen = r.berekening.Heffingsgegevens()->Kolommen();
+    EXPECT_FALSE(kolommen.ZoekRegel(rtWWPremieAwfLaag)->Actief);
+    EXPECT_DOUBLE_EQ(kolommen.ZoekRegel(rtWWPremieAwfLaag)->ResultaatBedrag, 0);
+    EXPECT_TRUE(kolommen.ZoekRegel(rtWWPremieAwfHoog)->Actief);
     // The Whk premium 1.28% 44.80 and the employer's life-course savings of
     // 50 once each.
     r.Vast().AwfPremieType = AwfPremieLaag;
