@@ -36,6 +36,11 @@ TZNONumericEdit::TZNONumericEdit(QWidget* parent) : TZNOEdit(parent), label_(new
     setAcceptDrops(false);
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label_->setAutoFillBackground(true);
+    // A child takes the input's background role, Base, and draws its text in
+    // the contrasting role, Text, which the input makes transparent while the
+    // label covers it: the label keeps to its own roles.
+    label_->setBackgroundRole(QPalette::Window);
+    label_->setForegroundRole(QPalette::WindowText);
     label_->setAlignment(alignment_ | Qt::AlignVCenter);
     ToonTekst(LegeTemplate());
     ToonLabel(true);

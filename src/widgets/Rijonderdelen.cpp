@@ -40,6 +40,13 @@ QComboBox* MaakKeuzelijst(QWidget* ouder, const QString& naam, const QRect& plek
 {
     auto* lijst = Plaats(new QComboBox(ouder), naam, plek, hint);
     lijst->addItems(keuzes);
+    // The one-letter lists of a row are about 30 pixels wide: a narrow arrow
+    // leaves room to read their letter.
+    if (plek.width() < 40)
+        lijst->setStyleSheet("QComboBox { padding-left: 2px; padding-right: 0px; } "
+                             "QComboBox::drop-down { width: 13px; border-left: 1px solid #b0b0b0; } "
+                             "QComboBox::down-arrow { image: url(:/afbeeldingen/pijl-omlaag.svg); width: 7px; "
+                             "height: 4px; }");
     return lijst;
 }
 

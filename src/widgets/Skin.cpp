@@ -72,7 +72,7 @@ void KleurRaster(QAbstractItemView& raster, QHeaderView* boven, QHeaderView* lin
 
 void KleurPlatteKnop(QPushButton& knop)
 {
-    knop.setStyleSheet(QString("QPushButton { background-color: %1; color: %2; border: none; padding: 2px 6px; }"
+    knop.setStyleSheet(QString("QPushButton { background-color: %1; color: %2; border: none; padding: 1px 2px; }"
                                "QPushButton:focus { border: 1px dotted %2; }"
                                "QPushButton:hover { background-color: %3; }"
                                "QPushButton:disabled { background-color: %4; }")

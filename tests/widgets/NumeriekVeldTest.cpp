@@ -216,6 +216,27 @@ private slots:
         QVERIFY(v.veld.palette().color(QPalette::Base) != QColor(255, 255, 223));
     }
 
+    // What the user sees, not only what the label holds: the unfocused field
+    // draws its value in dark pixels, and only its decimal comma once cleared.
+    void AnUnfocusedFieldDrawsItsValue()
+    {
+        Venster v;
+        v.veld.SetValue(8888.88);
+        v.Open();
+        v.ander.setFocus();
+        auto donkerePunten = [&] {
+            const QImage beeld = v.veld.grab().toImage();
+            int aantal = 0;
+            for (int y = 0; y < beeld.height(); ++y)
+                for (int x = 4; x < beeld.width() - 4; ++x)
+                    aantal += qGray(beeld.pixel(x, y)) < 100 ? 1 : 0;
+            return aantal;
+        };
+        QVERIFY2(donkerePunten() > 20, "the value is not drawn");
+        v.veld.Clear();
+        QVERIFY(donkerePunten() < 10);
+    }
+
     void EnteringSelectsOrPlacesTheCaret()
     {
         Venster v;
