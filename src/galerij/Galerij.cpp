@@ -144,7 +144,7 @@ std::unique_ptr<QWidget> Kolomregels()
     auto* vkt = new TKolomRegelControl(&p);
     vkt->move(12, y);
     vkt->SetTypeLoonComponent(ltPremieSVW);
-    vkt->SetCaptionText("WAO/WIA premie (afwijkende grondslag)");
+    vkt->SetCaptionText("WAO/WIA premie (afw. grondslag)");
     vkt->SetVoorVKT(true);
     vkt->SetAfwijkendeGrondslag(true);
     vkt->SetPercentage(6.77);
@@ -230,6 +230,7 @@ std::unique_ptr<QWidget> Werkbalk()
     for (const auto& [bijschrift, afbeelding] : kKnoppen) {
         auto* knop = new QToolButton(balk);
         knop->setText(bijschrift);
+        ZetToegankelijkeNaam(*knop, bijschrift);
         knop->setIcon(Pictogram(afbeelding));
         knop->setIconSize(QSize(48, 48));
         knop->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -265,12 +266,15 @@ std::vector<TVoorbeeld> Voorbeelden()
          [] { return Melding("Wilt u dit sociale fonds ook voor de andere werknemers vastleggen?", "Vkt2020",
                              msJaJaOpAllesNee); }},
         {"melding-126", "Melding in een tekstvak",
-         [] { return Melding("Regel 1 van de melding\r\nRegel 2 van de melding\r\nRegel 3 van de melding",
-                             "Vkt2020 foutmelding", msMemo); }},
+         [] { return Melding("Formule niet geldig:\r\nregel 1: onbekende naam 'Brutoloon2'\r\nregel 3: ')' "
+                             "verwacht\r\n",
+                             "Vkt2020", msMemo); }},
         {"foutmelding", "Foutmelding",
-         [] { return Melding("Er is een fout opgetreden bij  starten van Vkt2020.\r\nDe fout betrof: het bestand "
-                             "VktC2020.db kan niet worden geopend.\r\n\r\nDe applicatie zal worden beëindigd.",
-                             "Vkt2020 foutmelding", msOk); }},
+         [] { return Melding("Er is een fout opgetreden bij  starten van Vkt2020.\r\nDe fout betrof: "
+                             "ConnectDatabase: het bestand VktC2020.db kon niet worden geopend, omdat een ander "
+                             "programma het in gebruik heeft of de map niet leesbaar is.\r\n\r\nDe applicatie "
+                             "zal worden beëindigd.",
+                             "Bericht", msOk); }},
         {"splash", "Startvenster", [] { return std::make_unique<TfrmSplash>(); }},
         {"status", "Statusvenster",
          [] {

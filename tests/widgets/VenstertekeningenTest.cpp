@@ -1,60 +1,21 @@
-#include "widgets/Afbeeldingen.h"
-#include "widgets/FrmAbout.h"
-#include "widgets/FrmSplash.h"
-#include "widgets/FrmStatus.h"
-#include "widgets/Paneel.h"
+#include "galerij/Galerij.h"
+#include "widgets/ProgrammaStijl.h"
 #include "widgets/Skin.h"
-#include "widgets/ZNOMessageForm.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
-#include <QToolButton>
 
 #include <memory>
 
 using namespace vkt::widgets;
 
 namespace {
-
-std::unique_ptr<QWidget> Melding(const QString& tekst, const QString& titel, int soort)
-{
-    auto venster = std::make_unique<TZNOMessageForm>();
-    venster->ZetMelding(tekst, titel, soort);
-    return venster;
-}
-
-// The tool bar of the main window with its five large buttons and the logo,
-// to see the pictures where they will stand.
-std::unique_ptr<QWidget> Werkbalk()
-{
-    auto venster = std::make_unique<QWidget>();
-    venster->setFixedSize(753, 86);
-    auto* balk = new TPaneel(venster.get());
-    balk->setObjectName("pnlControlBar");
-    balk->setGeometry(0, 0, 753, 86);
-    const std::pair<const char*, QString> knoppen[] = {
-        {"Nieuw", Afbeeldingen::Nieuw},         {"Verwijderen", Afbeeldingen::Verwijderen},
-        {"Opslaan", Afbeeldingen::Opslaan},     {"Afdrukken", Afbeeldingen::Afdrukken},
-        {"Afsluiten", Afbeeldingen::Afsluiten},
-    };
-    int links = 4;
-    for (const auto& [bijschrift, afbeelding] : knoppen) {
-        auto* knop = new QToolButton(balk);
-        knop->setText(bijschrift);
-        knop->setIcon(Pictogram(afbeelding));
-        knop->setIconSize(QSize(48, 48));
-        knop->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        knop->setGeometry(links, 4, 114, 78);
-        links += 114;
-    }
-    auto* logo = new QLabel(balk);
-    logo->setGeometry(753 - 143 - 6, 8, 143, 70);
-    logo->setPixmap(Afbeelding(Afbeeldingen::Logo, logo->size(), qApp->devicePixelRatio()));
-    return venster;
-}
 
 QString Naam(const QWidget& widget)
 {
@@ -81,48 +42,46 @@ void ControleerDatNietsWegvalt(QWidget& venster)
     }
 }
 
+// Every input a user can reach has a name for screen readers and automation.
+void ControleerToegankelijkeNamen(QWidget& venster)
+{
+    for (QWidget* deel : venster.findChildren<QWidget*>()) {
+        const bool invoer = qobject_cast<QLineEdit*>(deel) || qobject_cast<QComboBox*>(deel) ||
+                            qobject_cast<QAbstractButton*>(deel) || qobject_cast<QPlainTextEdit*>(deel);
+        if (!invoer || !deel->isVisibleTo(&venster) || qobject_cast<QLineEdit*>(deel->parentWidget()) ||
+            qobject_cast<QComboBox*>(deel->parentWidget()))
+            continue;
+        QVERIFY2(!deel->accessibleName().isEmpty(), qPrintable(Naam(*deel) + " has no accessible name"));
+    }
+}
+
 } // namespace
 
+// The samples of the gallery, drawn as the program draws them: every part and
+// every text whole, every input named.
 class VenstertekeningenTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ZetProgrammaStijl(); }
+
     void EachWindowShowsAllItsTextAndParts_data()
     {
-        QTest::addColumn<std::shared_ptr<QWidget>>("venster");
-        auto rij = [](const char* naam, std::unique_ptr<QWidget> venster) {
-            QTest::newRow(naam) << std::shared_ptr<QWidget>(std::move(venster));
-        };
-        rij("melding", Melding("De berekening is opgeslagen.", "Vkt2020", msOk));
-        rij("vraag-ja-nee", Melding("Geselecteerde berekening wordt uit bestand verwijderd. \r\nDoorgaan?",
-                                    "Vkt2020", msJaNee));
-        rij("vraag-ja-nee-annuleren",
-            Melding("Vkt2020 wordt afgesloten.\r\nWilt u de huidige berekening opslaan?", "Vkt2020",
-                    msJaNeeAnnuleren));
-        rij("vraag-ja-op-alles", Melding("Bestaande regels vervangen?", "Vkt2020", msJaJaOpAllesNee));
-        rij("foutmelding-lang",
-            Melding("Er is een fout opgetreden bij  starten van Vkt2020.\r\nDe fout betrof: ConnectDatabase: "
-                    "het bestand VktC2020.db kon niet worden geopend, omdat een ander programma het in gebruik "
-                    "heeft of de map niet leesbaar is.\r\n\r\nDe applicatie zal worden beëindigd.",
-                    "Bericht", msOk));
-        rij("memo", Melding("Formule niet geldig:\r\nregel 1: onbekende naam 'Brutoloon2'\r\nregel 3: ')' "
-                            "verwacht\r\n",
-                            "Vkt2020", msMemo));
-        rij("splash", std::make_unique<TfrmSplash>());
-        auto status = std::make_unique<TfrmStatus>();
-        status->VerhoogVoortgang(50);
-        rij("status", std::move(status));
-        rij("info", std::make_unique<TfrmAbout>());
-        rij("werkbalk", Werkbalk());
+        QTest::addColumn<int>("nummer");
+        const std::vector<vkt::galerij::TVoorbeeld> voorbeelden = vkt::galerij::Voorbeelden();
+        for (std::size_t i = 0; i < voorbeelden.size(); ++i)
+            QTest::newRow(qPrintable(voorbeelden[i].Naam)) << static_cast<int>(i);
     }
 
     void EachWindowShowsAllItsTextAndParts()
     {
-        QFETCH(std::shared_ptr<QWidget>, venster);
+        QFETCH(int, nummer);
+        const std::unique_ptr<QWidget> venster = vkt::galerij::Voorbeelden()[static_cast<std::size_t>(nummer)].Maak();
         Skin(*venster);
         venster->show();
         QVERIFY(QTest::qWaitForWindowExposed(venster.get()));
         ControleerDatNietsWegvalt(*venster);
+        ControleerToegankelijkeNamen(*venster);
 
         const QString map = qEnvironmentVariable("VKT_VENSTERAFBEELDINGEN");
         if (!map.isEmpty()) {
