@@ -54,14 +54,22 @@ bool TZNODBEdit::IsModified() const
     return text_ != StoredValue().AsString() || IsEmpty() != StoredValue().IsNull();
 }
 
-void TZNODBDateEdit::ShowStoredValue() { date_ = StoredValue().AsDateTime(); }
+void TZNODBDateEdit::ShowStoredValue()
+{
+    date_ = StoredValue().AsDateTime();
+    Toon();
+}
 
 bool TZNODBDateEdit::IsModified() const
 {
     return date_.value_or(0) != StoredValue().AsDateTime() || IsEmpty() != StoredValue().IsNull();
 }
 
-void TZNODBNumericEdit::ShowStoredValue() { number_ = static_cast<double>(StoredValue().AsFloat()); }
+void TZNODBNumericEdit::ShowStoredValue()
+{
+    number_ = static_cast<double>(StoredValue().AsFloat());
+    Toon();
+}
 
 bool TZNODBNumericEdit::IsModified() const
 {
@@ -72,6 +80,7 @@ void TZNODBComboboxEx::SetText(const std::string& text)
 {
     const auto items = Items();
     text_ = std::find(items.begin(), items.end(), text) != items.end() ? text : std::string();
+    Toon();
 }
 
 bool TZNODBComboboxEx::IsModified() const

@@ -22,8 +22,9 @@ public:
 // An input field bound to a column: its data group loads it from the input
 // row and writes it through an output set. It remembers the value it was
 // last given from the database, so it knows whether the user changed it.
-// The descendants below hold their input in a plain member; a window's
-// widget class derives from one of them and keeps the member in step.
+// The descendants below hold their input in a plain member. A view on
+// screen binds to a field: it sets OnToon to show the field's value, and
+// writes what the user edits into the field.
 class TZNODBComponent : public TComponent {
 public:
     using TValidateEvent = std::function<void(TZNODBComponent& sender, bool& dataValid)>;
@@ -56,6 +57,9 @@ public:
     TValidateEvent OnValidate;
     TNotifyEvent OnDataChange; // the focus left a changed field
     TNotifyEvent OnExit;
+    // Called after the field took a value from anywhere (loaded, cleared, set
+    // from code), so that the view bound to it shows that value.
+    std::function<void()> OnToon;
 
     const TDBValue& StoredValue() const { return stored_; }
     // Remembers a copy of the value and shows it; a null value clears the input.
@@ -77,6 +81,13 @@ public:
     // Puts the input into the value an output set writes.
     virtual void WriteTo(TDBValue& value) const = 0;
 
+protected:
+    void Toon() const
+    {
+        if (OnToon)
+            OnToon();
+    }
+
 private:
     friend class TZNODataGroup;
 
@@ -97,12 +108,24 @@ public:
     using TZNODBComponent::TZNODBComponent;
 
     const std::string& Text() const { return text_; }
-    void SetText(std::string text) { text_ = std::move(text); }
+    void SetText(std::string text)
+    {
+        text_ = std::move(text);
+        Toon();
+    }
 
-    void ShowStoredValue() override { text_ = StoredValue().AsString(); }
+    void ShowStoredValue() override
+    {
+        text_ = StoredValue().AsString();
+        Toon();
+    }
     bool IsModified() const override;
     bool IsEmpty() const override { return text_.empty(); }
-    void Clear() override { text_.clear(); }
+    void Clear() override
+    {
+        text_.clear();
+        Toon();
+    }
     void LoadValue(const Value& field, TDBValue& into) const override { into.SetAsString(field.AsText()); }
     void WriteTo(TDBValue& value) const override { value.SetAsString(text_); }
 
@@ -116,12 +139,20 @@ public:
     using TZNODBComponent::TZNODBComponent;
 
     std::optional<TDateTime> Date() const { return date_; }
-    void SetDate(std::optional<TDateTime> date) { date_ = date; }
+    void SetDate(std::optional<TDateTime> date)
+    {
+        date_ = date;
+        Toon();
+    }
 
     void ShowStoredValue() override;
     bool IsModified() const override;
     bool IsEmpty() const override { return !date_; }
-    void Clear() override { date_.reset(); }
+    void Clear() override
+    {
+        date_.reset();
+        Toon();
+    }
     void LoadValue(const Value& field, TDBValue& into) const override { into.SetAsDateTime(field.AsDateTime()); }
     void WriteTo(TDBValue& value) const override { value.SetAsDateTime(date_.value_or(0)); }
 
@@ -135,12 +166,20 @@ public:
     using TZNODBComponent::TZNODBComponent;
 
     std::optional<double> Number() const { return number_; }
-    void SetNumber(std::optional<double> number) { number_ = number; }
+    void SetNumber(std::optional<double> number)
+    {
+        number_ = number;
+        Toon();
+    }
 
     void ShowStoredValue() override;
     bool IsModified() const override;
     bool IsEmpty() const override { return !number_; }
-    void Clear() override { number_.reset(); }
+    void Clear() override
+    {
+        number_.reset();
+        Toon();
+    }
     void LoadValue(const Value& field, TDBValue& into) const override { into.SetAsFloat(field.AsDouble()); }
     void WriteTo(TDBValue& value) const override { value.SetAsFloat(number_.value_or(0)); }
 
@@ -163,12 +202,20 @@ public:
     void SetText(const std::string& text);
     std::string Key() const { return keyList_.KeyOf(text_); }
     // Selects the item of that key; an unknown key selects nothing.
-    void SetKey(const std::string& key) { text_ = keyList_.TextOf(key); }
+    void SetKey(const std::string& key)
+    {
+        text_ = keyList_.TextOf(key);
+        Toon();
+    }
 
     void ShowStoredValue() override { SetKey(StoredValue().AsString()); }
     bool IsModified() const override;
     bool IsEmpty() const override { return Key().empty(); }
-    void Clear() override { text_.clear(); }
+    void Clear() override
+    {
+        text_.clear();
+        Toon();
+    }
     void LoadValue(const Value& field, TDBValue& into) const override { into.SetAsString(field.AsText()); }
     void WriteTo(TDBValue& value) const override { value.SetAsString(Key()); }
 
@@ -183,16 +230,28 @@ public:
     using TZNODBComponent::TZNODBComponent;
 
     bool Checked() const { return checked_; }
-    void SetChecked(bool checked) { checked_ = checked; }
+    void SetChecked(bool checked)
+    {
+        checked_ = checked;
+        Toon();
+    }
 
     bool ReadOnly() const override { return false; }
     void SetReadOnly(bool) override {}
 
-    void ShowStoredValue() override { checked_ = StoredValue().AsBoolean(); }
+    void ShowStoredValue() override
+    {
+        checked_ = StoredValue().AsBoolean();
+        Toon();
+    }
     // A null stored value counts as changed, so the box is written on every save.
     bool IsModified() const override { return checked_ != StoredValue().AsBoolean() || StoredValue().IsNull(); }
     bool IsEmpty() const override { return false; }
-    void Clear() override { checked_ = false; }
+    void Clear() override
+    {
+        checked_ = false;
+        Toon();
+    }
     void LoadValue(const Value& field, TDBValue& into) const override { into.SetAsBoolean(field.AsBoolean()); }
     void WriteTo(TDBValue& value) const override { value.SetAsBoolean(checked_); }
 

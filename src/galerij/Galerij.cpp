@@ -1,6 +1,7 @@
 #include "galerij/Galerij.h"
 
 #include "db/Component.h"
+#include "db/DBComponent.h"
 #include "db/KeyList.h"
 #include "model/Basis.h"
 #include "widgets/Afbeeldingen.h"
@@ -176,30 +177,42 @@ std::unique_ptr<QWidget> SocialeFondsen()
     return venster;
 }
 
+// The storage-layer fields the sample panels show; made after the panels'
+// parent, they go after the panels.
+struct TVoorbeeldvelden : QObject {
+    using QObject::QObject;
+    db::TZNODBEdit naam{nullptr, "edNaam"};
+    db::TZNODBDateEdit datum{nullptr, "deBerekeningDatum"};
+    db::TZNODBNumericEdit bedrag{nullptr, "edLoonbedrag"};
+    db::TZNODBComboboxEx tijdvak{nullptr, "cmbLoontijdvak"};
+    db::TZNODBCheckbox verzekerd{nullptr, "cbWW"};
+};
+
 // The five data-aware fields as the windows show them.
 std::unique_ptr<QWidget> Gegevensvelden()
 {
     auto venster = Venster(260, 150);
     QWidget& p = Paneel(*venster);
-    auto* naam = new TZNODBEdit(nullptr, "edNaam", &p);
+    auto* velden = new TVoorbeeldvelden(venster.get());
+    auto* naam = new TZNODBEdit(velden->naam, &p);
     naam->SetLabelCaption("Naam:");
     naam->SetRequired(true);
     naam->Invoerveld().setText("J. de Vries");
     naam->move(12, 10);
-    auto* datum = new TZNODBDateEdit(nullptr, "deBerekeningDatum", &p);
+    auto* datum = new TZNODBDateEdit(velden->datum, &p);
     datum->SetLabelCaption("Datum:");
     datum->Invoerveld().SetDate(EncodeDate(2020, 3, 15));
     datum->move(12, 35);
-    auto* bedrag = new TZNODBNumericEdit(nullptr, "edLoonbedrag", &p);
+    auto* bedrag = new TZNODBNumericEdit(velden->bedrag, &p);
     bedrag->SetLabelCaption("Loonbedrag:");
     bedrag->Invoerveld().SetValue(3500);
     bedrag->move(12, 60);
-    auto* tijdvak = new TZNODBComboboxEx(nullptr, "cmbLoontijdvak", &p);
+    auto* tijdvak = new TZNODBComboboxEx(velden->tijdvak, &p);
     tijdvak->SetLabelCaption("Loontijdvak:");
     tijdvak->SetKeyList(db::TKeyList({"5=Dag", "4=Week", "3=4 Weken", "2=Maand", "1=Kwartaal"}));
     tijdvak->Invoerveld().setCurrentIndex(3);
     tijdvak->move(12, 85);
-    auto* verzekerd = new TZNODBCheckbox(nullptr, "cbWW", &p);
+    auto* verzekerd = new TZNODBCheckbox(velden->verzekerd, &p);
     verzekerd->SetLabelCaption("Verzekerd WW");
     verzekerd->Invoerveld().setChecked(true);
     verzekerd->move(12, 115);

@@ -4,16 +4,14 @@
 
 namespace vkt::widgets {
 
-TZNODBCheckbox::TZNODBCheckbox(db::TComponentLijst* venster, const std::string& naam, QWidget* parent)
-    : TGebondenVeld(venster, naam, "ComponentCheckbox", parent)
+TZNODBCheckbox::TZNODBCheckbox(db::TZNODBCheckbox& veld, QWidget* parent)
+    : TGebondenVeld(veld, "ComponentCheckbox", parent)
 {
     resize(137, 17);
     setFixedHeight(17);
     Label()->move(4, 1);
-    veld_.Toon = [this] {
-        invoer_->setChecked(veld_.Checked());
-    };
-    connect(invoer_, &QCheckBox::toggled, this, [this](bool aan) { veld_.SetChecked(aan); });
+    connect(invoer_, &QCheckBox::toggled, this, [this](bool aan) { Bewerk([&] { veld_.SetChecked(aan); }); });
+    ToonVeld();
 }
 
 } // namespace vkt::widgets

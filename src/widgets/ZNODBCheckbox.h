@@ -10,7 +10,10 @@ class TZNODBCheckbox : public TGebondenVeld<db::TZNODBCheckbox, QCheckBox> {
     Q_OBJECT
 
 public:
-    TZNODBCheckbox(db::TComponentLijst* venster, const std::string& naam, QWidget* parent = nullptr);
+    TZNODBCheckbox(db::TZNODBCheckbox& veld, QWidget* parent = nullptr);
+
+protected:
+    void ToonVeld() override { invoer_->setChecked(veld_.Checked()); }
 };
 
 } // namespace vkt::widgets

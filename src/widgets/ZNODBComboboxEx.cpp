@@ -4,21 +4,25 @@
 
 namespace vkt::widgets {
 
-TZNODBComboboxEx::TZNODBComboboxEx(db::TComponentLijst* venster, const std::string& naam, QWidget* parent)
-    : TGebondenVeld(venster, naam, "ComponentCombobox", parent)
+TZNODBComboboxEx::TZNODBComboboxEx(db::TZNODBComboboxEx& veld, QWidget* parent)
+    : TGebondenVeld(veld, "ComponentCombobox", parent)
 {
-    veld_.Toon = [this] {
-        // The item of the key's text, whatever its letter case; none for an unknown key.
-        invoer_->setCurrentIndex(invoer_->findText(QString::fromStdString(veld_.Text()), Qt::MatchFixedString));
-    };
     connect(invoer_, &QComboBox::currentIndexChanged, this,
-            [this] { veld_.SetText(invoer_->currentText().toStdString()); });
+            [this] { Bewerk([this] { veld_.SetText(invoer_->currentText().toStdString()); }); });
+    VulLijst();
 }
 
 void TZNODBComboboxEx::SetKeyList(db::TKeyList keyList)
 {
     veld_.SetKeyList(std::move(keyList));
     VulLijst();
+}
+
+// The item of the key's text, whatever its letter case; none for an unknown key.
+void TZNODBComboboxEx::ToonVeld()
+{
+    const QSignalBlocker stil(invoer_);
+    invoer_->setCurrentIndex(invoer_->findText(QString::fromStdString(veld_.Text()), Qt::MatchFixedString));
 }
 
 void TZNODBComboboxEx::showEvent(QShowEvent* event)
@@ -37,7 +41,7 @@ void TZNODBComboboxEx::VulLijst()
         for (const std::string& tekst : veld_.Items())
             invoer_->addItem(QString::fromStdString(tekst));
     }
-    veld_.Toon();
+    ToonVeld();
 }
 
 } // namespace vkt::widgets

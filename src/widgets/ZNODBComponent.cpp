@@ -5,6 +5,7 @@
 #include "widgets/ZNOEdit.h"
 
 #include <QComboBox>
+#include <QScopedValueRollback>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -34,13 +35,33 @@ TZNODBComponent::TZNODBComponent(QWidget* invoer, const QString& invoerNaam, QWi
     connect(grens_, &TFocusGrens::Verlaten, this, [this] { Veld().Exit(); });
 }
 
-// The field is gone by now: a focus change while the children go must not reach it.
-TZNODBComponent::~TZNODBComponent() { grens_->disconnect(this); }
+// The field stays behind without its view: neither it nor a focus change
+// while the children go may reach the panel any more.
+TZNODBComponent::~TZNODBComponent()
+{
+    grens_->disconnect(this);
+    if (gekoppeld_ != nullptr) {
+        gekoppeld_->OnDataChange = nullptr;
+        gekoppeld_->OnExit = nullptr;
+        gekoppeld_->OnToon = nullptr;
+    }
+}
 
 void TZNODBComponent::Koppel(db::TZNODBComponent& veld)
 {
+    gekoppeld_ = &veld;
     veld.OnDataChange = [this](db::TZNODBComponent&) { emit DataChange(); };
     veld.OnExit = [this](db::TZNODBComponent&) { emit Exit(); };
+    veld.OnToon = [this] {
+        if (!bewerkt_)
+            ToonVeld();
+    };
+}
+
+void TZNODBComponent::Bewerk(const std::function<void()>& schrijf)
+{
+    const QScopedValueRollback<bool> terug(bewerkt_, true);
+    schrijf();
 }
 
 QString TZNODBComponent::LabelCaption() const { return label_->text(); }

@@ -15,34 +15,15 @@ class TFocusGrens;
 
 namespace vkt::widgets {
 
-// A storage-layer field whose value shows in a Qt input: whatever the data
-// group gives the field (a loaded value, a clear) is passed on to the input
-// through Toon. The other way, each control writes what the user edits into
-// the field as it changes, so the group always reads what is on screen.
-template <typename Veld>
-class TVeldBinder : public Veld {
-public:
-    using Veld::Veld;
-
-    std::function<void()> Toon;
-
-    void ShowStoredValue() override
-    {
-        Veld::ShowStoredValue();
-        Toon();
-    }
-    void Clear() override
-    {
-        Veld::Clear();
-        Toon();
-    }
-};
-
 // A data-aware control on screen: a borderless panel of 225 x 21 with a
-// label at (4, 4) and one input at WinControlLeft, filling the rest. The
-// storage layer's field it holds keeps the stored value, the data group and
-// the names of the columns and output set; the panel shows and edits it.
-// Leaving the panel validates the field and reports a change.
+// label at (4, 4) and one input at WinControlLeft, filling the rest. It is a
+// view on a storage-layer field that lives elsewhere (the field keeps the
+// stored value, the data group and the names of the columns and output
+// set): whatever the field takes (a loaded value, a clear, a value set from
+// code) shows in the input, and what the user edits is written into the
+// field at once, so the group always reads what is on screen. Leaving the
+// panel validates the field and reports a change. The field must outlive
+// the panel.
 class TZNODBComponent : public QFrame {
     Q_OBJECT
 
@@ -84,8 +65,13 @@ signals:
 protected:
     // Takes the input as its child, named as the storage layer names it.
     TZNODBComponent(QWidget* invoer, const QString& invoerNaam, QWidget* parent);
-    // The field's change and exit events become the panel's signals.
+    // Becomes the field's view: its change and exit events become the
+    // panel's signals and its values show through ToonVeld.
     void Koppel(db::TZNODBComponent& veld);
+    // Shows the field's value in the input.
+    virtual void ToonVeld() = 0;
+    // Writes a user's edit into the field without showing it back.
+    void Bewerk(const std::function<void()>& schrijf);
     QLabel* Label() const { return label_; }
 
     void resizeEvent(QResizeEvent* event) override;
@@ -97,6 +83,8 @@ private:
     QLabel* label_;
     QWidget* invoer_;
     TFocusGrens* grens_;
+    db::TZNODBComponent* gekoppeld_ = nullptr;
+    bool bewerkt_ = false;
     int winControlLeft_ = 120;
     bool required_ = false;
     QColor requiredColor_ = Qt::black;
@@ -105,7 +93,7 @@ private:
 };
 
 // The common part of the concrete controls: the storage layer's field of
-// class DbVeld, held here, and the Qt input of class Invoer it is shown in.
+// class DbVeld it shows, and the Qt input of class Invoer it is shown in.
 template <typename DbVeld, typename Invoer>
 class TGebondenVeld : public TZNODBComponent {
 public:
@@ -114,17 +102,17 @@ public:
     Invoer& Invoerveld() const { return *invoer_; }
 
 protected:
-    // The field registers under naam with the window's components.
-    TGebondenVeld(db::TComponentLijst* venster, const std::string& naam, const QString& invoerNaam, QWidget* parent)
-        : TZNODBComponent(new Invoer, invoerNaam, parent), invoer_(static_cast<Invoer*>(InvoerWidget())),
-          veld_(venster, naam)
+    // The panel takes the field's name; the derived class shows the field's
+    // value once its input is set up.
+    TGebondenVeld(DbVeld& veld, const QString& invoerNaam, QWidget* parent)
+        : TZNODBComponent(new Invoer, invoerNaam, parent), invoer_(static_cast<Invoer*>(InvoerWidget())), veld_(veld)
     {
-        setObjectName(QString::fromStdString(naam));
+        setObjectName(QString::fromStdString(veld.Name()));
         Koppel(veld_);
     }
 
     Invoer* invoer_;
-    TVeldBinder<DbVeld> veld_;
+    DbVeld& veld_;
 };
 
 } // namespace vkt::widgets

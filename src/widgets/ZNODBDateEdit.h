@@ -10,7 +10,10 @@ class TZNODBDateEdit : public TGebondenVeld<db::TZNODBDateEdit, TZNODateEdit> {
     Q_OBJECT
 
 public:
-    TZNODBDateEdit(db::TComponentLijst* venster, const std::string& naam, QWidget* parent = nullptr);
+    TZNODBDateEdit(db::TZNODBDateEdit& veld, QWidget* parent = nullptr);
+
+protected:
+    void ToonVeld() override;
 };
 
 } // namespace vkt::widgets

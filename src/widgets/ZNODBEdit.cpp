@@ -2,13 +2,12 @@
 
 namespace vkt::widgets {
 
-TZNODBEdit::TZNODBEdit(db::TComponentLijst* venster, const std::string& naam, QWidget* parent)
-    : TGebondenVeld(venster, naam, "ComponentEdit", parent)
+TZNODBEdit::TZNODBEdit(db::TZNODBEdit& veld, QWidget* parent) : TGebondenVeld(veld, "ComponentEdit", parent)
 {
-    veld_.Toon = [this] {
-        invoer_->setText(QString::fromStdString(veld_.Text()));
-    };
-    connect(invoer_, &QLineEdit::textChanged, this, [this](const QString& tekst) { veld_.SetText(tekst.toStdString()); });
+    connect(invoer_, &QLineEdit::textChanged, this,
+            [this](const QString& tekst) { Bewerk([&] { veld_.SetText(tekst.toStdString()); }); });
+    SetMaxLength(veld.MaxLength());
+    ToonVeld();
 }
 
 void TZNODBEdit::SetMaxLength(int maxLength)

@@ -10,10 +10,13 @@ class TZNODBEdit : public TGebondenVeld<db::TZNODBEdit, TZNOEdit> {
     Q_OBJECT
 
 public:
-    TZNODBEdit(db::TComponentLijst* venster, const std::string& naam, QWidget* parent = nullptr);
+    TZNODBEdit(db::TZNODBEdit& veld, QWidget* parent = nullptr);
 
     // Also limits what can be typed.
     void SetMaxLength(int maxLength) override;
+
+protected:
+    void ToonVeld() override { invoer_->setText(QString::fromStdString(veld_.Text())); }
 };
 
 } // namespace vkt::widgets

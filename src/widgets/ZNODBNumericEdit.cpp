@@ -2,22 +2,27 @@
 
 namespace vkt::widgets {
 
-TZNODBNumericEdit::TZNODBNumericEdit(db::TComponentLijst* venster, const std::string& naam, QWidget* parent)
-    : TGebondenVeld(venster, naam, "ComponentEdit", parent)
+TZNODBNumericEdit::TZNODBNumericEdit(db::TZNODBNumericEdit& veld, QWidget* parent)
+    : TGebondenVeld(veld, "ComponentEdit", parent)
 {
-    veld_.Toon = [this] {
-        if (const auto getal = veld_.Number())
-            invoer_->SetValue(*getal);
-        else
-            invoer_->Clear();
-    };
     connect(invoer_, &QLineEdit::textChanged, this, [this] {
         try {
-            veld_.SetNumber(invoer_->IsEmpty() ? std::nullopt : std::optional<double>(invoer_->Value()));
+            const std::optional<double> getal =
+                invoer_->IsEmpty() ? std::nullopt : std::optional<double>(invoer_->Value());
+            Bewerk([&] { veld_.SetNumber(getal); });
         } catch (const ENumericError&) {
             // Not a number while being edited: the field keeps the last one.
         }
     });
+    ToonVeld();
+}
+
+void TZNODBNumericEdit::ToonVeld()
+{
+    if (const auto getal = veld_.Number())
+        invoer_->SetValue(*getal);
+    else
+        invoer_->Clear();
 }
 
 } // namespace vkt::widgets

@@ -10,7 +10,10 @@ class TZNODBNumericEdit : public TGebondenVeld<db::TZNODBNumericEdit, TZNONumeri
     Q_OBJECT
 
 public:
-    TZNODBNumericEdit(db::TComponentLijst* venster, const std::string& naam, QWidget* parent = nullptr);
+    TZNODBNumericEdit(db::TZNODBNumericEdit& veld, QWidget* parent = nullptr);
+
+protected:
+    void ToonVeld() override;
 };
 
 } // namespace vkt::widgets

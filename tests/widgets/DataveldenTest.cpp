@@ -87,11 +87,21 @@ private:
 public:
     db::TZNOADOSQLOutputSet osGegevensWN{&componenten_, "osGegevensWN"};
     db::TZNODataGroup dgGegevensWN{&componenten_, "dgGegevensWN"};
-    TZNODBEdit edNaam{&componenten_, "edNaam", this};
-    TZNODBDateEdit deGeboortedatum{&componenten_, "deGeboortedatum", this};
-    TZNODBNumericEdit edVastloon{&componenten_, "edVastloon", this};
-    TZNODBComboboxEx cmbLoontijdvak{&componenten_, "cmbLoontijdvak", this};
-    TZNODBCheckbox cbVerzekerdWW{&componenten_, "cbVerzekerdWW", this};
+
+private:
+    // The storage-layer fields the panels show; they outlive the panels.
+    db::TZNODBEdit naam_{&componenten_, "edNaam"};
+    db::TZNODBDateEdit geboortedatum_{&componenten_, "deGeboortedatum"};
+    db::TZNODBNumericEdit vastloon_{&componenten_, "edVastloon"};
+    db::TZNODBComboboxEx loontijdvak_{&componenten_, "cmbLoontijdvak"};
+    db::TZNODBCheckbox verzekerdWW_{&componenten_, "cbVerzekerdWW"};
+
+public:
+    TZNODBEdit edNaam{naam_, this};
+    TZNODBDateEdit deGeboortedatum{geboortedatum_, this};
+    TZNODBNumericEdit edVastloon{vastloon_, this};
+    TZNODBComboboxEx cmbLoontijdvak{loontijdvak_, this};
+    TZNODBCheckbox cbVerzekerdWW{verzekerdWW_, this};
     QLineEdit buiten{this};
 };
 
@@ -235,6 +245,34 @@ private slots:
         QVERIFY(!s.cbVerzekerdWW.ReadOnly());
         s.Opslaan();
         QCOMPARE(s.Kolom("Naam"), "Jansen");
+    }
+
+    void AValueSetInTheFieldFromCodeShowsInItsPanel()
+    {
+        Scherm s;
+        s.Laad();
+        s.edVastloon.Veld().SetNumber(1234.5);
+        QCOMPARE(s.edVastloon.Invoerveld().text().trimmed(), "1.234,50");
+        s.cmbLoontijdvak.Veld().SetKey("5");
+        QCOMPARE(s.cmbLoontijdvak.Invoerveld().currentText(), "Dag");
+        s.cbVerzekerdWW.Veld().SetChecked(true);
+        QVERIFY(s.cbVerzekerdWW.Invoerveld().isChecked());
+        s.dgGegevensWN.ClearAll();
+        QVERIFY(s.edNaam.Invoerveld().text().isEmpty());
+    }
+
+    void AFieldOutlivesItsPanel()
+    {
+        db::TZNODBNumericEdit veld(nullptr, "edBedrag");
+        {
+            TZNODBNumericEdit paneel(veld);
+            veld.SetNumber(5);
+            QCOMPARE(paneel.Invoerveld().Value(), 5.0);
+            QTest::keyClicks(paneel.InvoerWidget(), "7");
+            QCOMPARE(veld.Number(), std::optional<double>(paneel.Invoerveld().Value()));
+        }
+        veld.SetNumber(6); // nothing left to show it
+        QCOMPARE(veld.Number(), std::optional<double>(6));
     }
 
     void UnknownKeySelectsNothing()
