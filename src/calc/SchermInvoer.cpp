@@ -2,7 +2,32 @@
 
 #include "store/Gegevensscherm.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace vkt {
+namespace {
+
+// The chosen key as a number; geen when nothing (or no number) is chosen.
+int Code(const db::TZNODBComboboxEx& lijst, int geen)
+{
+    const std::string sleutel = lijst.Key();
+    int code = 0;
+    const auto [einde, fout] = std::from_chars(sleutel.data(), sleutel.data() + sleutel.size(), code);
+    return fout == std::errc() && einde == sleutel.data() + sleutel.size() ? code : geen;
+}
+
+double Getal(const db::TZNODBNumericEdit& veld, double leeg = 0) { return veld.Number().value_or(leeg); }
+TDateTime Datum(const db::TZNODBDateEdit& veld) { return veld.Date().value_or(0); }
+
+// The list position of a stored kind of calculation; -1 for none.
+int SoortPositie(int code)
+{
+    const auto positie = std::find(SoortBerekeningVolgorde.begin(), SoortBerekeningVolgorde.end(), code);
+    return positie == SoortBerekeningVolgorde.end() ? -1 : static_cast<int>(positie - SoortBerekeningVolgorde.begin());
+}
+
+} // namespace
 
 void VulGegevensScherm(TGegevensScherm& s, const TBerekeningInvoer& invoer, const std::string& awfPremieType)
 {
@@ -43,6 +68,41 @@ void VulGegevensScherm(TGegevensScherm& s, const TBerekeningInvoer& invoer, cons
     s.edArtiestLoonheffing.SetNumber(invoer.ArtiestLoonheffing);
     s.deBerekeningDatum.SetDate(invoer.BerekeningDatum);
     s.ArtiestAftrekBedrag = invoer.ArtiestAftrekBPType == bpdBedrag ? invoer.ArtiestAftrekBedrag : 0;
+}
+
+TBerekeningInvoer LeesGegevensScherm(const TGegevensScherm& s)
+{
+    TBerekeningInvoer invoer;
+    invoer.Werknemer = s.Naam;
+    invoer.PercentageVakantiegeld = Getal(s.edWGVakantiegeld);
+    invoer.Actief = {s.cbActiefPensioen.Checked(), s.cbActiefVUTFPU.Checked(), s.cbActiefIP.Checked(),
+                     s.cbActiefZvw.Checked(),      s.cbActiefWW.Checked(),     s.cbActiefWAO.Checked(),
+                     s.cbActiefWhk.Checked(),      s.cbActiefLevensloop.Checked()};
+    invoer.WGLastenTonen = s.cbWGLastenTonen.Checked();
+    invoer.LoonInclVakantie = s.cbLoonInclVakantie.Checked();
+    invoer.SFDeeltijd = s.cbSFDeeltijd.Checked();
+    invoer.SoortBerekening = SoortPositie(Code(s.cmbSoortWerknemer, -1));
+    invoer.ZfwIngeschakeld = !invoer.IsArtiestPositie();
+    invoer.Geboortedatum = Datum(s.edGebDatum);
+    invoer.Loontijdvak = Code(s.cmbLoontijdvak, 0);
+    invoer.SoortLoonbedrag = Code(s.cmbLoonbedrag, -1);
+    invoer.Loonbedrag = Getal(s.edLoonbedrag);
+    invoer.Tabelkleur = Code(s.cmbTabelkleur, tkWit);
+    invoer.LoonbelastingtabelVoorInwoner = Code(s.cmbLoonbelastingtabelVoorInwoner, igNederland);
+    invoer.Deeltijdpercentage = Getal(s.edDeeltijdFactor, 100);
+    invoer.IPzonderDeeltijd = s.cbIPzonderDeeltijd.Checked();
+    invoer.ToepLoonheffing = s.cbToepLoonheffing.Checked();
+    invoer.JaarloonLBPH = Getal(s.edJaarloonLBPH);
+    invoer.LoonheffingVrij = Getal(s.edLoonheffingVrij);
+    invoer.VerzekerdWW = s.cbWW.Checked();
+    invoer.VerzekerdWAO = s.cbWAO.Checked();
+    invoer.VerzekerdZfw = s.cbZfw.Checked();
+    invoer.LoondagenVoorDagtabel = Getal(s.edLoondagenVoorDagtabel);
+    invoer.ArtiestLoonheffing = Getal(s.edArtiestLoonheffing);
+    invoer.BerekeningDatum = Datum(s.deBerekeningDatum);
+    invoer.ArtiestAftrekBPType = bpdBedrag;
+    invoer.ArtiestAftrekBedrag = s.ArtiestAftrekBedrag;
+    return invoer;
 }
 
 } // namespace vkt

@@ -3,12 +3,123 @@
 #include "model/Datumregels.h"
 #include "model/DmConstanten.h"
 
+#include <algorithm>
+#include <array>
+#include <functional>
+
 namespace vkt {
 namespace {
 
 const char* const kWerknemersgegevens = "&Werknemersgegevens";
+const char* const kGeenMinimumloon = "Het minimumloon kan niet worden bepaald.";
+
+using TControle = std::function<std::optional<TVeldFout>(const TBerekeningInvoer&)>;
+
+std::optional<TVeldFout> ControleerDatum(const TBerekeningInvoer& invoer)
+{
+    if (invoer.BerekeningDatum == 0)
+        return TVeldFout{"deBerekeningDatum", "Datum is ongeldig.", ""};
+    return std::nullopt;
+}
+
+std::optional<TVeldFout> ControleerLoonbedrag(const TBerekeningInvoer& invoer)
+{
+    if (invoer.Loonbedrag < 0)
+        return TVeldFout{"edLoonbedrag", "Loonbedrag is ongeldig of niet ingevuld.", kWerknemersgegevens};
+    return std::nullopt;
+}
+
+std::optional<TVeldFout> ControleerSoortLoonbedrag(const TBerekeningInvoer& invoer)
+{
+    if (invoer.SoortLoonbedrag < slBrutoloon || invoer.SoortLoonbedrag > slZvwLoon)
+        return TVeldFout{"cmbLoonbedrag", "Soort loonbedrag is niet geselecteerd.", kWerknemersgegevens};
+    return std::nullopt;
+}
+
+std::optional<TVeldFout> ControleerSoort(const TBerekeningInvoer& invoer)
+{
+    if (invoer.SoortBerekening < spWerknemer || invoer.SoortBerekening > spVrijeBerekeningArtiest)
+        return TVeldFout{"cmbSoortWerknemer", "Berekening voor is niet geselecteerd.", kWerknemersgegevens};
+    return std::nullopt;
+}
+
+std::optional<TVeldFout> ControleerGeboortedatum(const TBerekeningInvoer& invoer)
+{
+    if (invoer.Geboortedatum == 0)
+        return TVeldFout{"edGebDatum", "Geboortedatum is ongeldig of niet ingevuld.", kWerknemersgegevens};
+    return std::nullopt;
+}
+
+std::optional<TVeldFout> ControleerLeeftijd(const TBerekeningInvoer& invoer)
+{
+    const int leeftijd = LeeftijdOpBerekeningsdatum(invoer);
+    if (leeftijd < 1 || leeftijd > 100)
+        return TVeldFout{"edGebDatum", "Leeftijd is ongeldig of niet ingevuld.", kWerknemersgegevens};
+    return std::nullopt;
+}
+
+// The checks in turn; the first that fails.
+std::optional<TVeldFout> EersteFout(const TBerekeningInvoer& invoer, std::initializer_list<TControle> controles)
+{
+    for (const TControle& controle : controles)
+        if (auto fout = controle(invoer))
+            return fout;
+    return std::nullopt;
+}
+
+// The rows of the employee's lines in their order on screen.
+constexpr std::array<TRegelSleutel, 14> kWerknemersregels = {{
+    {rtNatura, 0},          {rtLoonLBPH, 0},         {rtVUTFPUPremieWN, 0},       {rtPensioenPremieWN, 0},
+    {rtIPPremieWN, 0},      {rtLevensloopWN, 0},     {rtOpnameLevensloop, 0},     {rtBijtellingAuto, 0},
+    {rtBijdrageAuto, 0},    {rtBijtellingFiets, 0},  {rtBijdrageFiets, 0},        {rtVergoedingInhouding, 1},
+    {rtVergoedingInhouding, 2}, {rtWhkVerhalingOpWerknemer, 0},
+}};
+
+bool IsWerknemersregelZichtbaar(int p, const TRegelSleutel& regel)
+{
+    const bool artiest = IsArtiestPositie(p);
+    switch (regel.Regeltype) {
+    case rtNatura:
+        return p != spBijzonderLoon;
+    case rtVUTFPUPremieWN:
+    case rtPensioenPremieWN:
+    case rtIPPremieWN:
+    case rtWhkVerhalingOpWerknemer:
+        return !artiest;
+    case rtVergoedingInhouding:
+        return !artiest && p != spBijzonderLoon;
+    default:
+        return true;
+    }
+}
 
 } // namespace
+
+TSoortVelden SoortVelden(int p)
+{
+    TSoortVelden velden;
+    velden.LoontijdvakKiesbaar = IsLoontijdvakKiesbaar(p);
+    velden.TabelKiesbaar = p == spWerknemer || p == spBijzonderLoon;
+    velden.LoonheffingVrij = p == spVrijeBerekeningWerknemers || p == spVrijeBerekeningArtiest;
+    velden.VerzekerdZvwKiesbaar = !IsArtiestPositie(p);
+    velden.ArtiestAftrek = IsArtiestPositie(p);
+    velden.ArtiestLoonheffing = p == spBinnenlandseArtiest || p == spBuitenlandseArtiest;
+    velden.JaarloonVorigJaar = p == spBijzonderLoon;
+    return velden;
+}
+
+std::vector<TRegelSleutel> Werknemersregels(int soortBerekening)
+{
+    std::vector<TRegelSleutel> regels;
+    std::copy_if(kWerknemersregels.begin(), kWerknemersregels.end(), std::back_inserter(regels),
+                 [&](const TRegelSleutel& regel) { return IsWerknemersregelZichtbaar(soortBerekening, regel); });
+    return regels;
+}
+
+std::string LBPHBijschrift(int soortBerekening)
+{
+    return IsArtiestPositie(soortBerekening) ? "Onkostenvergoeding" : "LB/PH/Zvw-loon";
+}
 
 TBerekeningInvoer NieuweBerekeningInvoer(TDateTime vandaag)
 {
@@ -95,20 +206,61 @@ int LeeftijdOpBerekeningsdatum(const TBerekeningInvoer& invoer)
 
 std::optional<TVeldFout> ControleerInvoer(const TBerekeningInvoer& invoer)
 {
-    if (invoer.BerekeningDatum == 0)
-        return TVeldFout{"deBerekeningDatum", "Datum is ongeldig.", ""};
-    if (invoer.Loonbedrag < 0)
-        return TVeldFout{"edLoonbedrag", "Loonbedrag is ongeldig of niet ingevuld.", kWerknemersgegevens};
-    if (invoer.SoortLoonbedrag < slBrutoloon || invoer.SoortLoonbedrag > slZvwLoon)
-        return TVeldFout{"cmbLoonbedrag", "Soort loonbedrag is niet geselecteerd.", kWerknemersgegevens};
-    if (invoer.SoortBerekening < spWerknemer || invoer.SoortBerekening > spVrijeBerekeningArtiest)
-        return TVeldFout{"cmbSoortWerknemer", "Berekening voor is niet geselecteerd.", kWerknemersgegevens};
-    if (invoer.Geboortedatum == 0)
-        return TVeldFout{"edGebDatum", "Geboortedatum is ongeldig of niet ingevuld.", kWerknemersgegevens};
-    const int leeftijd = LeeftijdOpBerekeningsdatum(invoer);
-    if (leeftijd < 1 || leeftijd > 100)
-        return TVeldFout{"edGebDatum", "Leeftijd is ongeldig of niet ingevuld.", kWerknemersgegevens};
+    return EersteFout(invoer, {ControleerDatum, ControleerLoonbedrag, ControleerSoortLoonbedrag, ControleerSoort,
+                               ControleerGeboortedatum, ControleerLeeftijd});
+}
+
+std::optional<TVeldFout> ControleerVeld(const TBerekeningInvoer& invoer, const std::string& veld)
+{
+    if (veld == "deBerekeningDatum") {
+        if (invoer.Geboortedatum == 0)
+            return ControleerDatum(invoer);
+        return EersteFout(invoer, {ControleerDatum, ControleerGeboortedatum, ControleerLeeftijd});
+    }
+    if (veld == "edGebDatum")
+        return EersteFout(invoer, {ControleerGeboortedatum, ControleerLeeftijd});
+    if (veld == "edLeeftijd")
+        return ControleerLeeftijd(invoer);
+    if (veld == "edLoonbedrag")
+        return ControleerLoonbedrag(invoer);
+    if (veld == "cmbLoonbedrag")
+        return ControleerSoortLoonbedrag(invoer);
+    if (veld == "cmbSoortWerknemer")
+        return ControleerSoort(invoer);
     return std::nullopt;
+}
+
+TMinimumloon BepaalMinimumloon(int leeftijd, TDateTime berekeningsdatum, int loontijdvak, TdmConstanten& constanten)
+{
+    if (leeftijd == 0)
+        return {std::nullopt, TVeldFout{"edGebDatum", std::string(kGeenMinimumloon) + "\r\nVul eerst de leeftijd in.",
+                                        kWerknemersgegevens}};
+    if (berekeningsdatum == 0)
+        return {std::nullopt,
+                TVeldFout{"deBerekeningDatum", std::string(kGeenMinimumloon) + "\r\nVul eerst de berekeningsdatum in.",
+                          ""}};
+    constanten.Berekeningsdatum = berekeningsdatum;
+    constanten.LaadMinimumloon(berekeningsdatum);
+    const int a = std::min(leeftijd, 21);
+    if (a < EersteMinimumloonLeeftijd)
+        return {0.0, std::nullopt};
+    const TMinimumloonRij rij = constanten.GetConstanten().Fiscaal().Minimumloon(a);
+    switch (loontijdvak) {
+    case ltKwartaal:
+        return {rij.MinloonM * 3, std::nullopt};
+    case ltMaand:
+        return {rij.MinloonM, std::nullopt};
+    case lt4Weken:
+        return {rij.MinloonW * 4, std::nullopt};
+    case ltWeek:
+        return {rij.MinloonW, std::nullopt};
+    case ltDag:
+        return {rij.MinloonW / 5, std::nullopt};
+    default:
+        return {std::nullopt, TVeldFout{"cmbLoontijdvak",
+                                        std::string(kGeenMinimumloon) + " Selecteer eerst een loontijdvak.",
+                                        kWerknemersgegevens}};
+    }
 }
 
 } // namespace vkt

@@ -4,8 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vkt {
+
+class TdmConstanten;
 
 // The rules between the input fields of a calculation and the checks of those
 // fields, in one place for every front end: the desktop window calls them from
@@ -20,6 +23,37 @@ TBerekeningInvoer NieuweBerekeningInvoer(TDateTime vandaag);
 // Only the kind "Werknemer" chooses its pay period; the others are computed per
 // month.
 bool IsLoontijdvakKiesbaar(int soortBerekening);
+
+// What the kind of calculation (its list position, -1 for none) leaves open
+// on screen.
+struct TSoortVelden {
+    bool LoontijdvakKiesbaar = false; // only "Werknemer" chooses its pay period
+    bool TabelKiesbaar = false;       // table colour and wage-tax table: employees and special rewards
+    bool LoonheffingVrij = false;     // the free calculations' own wage-tax percentage
+    bool VerzekerdZvwKiesbaar = false; // outside the artist kinds
+    bool ArtiestAftrek = false;       // the artist kinds' cost reimbursement
+    bool ArtiestLoonheffing = false;  // the domestic and foreign artists' own wage-tax percentage
+    bool JaarloonVorigJaar = false;   // special rewards
+};
+TSoortVelden SoortVelden(int soortBerekening);
+
+// A line as a row on screen names it: its type and, for the allowance (1)
+// and the deduction (2) of type 1048576, its wage component (else 0).
+struct TRegelSleutel {
+    int Regeltype = 0;
+    int Looncomponent = 0;
+    bool operator==(const TRegelSleutel&) const = default;
+};
+// The rows of lines the user enters for the employee, in their order on
+// screen, as far as the kind of calculation shows them: special rewards have
+// no wage in kind and no tax-free allowance or deduction, artists no
+// employee pension, early-retirement or IP premium, no tax-free allowance
+// or deduction and no Whk charged on.
+std::vector<TRegelSleutel> Werknemersregels(int soortBerekening);
+// The caption of the row of wage taxed only for wage tax and Zvw, which the
+// artist kinds use for their expenses: "Onkostenvergoeding", else
+// "LB/PH/Zvw-loon".
+std::string LBPHBijschrift(int soortBerekening);
 
 // Kind rule, when the kind of calculation changes or a calculation is shown:
 // a kind other than "Werknemer" is computed per month, the employee's Zvw box
@@ -80,5 +114,25 @@ struct TVeldFout {
 // kind of wage amount, kind of calculation, birth date, age); the first that
 // fails, or nothing.
 std::optional<TVeldFout> ControleerInvoer(const TBerekeningInvoer& invoer);
+
+// The check of one field of the window, named as there, as it runs when the
+// field is left: the calculation date ("deBerekeningDatum") and then, when a
+// birth date is filled in, the birth date; the birth date ("edGebDatum") and
+// then the age; the age alone ("edLeeftijd"); the wage amount
+// ("edLoonbedrag"), the kind of wage amount ("cmbLoonbedrag") and the kind of
+// calculation ("cmbSoortWerknemer"). Any other name checks nothing.
+std::optional<TVeldFout> ControleerVeld(const TBerekeningInvoer& invoer, const std::string& veld);
+
+// The statutory minimum wage of the pay period for an employee of that age
+// on the calculation date (the minimum wages of that date are loaded into
+// the constants first): that of 21 from 21 on, 0 under 15; a quarter is
+// three months, four weeks four weeks, a day a fifth of a week. Or, when it
+// cannot be determined, why: no age, no calculation date, or (from 15 on) no
+// pay period, with the field to go to.
+struct TMinimumloon {
+    std::optional<double> Bedrag;
+    std::optional<TVeldFout> Fout;
+};
+TMinimumloon BepaalMinimumloon(int leeftijd, TDateTime berekeningsdatum, int loontijdvak, TdmConstanten& constanten);
 
 } // namespace vkt

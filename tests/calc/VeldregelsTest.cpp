@@ -1,6 +1,9 @@
 #include "calc/Veldregels.h"
 
+#include "common/DataFolder.h"
+#include "model/DmConstanten.h"
 #include "model/Enumeraties.h"
+#include "support/Constanten.h"
 
 #include <gtest/gtest.h>
 
@@ -157,4 +160,139 @@ TEST(Veldregels, TheFieldChecksStopAtTheFirstFailingFieldInTheWindowsOrder)
     EXPECT_FALSE(ControleerInvoer(grens).has_value());
     grens.Geboortedatum = EncodeDate(2019, 3, 15); // 1 year
     EXPECT_FALSE(ControleerInvoer(grens).has_value());
+}
+
+TEST(Veldregels, LeavingAFieldChecksItAndWhatFollowsFromIt)
+{
+    const struct {
+        const char* veld;
+        void (*zet)(TBerekeningInvoer&);
+        const char* melding; // nullptr: passes
+    } kGevallen[] = {
+        // The calculation date checks the birth date only when one is filled in.
+        {"deBerekeningDatum", [](TBerekeningInvoer& i) { i.BerekeningDatum = 0; }, "Datum is ongeldig."},
+        {"deBerekeningDatum", [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(2019, 12, 1); },
+         "Leeftijd is ongeldig of niet ingevuld."},
+        {"deBerekeningDatum", [](TBerekeningInvoer& i) { i.Geboortedatum = 0; }, nullptr},
+        {"edGebDatum", [](TBerekeningInvoer& i) { i.Geboortedatum = 0; },
+         "Geboortedatum is ongeldig of niet ingevuld."},
+        {"edGebDatum", [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1900, 1, 1); },
+         "Leeftijd is ongeldig of niet ingevuld."},
+        {"edLeeftijd", [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1919, 3, 15); },
+         "Leeftijd is ongeldig of niet ingevuld."},
+        // Each field checks only itself: a wrong wage amount does not stop the date.
+        {"deBerekeningDatum", [](TBerekeningInvoer& i) { i.Loonbedrag = -5; }, nullptr},
+        {"edLoonbedrag", [](TBerekeningInvoer& i) { i.Loonbedrag = -0.01; }, "Loonbedrag is ongeldig of niet ingevuld."},
+        {"edLoonbedrag", [](TBerekeningInvoer& i) { i.Loonbedrag = 0; i.Geboortedatum = 0; }, nullptr},
+        {"cmbLoonbedrag", [](TBerekeningInvoer& i) { i.SoortLoonbedrag = -1; }, "Soort loonbedrag is niet geselecteerd."},
+        {"cmbSoortWerknemer", [](TBerekeningInvoer& i) { i.SoortBerekening = 6; },
+         "Berekening voor is niet geselecteerd."},
+    };
+    for (const auto& geval : kGevallen) {
+        TBerekeningInvoer invoer = Invoer(spWerknemer);
+        geval.zet(invoer);
+        const auto fout = ControleerVeld(invoer, geval.veld);
+        if (geval.melding == nullptr) {
+            EXPECT_FALSE(fout.has_value()) << geval.veld << ": " << fout->Melding;
+            continue;
+        }
+        ASSERT_TRUE(fout.has_value()) << geval.veld << " " << geval.melding;
+        EXPECT_EQ(fout->Melding, geval.melding);
+        // The date is in the band above the tabs; every other field is on the employee tab.
+        EXPECT_EQ(fout->Tab, std::string(geval.melding) == "Datum is ongeldig." ? "" : "&Werknemersgegevens");
+    }
+}
+
+TEST(Veldregels, TheKindOfCalculationOpensItsOwnFields)
+{
+    const struct {
+        int soort;
+        TSoortVelden velden;
+    } kGevallen[] = {
+        {spWerknemer, {true, true, false, true, false, false, false}},
+        {spBijzonderLoon, {false, true, false, true, false, false, true}},
+        {spBinnenlandseArtiest, {false, false, false, false, true, true, false}},
+        {spBuitenlandseArtiest, {false, false, false, false, true, true, false}},
+        {spVrijeBerekeningWerknemers, {false, false, true, true, false, false, false}},
+        // Both an artist kind and a free calculation, but without the artists' own percentage.
+        {spVrijeBerekeningArtiest, {false, false, true, false, true, false, false}},
+        {-1, {false, false, false, true, false, false, false}},
+    };
+    for (const auto& geval : kGevallen) {
+        const TSoortVelden v = SoortVelden(geval.soort);
+        const TSoortVelden& w = geval.velden;
+        EXPECT_EQ(v.LoontijdvakKiesbaar, w.LoontijdvakKiesbaar) << geval.soort;
+        EXPECT_EQ(v.TabelKiesbaar, w.TabelKiesbaar) << geval.soort;
+        EXPECT_EQ(v.LoonheffingVrij, w.LoonheffingVrij) << geval.soort;
+        EXPECT_EQ(v.VerzekerdZvwKiesbaar, w.VerzekerdZvwKiesbaar) << geval.soort;
+        EXPECT_EQ(v.ArtiestAftrek, w.ArtiestAftrek) << geval.soort;
+        EXPECT_EQ(v.ArtiestLoonheffing, w.ArtiestLoonheffing) << geval.soort;
+        EXPECT_EQ(v.JaarloonVorigJaar, w.JaarloonVorigJaar) << geval.soort;
+    }
+}
+
+TEST(Veldregels, EachKindShowsItsRowsOfEmployeeLinesInOrder)
+{
+    const std::vector<TRegelSleutel> alle = Werknemersregels(spWerknemer);
+    ASSERT_EQ(alle.size(), 14u);
+    EXPECT_EQ(alle.front(), (TRegelSleutel{rtNatura, 0}));
+    EXPECT_EQ(alle[1], (TRegelSleutel{rtLoonLBPH, 0}));
+    EXPECT_EQ(alle.back(), (TRegelSleutel{rtWhkVerhalingOpWerknemer, 0}));
+    EXPECT_EQ(Werknemersregels(spVrijeBerekeningWerknemers), alle);
+
+    const std::vector<TRegelSleutel> bijzonder = Werknemersregels(spBijzonderLoon);
+    EXPECT_EQ(bijzonder.size(), 11u); // without wage in kind, allowance and deduction
+    EXPECT_EQ(bijzonder.front(), (TRegelSleutel{rtLoonLBPH, 0}));
+    EXPECT_EQ(bijzonder.back(), (TRegelSleutel{rtWhkVerhalingOpWerknemer, 0}));
+
+    for (int artiest : {spBinnenlandseArtiest, spBuitenlandseArtiest, spVrijeBerekeningArtiest}) {
+        const std::vector<TRegelSleutel> rijen = Werknemersregels(artiest);
+        const std::vector<TRegelSleutel> verwacht = {
+            {rtNatura, 0},          {rtLoonLBPH, 0},     {rtLevensloopWN, 0},    {rtOpnameLevensloop, 0},
+            {rtBijtellingAuto, 0},  {rtBijdrageAuto, 0}, {rtBijtellingFiets, 0}, {rtBijdrageFiets, 0}};
+        EXPECT_EQ(rijen, verwacht) << artiest;
+        EXPECT_EQ(LBPHBijschrift(artiest), "Onkostenvergoeding");
+    }
+    EXPECT_EQ(LBPHBijschrift(spWerknemer), "LB/PH/Zvw-loon");
+}
+
+TEST(Veldregels, TheMinimumWageOfTheAgeAndPayPeriodOnTheCalculationDate)
+{
+    // The statutory minimum wages of 2020 (Staatscourant): from 1 July 21 and older 1680,00 a month and
+    // 387,70 a week, 18 years 840,00 a month; before July 21 and older 1653,60 a month.
+    const TDateTime juli = EncodeDate(2020, 8, 15);
+    const struct {
+        int leeftijd;
+        TDateTime datum;
+        int loontijdvak;
+        double bedrag;
+    } kGevallen[] = {
+        {23, juli, ltWeek, 387.70},     {21, juli, ltMaand, 1680.00},   {30, juli, ltKwartaal, 5040.00},
+        {21, juli, lt4Weken, 1550.80},  {21, juli, ltDag, 77.54},       {18, juli, ltMaand, 840.00},
+        {22, EncodeDate(2020, 3, 15), ltMaand, 1653.60}, {14, juli, ltMaand, 0}, {14, juli, 0, 0},
+    };
+    auto constanten = test::GeladenConstanten(DataFolder(), EncodeDate(2020, 3, 1));
+    for (const auto& geval : kGevallen) {
+        const TMinimumloon uitkomst = BepaalMinimumloon(geval.leeftijd, geval.datum, geval.loontijdvak, *constanten);
+        ASSERT_TRUE(uitkomst.Bedrag.has_value()) << geval.leeftijd << "/" << geval.loontijdvak;
+        EXPECT_NEAR(*uitkomst.Bedrag, geval.bedrag, 1e-9) << geval.leeftijd << "/" << geval.loontijdvak;
+    }
+
+    const struct {
+        int leeftijd;
+        TDateTime datum;
+        const char* veld;
+        const char* melding;
+    } kWeigeringen[] = {
+        {0, juli, "edGebDatum", "Het minimumloon kan niet worden bepaald.\r\nVul eerst de leeftijd in."},
+        {30, 0, "deBerekeningDatum", "Het minimumloon kan niet worden bepaald.\r\nVul eerst de berekeningsdatum in."},
+        {30, juli, "cmbLoontijdvak", "Het minimumloon kan niet worden bepaald. Selecteer eerst een loontijdvak."},
+    };
+    for (const auto& weigering : kWeigeringen) {
+        const TMinimumloon uitkomst = BepaalMinimumloon(weigering.leeftijd, weigering.datum, 0, *constanten);
+        EXPECT_FALSE(uitkomst.Bedrag.has_value());
+        ASSERT_TRUE(uitkomst.Fout.has_value()) << weigering.melding;
+        EXPECT_EQ(uitkomst.Fout->Veld, weigering.veld);
+        EXPECT_EQ(uitkomst.Fout->Melding, weigering.melding);
+    }
 }
