@@ -201,7 +201,7 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
         return *klaar;
 
     const TBerekeningInvoer standaard = NieuweBerekeningInvoer(Today());
-    TDatabases databases(DataFolder());
+    TDatabases databases(Databasemappen());
     if (!OpenDatabases(databases, standaard.BerekeningDatum, TToegang::Lezen, fout))
         return 1;
     std::unique_ptr<TVasteHeffingsgegevens> basis;

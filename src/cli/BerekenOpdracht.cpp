@@ -122,7 +122,7 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     if (klaar)
         return *klaar;
 
-    TDatabases databases(DataFolder());
+    TDatabases databases(Databasemappen());
     if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, TToegang::Lezen, fout))
         return 1;
     TBerekening berekening;

@@ -170,7 +170,7 @@ int ConstantenOpdracht(const std::vector<std::string>& argumenten, std::ostream&
     if (klaar)
         return *klaar;
 
-    TdmConstanten constanten(DataFolder());
+    TdmConstanten constanten(Databasemappen().Constanten);
     if (datum != 0)
         constanten.Berekeningsdatum = datum;
     TBewaardeMeldingen meldingen;

@@ -77,7 +77,7 @@ int FondsenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     const auto klaar = regel.Verwerk(argumenten, [&] { formaat = LeesFormaat(regel); }, uit, fout);
     if (klaar)
         return *klaar;
-    TDatabases databases(DataFolder());
+    TDatabases databases(Databasemappen());
     if (!OpenDatabasesOmTeLezen(databases, fout))
         return 1;
     std::vector<TSociaalFondsWaarden> fondsen;

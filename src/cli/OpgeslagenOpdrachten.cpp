@@ -124,7 +124,7 @@ int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     const auto klaar = regel.Verwerk(argumenten, [&] { formaat = LeesFormaat(regel); }, uit, fout);
     if (klaar)
         return *klaar;
-    TDatabases databases(DataFolder());
+    TDatabases databases(Databasemappen());
     if (!OpenDatabasesOmTeLezen(databases, fout))
         return 1;
     TBewaardeMeldingen meldingen;
@@ -170,7 +170,7 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
     if (klaar)
         return *klaar;
 
-    TDatabases databases(DataFolder());
+    TDatabases databases(Databasemappen());
     if (!OpenDatabasesOmTeLezen(databases, fout))
         return 1;
     TdmVektaris& dm = databases.Werknemers;
@@ -211,7 +211,7 @@ int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     const auto klaar = regel.Verwerk(argumenten, [&] { opties = LeesOpslaanOpties(regel); }, uit, fout);
     if (klaar)
         return *klaar;
-    TDatabases databases(DataFolder());
+    TDatabases databases(Databasemappen());
     if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, TToegang::Exclusief, fout))
         return 1;
     TdmVektaris& dm = databases.Werknemers;
@@ -245,7 +245,7 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
     const auto klaar = regel.Verwerk(argumenten, [&] { nummer = LeesNummer(regel, "verwijder"); }, uit, fout);
     if (klaar)
         return *klaar;
-    TDatabases databases(DataFolder());
+    TDatabases databases(Databasemappen());
     if (!OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Exclusief, fout))
         return 1;
     TdmVektaris& dm = databases.Werknemers;

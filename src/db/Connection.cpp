@@ -41,15 +41,6 @@ std::map<std::string, std::string> ParseConnectionString(const std::string& text
     return pairs;
 }
 
-ShareMode ModeFromText(const std::string& mode)
-{
-    const std::string upper = ToUpperAscii(mode);
-    if (upper.find("EXCLUSIVE") != std::string::npos)
-        return ShareMode::Exclusive;
-    if (upper.find("DENY WRITE") != std::string::npos || upper == "READ")
-        return ShareMode::ReadOnly;
-    return ShareMode::ReadWrite;
-}
 
 // UCase(text): the text in capitals, as the SQL of the program expects.
 void UCaseFunction(sqlite3_context* context, int, sqlite3_value** arguments)
@@ -87,6 +78,16 @@ std::string QuotedName(const std::string& name)
 }
 
 } // namespace
+
+ShareMode ModeFromText(const std::string& mode)
+{
+    const std::string upper = ToUpperAscii(mode);
+    if (upper.find("EXCLUSIVE") != std::string::npos)
+        return ShareMode::Exclusive;
+    if (upper.find("DENY WRITE") != std::string::npos || upper == "READ")
+        return ShareMode::ReadOnly;
+    return ShareMode::ReadWrite;
+}
 
 Connection::~Connection() { Close(); }
 

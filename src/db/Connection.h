@@ -20,6 +20,9 @@ enum class ShareMode {
     Exclusive, // "Share Exclusive": no other process may open the file
 };
 
+// The share mode a connection string's "Mode" asks for.
+ShareMode ModeFromText(const std::string& mode);
+
 struct ColumnInfo {
     std::string Name;
     std::string DeclaredType; // as written in CREATE TABLE, e.g. "VARCHAR(50)"

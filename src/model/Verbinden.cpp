@@ -11,13 +11,15 @@ namespace vkt {
 namespace {
 
 // The file counts as read-only when nobody may write it, and as hidden when
-// its name starts with a dot.
-bool HeeftBeperkendeAttributen(const std::string& bestand)
+// its name starts with a dot. A file that is only read may be read-only, as
+// the constants database of an installed program is.
+bool HeeftBeperkendeAttributen(const std::string& bestand, const std::string& mode)
 {
     struct stat info {};
     if (stat(bestand.c_str(), &info) != 0)
         return false;
-    const bool alleenLezen = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    const bool alleenLezen = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 &&
+                             db::ModeFromText(mode) != db::ShareMode::ReadOnly;
     const bool verborgen = std::filesystem::path(bestand).filename().string().starts_with(".");
     return alleenLezen || verborgen;
 }
@@ -30,7 +32,7 @@ void Verbind(db::Connection& connection, const std::string& bestand, const std::
         throw Exception("No database location was specified (sDatabaseLocation cannot be empty).");
     if (!std::filesystem::is_regular_file(bestand) || access(bestand.c_str(), R_OK) != 0)
         throw Exception("Database does not exists or is not accessable: " + bestand);
-    if (HeeftBeperkendeAttributen(bestand))
+    if (HeeftBeperkendeAttributen(bestand, mode))
         throw Exception("The file attributes of file \"" + bestand + "\" prevent the file from being accessed.");
 
     std::string text = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + bestand + ";Mode=" + mode +

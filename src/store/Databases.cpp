@@ -4,11 +4,32 @@
 
 namespace vkt {
 
-TDatabases::TDatabases(const std::filesystem::path& databaseMap) : Constanten(databaseMap), Werknemers(databaseMap) {}
+TDatabases::TDatabases(const TDatabasemappen& mappen)
+    : Constanten(mappen.Constanten), Werknemers(mappen.Werknemers), mappen_(mappen)
+{
+}
+
+TDatabases::TDatabases(const TDatabasemappen& mappen, TInstellingen& instellingen)
+    : Constanten(mappen.Constanten), Werknemers(mappen.Werknemers, instellingen), mappen_(mappen)
+{
+}
+
+bool TDatabases::OpenWerknemers(TMeldingen& meldingen, TToegang toegang)
+{
+    try {
+        MaakWerknemersdatabase(mappen_);
+    } catch (const std::exception& error) {
+        meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij  het aanmaken van ") +
+                                  TdmVektaris::Bestandsnaam + ".\r\nFout: " + error.what() +
+                                  "\r\n\r\nDe applicatie wordt beëindigd.");
+        return false;
+    }
+    return Werknemers.Openen(meldingen, toegang);
+}
 
 bool TDatabases::Openen(TDateTime berekeningsdatum, TMeldingen& meldingen, TToegang toegang)
 {
-    if (!Werknemers.Openen(meldingen, toegang))
+    if (!OpenWerknemers(meldingen, toegang))
         return false;
     Constanten.Berekeningsdatum = berekeningsdatum;
     if (!OpenConstanten(Constanten, meldingen))

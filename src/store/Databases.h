@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DataFolder.h"
 #include "common/DateTime.h"
 #include "model/DmConstanten.h"
 #include "store/DmVektaris.h"
@@ -8,6 +9,7 @@
 
 namespace vkt {
 
+class TInstellingen;
 class TMeldingen;
 
 // Both databases of the program, opened as the program starts: the employee
@@ -16,7 +18,10 @@ class TMeldingen;
 // closed again; last the employer and the employee queries.
 class TDatabases {
 public:
-    explicit TDatabases(const std::filesystem::path& databaseMap);
+    // The last employee shown is kept in instellingen; without them only in
+    // memory.
+    explicit TDatabases(const TDatabasemappen& mappen);
+    TDatabases(const TDatabasemappen& mappen, TInstellingen& instellingen);
     TDatabases(const TDatabases&) = delete;
     TDatabases& operator=(const TDatabases&) = delete;
 
@@ -24,9 +29,16 @@ public:
     // went wrong has then been shown through meldingen. berekeningsdatum
     // chooses the constants the calculation starts with.
     bool Openen(TDateTime berekeningsdatum, TMeldingen& meldingen, TToegang toegang = TToegang::Exclusief);
+    // Opens the employee database alone; a user of an installed program who
+    // has none yet first gets one. False (and the reason shown) when it
+    // cannot be used.
+    bool OpenWerknemers(TMeldingen& meldingen, TToegang toegang = TToegang::Exclusief);
 
     TdmConstanten Constanten;
     TdmVektaris Werknemers;
+
+private:
+    TDatabasemappen mappen_;
 };
 
 // Opens the constants database, loads the three effective dates and closes it

@@ -88,6 +88,9 @@ TEST_F(ConnectDatabaseTest, RefusesWhatCannotBeOpenedAndLeavesNoWayToReconnect)
                                  std::filesystem::perm_options::replace);
     EXPECT_EQ(Fout(bestand_),
               "ConnectDatabase: The file attributes of file \"" + bestand_ + "\" prevent the file from being accessed.");
+    // Only read, as the installed constants database is, a read-only file opens.
+    EXPECT_NO_THROW(ConnectDatabase(verbinding_, bestand_, "", false, true, -1, "Share Deny Read|Share Deny Write"));
+    verbinding_.Close();
 
     const std::string verborgen = map_.File(".verborgen.db");
     test::CreateDatabase(verborgen, "CREATE TABLE Versie (Versie INTEGER)");
