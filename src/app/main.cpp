@@ -1,0 +1,116 @@
+// vkt2020: the desktop program. Opens the employee database for itself and
+// the constants database, shows the main window and reopens the calculation
+// that was open at the last exit. See --help for its options.
+
+#include "app/Applicatie.h"
+#include "app/Opstarttijd.h"
+#include "app/Opties.h"
+#include "app/QtInstellingen.h"
+#include "common/DataFolder.h"
+#include "ui/FrmMain.h"
+#include "widgets/ProgrammaStijl.h"
+#include "widgets/VensterMeldingen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+using vkt::app::TOpties;
+
+bool HeeftBeeldscherm()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// Saves a picture of the window with each tab in front, the fields at rest.
+bool SlaTabbladenOp(vkt::ui::TfrmMain& venster, const QString& map)
+{
+    static const char* const kNamen[] = {"1-werkgeverslasten", "2-sociale-fondsen", "3-werknemersgegevens",
+                                         "4-berekeningsgegevens", "5-toon-berekening"};
+    if (!QDir().mkpath(map)) {
+        std::fprintf(stderr, "vkt2020: de map '%s' kan niet worden gemaakt.\n", qPrintable(map));
+        return false;
+    }
+    for (int tab = 0; tab < venster.pgMain->count(); ++tab) {
+        venster.pgMain->setCurrentIndex(tab);
+        QApplication::processEvents();
+        if (QWidget* focus = QApplication::focusWidget())
+            focus->clearFocus();
+        QApplication::processEvents();
+        const QString bestand = QDir(map).filePath(QString(kNamen[tab]) + ".png");
+        if (!venster.grab().save(bestand)) {
+            std::fprintf(stderr, "vkt2020: '%s' kan niet worden geschreven.\n", qPrintable(bestand));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList argumenten;
+    for (int i = 0; i < argc; ++i)
+        argumenten << QString::fromLocal8Bit(argv[i]);
+    const TOpties opties = vkt::app::LeesOpties(argumenten);
+    if (opties.Hulp || !opties.Fout.isEmpty()) {
+        if (!opties.Fout.isEmpty())
+            std::fprintf(stderr, "vkt2020: %s\n\n", qPrintable(opties.Fout));
+        std::fputs(qPrintable(vkt::app::Hulptekst()), opties.Hulp ? stdout : stderr);
+        return opties.Hulp ? 0 : 2;
+    }
+    const bool automatisch = opties.MeetOpstart || !opties.Schermafdrukken.isEmpty();
+    if (!HeeftBeeldscherm()) {
+        if (opties.Schermafdrukken.isEmpty()) {
+            std::fputs("vkt2020: er is geen beeldscherm (DISPLAY en WAYLAND_DISPLAY zijn leeg), dus het venster kan "
+                       "niet worden getoond.\nGebruik vkt2020-cli voor berekeningen op de opdrachtregel, of "
+                       "vkt2020 --schermafdrukken MAP voor afbeeldingen van de tabbladen.\n",
+                       stderr);
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // pictures need no display
+    }
+
+    QApplication toepassing(argc, argv);
+    QCoreApplication::setOrganizationName("Zyrdo Software");
+    QCoreApplication::setApplicationName("Vkt2020");
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    vkt::widgets::ZetProgrammaStijl();
+
+    vkt::app::TQtInstellingen instellingen;
+    vkt::widgets::TVensterMeldingen meldingen;
+    const std::string gebruikersmap =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    vkt::app::TApplicatie applicatie(vkt::Databasemappen(gebruikersmap), instellingen, meldingen,
+                                     {opties.SsoStart, !automatisch});
+    if (!applicatie.Start())
+        return 1;
+    if (automatisch && !applicatie.KiesLaatsteBerekening()) {
+        std::fputs("vkt2020: er is nog geen opgeslagen berekening om te openen.\n", stderr);
+        return 1;
+    }
+
+    vkt::ui::TfrmMain& venster = applicatie.Venster();
+    int uitkomst = 0;
+    QObject::connect(&venster, &vkt::ui::TfrmMain::EersteActiveringKlaar, &venster, [&] {
+        if (opties.MeetOpstart)
+            std::printf("Opstarten tot en met de eerste activering: %.3f s\n", vkt::app::SecondenSindsProcesstart());
+        if (!opties.Schermafdrukken.isEmpty() && !SlaTabbladenOp(venster, opties.Schermafdrukken))
+            uitkomst = 1;
+        if (automatisch)
+            QTimer::singleShot(0, &venster, &vkt::ui::TfrmMain::SluitZonderVragen);
+    });
+    venster.show();
+    venster.activateWindow();
+    const int einde = toepassing.exec();
+    return uitkomst != 0 ? uitkomst : einde;
+}

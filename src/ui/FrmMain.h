@@ -1,0 +1,125 @@
+#pragma once
+
+#include "ui/Regelkoppeling.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QTabWidget;
+class QToolButton;
+
+namespace vkt::ui {
+
+struct TKern;
+class TKaartcommandos;
+class TSchermregels;
+class TSelectieband;
+class TtsBerekeningsgegevens;
+class TtsSocialeFondsen;
+class TtsToonBerekening;
+class TtsWerkgeverslasten;
+class TtsWerknemersgegevens;
+
+// The program's main window: a tool bar, the choice of the saved
+// calculation with its date, and five tabs holding every input of the
+// calculation and, on the last, its statement. It builds its menus, tool
+// bar and tabs and wires them to small slots; the rules between the fields
+// are TSchermregels', the record commands TKaartcommandos'. The first time
+// the window becomes active it loads the fiscal parameters and opens the
+// calculation that was open at the last exit.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(TKern& kern, QWidget* ouder = nullptr);
+    ~TfrmMain() override;
+
+    bool Initialised() const { return initialised_; }
+    // Closes without the closing questions (a run without a user).
+    void SluitZonderVragen();
+
+    QTabWidget* pgMain;
+    TSelectieband* Selectie;
+    TtsToonBerekening* tsToonBerekening;
+
+signals:
+    // The first activation has finished loading, successfully or not.
+    void EersteActiveringKlaar();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void TabGewijzigd(int tab);
+    void Informatie();
+    void Knippen();
+    void Kopieren();
+    void Plakken();
+    // The printing and export, the deviating-basis dialogs and the
+    // social-fund windows are built apart from this window; their menu items
+    // and buttons already lead here.
+    void Afdrukken();
+    void ExporterenNaarWord();
+    void PrinterInstellingen();
+    void Lettertype();
+    void Marges();
+    void AfwijkendeGrondslag();
+    void NieuwSociaalFonds();
+    void BeschikbareSocialeFondsen();
+
+private:
+    QAction* Actie(const char* naam, const QString& tekst, const QKeySequence& toets = {});
+    void MaakActies();
+    void MaakMenu();
+    QWidget* MaakWerkbalk();
+    void MaakTabs();
+    void Verbind();
+    QToolButton* MaakKnop(QWidget* balk, const char* naam, const QString& bijschrift, const QString& afbeelding,
+                          const QString& hint);
+    void ZetRapportActies(bool rapport);
+    void ToonBerekening();
+    void EersteWeergave();
+    void EersteActivering();
+    void StartLaden();
+    bool MagSluiten();
+    void Afsluiten();
+
+    TKern& kern_;
+    TRegelkoppeling koppeling_;
+    TtsWerkgeverslasten* tsAlgemeen_;
+    TtsSocialeFondsen* tsSocialeFondsen_;
+    TtsWerknemersgegevens* tsWerknemerGegevens_;
+    TtsBerekeningsgegevens* tsBerekeningsGegevens_;
+    TSchermregels* regels_ = nullptr;
+    TKaartcommandos* kaart_ = nullptr;
+
+    QAction* Openenlegekaart1_;
+    QAction* Opslaangegevens1_;
+    QAction* Opslaanals_;
+    QAction* Verwijderen1_;
+    QAction* Exporteren1_;
+    QAction* Afdrukken1_;
+    QAction* Printerinstellingen1_;
+    QAction* Einde1_;
+    QAction* Knippen1_;
+    QAction* Kopieren1_;
+    QAction* Plakken1_;
+    QAction* Lettertype1_;
+    QAction* Marges1_;
+    QAction* Informatie1_;
+    QToolButton* sbLegeKaart_;
+    QToolButton* sbVerwijderen_;
+    QToolButton* sbOpslaan_;
+    QToolButton* sbAfdrukken_;
+    QToolButton* sbAfsluiten_;
+
+    bool initialised_ = false;
+    bool activeringBezig_ = false;
+    bool getoond_ = false;
+    bool zonderVragen_ = false;
+    bool afgesloten_ = false;
+};
+
+} // namespace vkt::ui

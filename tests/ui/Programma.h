@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/Applicatie.h"
+#include "app/QtInstellingen.h"
+#include "common/Meldingen.h"
+#include "support/TempFolder.h"
+#include "ui/FrmMain.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QWidget;
+
+namespace vkt::test {
+
+// Keeps every message and question the program shows, and answers the
+// questions from a list (then "Nee").
+class TMeldingenlog : public TMeldingen {
+public:
+    void ToonMelding(const std::string& tekst) override { Meldingen << QString::fromStdString(tekst); }
+    void ToonFoutmelding(const std::string& tekst) override { Foutmeldingen << QString::fromStdString(tekst); }
+    int StelVraag(const std::string& tekst, bool metAnnuleren) override;
+
+    QStringList Meldingen;
+    QStringList Foutmeldingen;
+    QStringList Vragen;
+    std::deque<int> Antwoorden;
+};
+
+// Both databases of the program in a temporary folder: the built constants
+// database and the built employee database, which holds no calculation.
+class TDatamap {
+public:
+    TDatamap();
+    const std::filesystem::path& Pad() const { return map_.Path(); }
+    // Runs vkt2020-cli on this folder; its output, or a failure of the test.
+    QString Cli(const QStringList& argumenten) const;
+    // Runs a statement on the employee database while no program holds it.
+    void Voer(const std::string& sql) const;
+
+private:
+    TempFolder map_;
+};
+
+// The desktop program on a data folder, without its start window, with its
+// settings in the test's own settings folder and its messages logged.
+class TProgramma {
+public:
+    explicit TProgramma(const TDatamap& map);
+    ~TProgramma();
+
+    // Starts it and shows the main window; true once the first activation
+    // has finished.
+    bool Open();
+    ui::TfrmMain& Venster() { return app_->Venster(); }
+    app::TApplicatie& App() { return *app_; }
+    // The window's widget of that name (a data-aware panel: its input).
+    template <typename T = QWidget>
+    T* Veld(const char* naam)
+    {
+        return Invoer<T>(Venster().findChild<QWidget*>(naam));
+    }
+    // Brings a tab to the front by clicking it.
+    void KlikTab(int tab);
+    // Chooses the n-th saved calculation with the keyboard.
+    void KiesWerknemer(int n);
+    // Closes the window; true when it closed.
+    bool Sluit();
+
+    TMeldingenlog Meldingen;
+
+private:
+    template <typename T>
+    static T* Invoer(QWidget* widget);
+    static QWidget* InvoerVan(QWidget* widget);
+
+    app::TQtInstellingen instellingen_;
+    std::unique_ptr<app::TApplicatie> app_;
+};
+
+template <typename T>
+T* TProgramma::Invoer(QWidget* widget)
+{
+    return qobject_cast<T*>(InvoerVan(widget));
+}
+
+// Answers the modal window that the code under test opens, once it is there
+// (within five seconds): a window named naam, or any when naam is empty.
+void BeantwoordZodra(const QString& naam, std::function<void(QWidget&)> antwoord);
+// Types a name in the name window and presses Enter.
+void GeefNaam(const QString& naam);
+
+// Types over the text of an input and leaves it with Tab.
+void TypOver(QWidget* invoer, const QString& tekst);
+
+} // namespace vkt::test

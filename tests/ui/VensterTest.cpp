@@ -1,0 +1,345 @@
+#include "Programma.h"
+
+#include "common/Meldingen.h"
+#include "ui/Schermregels.h"
+#include "ui/Selectieband.h"
+#include "ui/TabToonBerekening.h"
+#include "widgets/Datumveld.h"
+#include "widgets/KolomRegelControl.h"
+#include "widgets/NumeriekVeld.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vkt;
+using namespace vkt::test;
+
+namespace {
+
+const QString kAfsluitvraag = "Vkt2020 wordt afgesloten.\r\nWilt u de huidige berekening opslaan?";
+
+// Empties a date or numeric field as a user does.
+void Wis(QWidget* invoer)
+{
+    invoer->setFocus();
+    if (qobject_cast<widgets::TZNODateEdit*>(invoer))
+        QTest::keyClick(invoer, Qt::Key_X, Qt::ControlModifier);
+    else
+        QTest::keyClick(invoer, Qt::Key_Delete);
+    QTest::keyClick(invoer, Qt::Key_Tab);
+}
+
+// Chooses entry n of a drop-down list with the keyboard.
+void Kies(QWidget* lijst, int n)
+{
+    lijst->setFocus();
+    QTest::keyClick(lijst, Qt::Key_Home);
+    for (int i = 0; i < n; ++i)
+        QTest::keyClick(lijst, Qt::Key_Down);
+}
+
+} // namespace
+
+class VensterTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir instellingen_;
+
+    // A data folder with one calculation saved by the command line.
+    static void SlaOp(const TDatamap& map, const QStringList& opties)
+    {
+        map.Cli(QStringList{"opslaan", "--naam", "Jansen"} + opties);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(instellingen_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, instellingen_.path());
+    }
+
+    void init() { QSettings("Zyrdo Software", "Quelvar2001").clear(); }
+
+    void AnEmptyDatabaseAsksTheNameOfANewCalculationAndARestartOpensTheLastOne()
+    {
+        TDatamap map;
+        {
+            TProgramma programma(map);
+            GeefNaam("Jansen");
+            QVERIFY(programma.Open());
+            QVERIFY2(programma.Meldingen.Foutmeldingen.isEmpty(), qPrintable(programma.Meldingen.Foutmeldingen.join("|")));
+            QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "Jansen");
+            QCOMPARE(programma.Venster().Selectie->GekozenNummer(), 1);
+            QCOMPARE(programma.Veld<QAbstractButton>("sbLegeKaart")->text(), "Nieuw");
+            programma.Meldingen.Antwoorden = {mrNee};
+            QVERIFY(programma.Sluit());
+            QCOMPARE(programma.Meldingen.Vragen, QStringList{kAfsluitvraag});
+        }
+        QCOMPARE(map.Cli({"lijst"}), "1\tJansen\n");
+        map.Cli({"opslaan", "--naam", "Pietersen", "--loonbedrag", "2750"});
+
+        TProgramma opnieuw(map);
+        QVERIFY(opnieuw.Open());
+        QCOMPARE(opnieuw.Venster().Selectie->cmbWerknemer->count(), 2);
+        QCOMPARE(opnieuw.Venster().Selectie->cmbWerknemer->currentText(), "Jansen");
+        QCOMPARE(opnieuw.Veld<widgets::TZNONumericEdit>("edLoonbedrag")->Value(), 1000.0);
+        QCOMPARE(opnieuw.Veld<widgets::TZNODateEdit>("edGebDatum")->displayText(), "01-01-1995");
+    }
+
+    void TheReportEqualsTheCommandLinesStatement_data()
+    {
+        QTest::addColumn<QString>("catalogus");
+        QTest::addColumn<QStringList>("opties");
+        QTest::newRow("werknemer") << "" << QStringList{"--loonbedrag", "3000", "--werkgeverslasten-tonen", "ja"};
+        // A fund of 2 % of the gross wage for the employee (column 17), 1,5 % for the employer (column 0).
+        QTest::newRow("nettoloon met fonds")
+            << "INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief, "
+               "BPDType, PremieWG, PremieWN, WGBoekenInKolom, WNBoekenInKolom, GrondslagnummerWG, GrondslagnummerWN) "
+               "VALUES (0, '9999-12-31 00:00:00', 4, 'Bouwfonds', 0, 1, 1.5, 2, 0, 17, 3, 3)"
+            << QStringList{"--soort-loonbedrag", "nettoloon", "--loonbedrag", "2500", "--fonds", "4", "--awf-premie",
+                           "hoog", "--werkgeverslasten-tonen", "ja"};
+        QTest::newRow("bijzonder loon") << "" << QStringList{"--soort", "bijzonder-loon", "--loonbedrag", "1500",
+                                                              "--jaarloon-vorig-jaar", "40000"};
+        QTest::newRow("artiest") << "" << QStringList{"--soort", "artiest-binnenland", "--loonbedrag", "3000",
+                                                       "--artiest-kostenvergoeding", "500"};
+        QTest::newRow("week met natura") << "" << QStringList{"--loontijdvak", "week", "--loonbedrag", "800",
+                                                               "--regel", "9=150"};
+        QTest::newRow("vrije berekening") << "" << QStringList{"--soort", "vrij-werknemers", "--percentage-loonheffing",
+                                                                "30", "--loonbedrag", "2000"};
+    }
+
+    void TheReportEqualsTheCommandLinesStatement()
+    {
+        QFETCH(QString, catalogus);
+        QFETCH(QStringList, opties);
+        TDatamap map;
+        if (!catalogus.isEmpty())
+            map.Voer(catalogus.toStdString());
+        SlaOp(map, opties);
+        const QString verwacht = map.Cli({"toon", "1"});
+        QVERIFY(verwacht.contains("Zyrdo Vektaris-programma 2020"));
+
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        programma.KiesWerknemer(0);
+        programma.KlikTab(ui::tabToonBerekening);
+        QCOMPARE(programma.Venster().pgMain->currentIndex(), int(ui::tabToonBerekening));
+        QCOMPARE(programma.Venster().tsToonBerekening->Rapport(), verwacht);
+        QVERIFY2(programma.Meldingen.Foutmeldingen.isEmpty(), qPrintable(programma.Meldingen.Foutmeldingen.join("|")));
+    }
+
+    void EachKindShowsItsRowsOneBelowTheOther_data()
+    {
+        QTest::addColumn<int>("soort");
+        QTest::addColumn<QStringList>("rijen");
+        const QStringList alle = {"krcWNNatura",       "krcWNLBPH",        "krcWNVUTFPU",       "krcWNPensioen",
+                                  "krcWNIPPremie",     "krcWNLevensloop",  "krcOpnameLevensloop", "krcBijtellingAuto",
+                                  "krcBijdrageAuto",   "krcBijtellingFiets", "krcBijdrageFiets", "krcWNVergoeding",
+                                  "krcWNInhouding",    "krcWNWhkVerhalen"};
+        const QStringList artiest = {"krcWNNatura",     "krcWNLBPH",         "krcWNLevensloop", "krcOpnameLevensloop",
+                                     "krcBijtellingAuto", "krcBijdrageAuto", "krcBijtellingFiets", "krcBijdrageFiets"};
+        QStringList bijzonder = alle;
+        for (const char* weg : {"krcWNNatura", "krcWNVergoeding", "krcWNInhouding"})
+            bijzonder.removeAll(weg);
+        QTest::newRow("Werknemer") << 0 << alle;
+        QTest::newRow("Bijzonder loon") << 1 << bijzonder;
+        QTest::newRow("Binn. Artiest") << 2 << artiest;
+        QTest::newRow("Buit. Artiest") << 3 << artiest;
+        QTest::newRow("Vrije berekening werknemers") << 4 << alle;
+        QTest::newRow("Vrije berekening artiest") << 5 << artiest;
+    }
+
+    void EachKindShowsItsRowsOneBelowTheOther()
+    {
+        QFETCH(int, soort);
+        QFETCH(QStringList, rijen);
+        TDatamap map;
+        SlaOp(map, {"--loontijdvak", "week"});
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        programma.KiesWerknemer(0);
+        programma.KlikTab(ui::tabWerknemersgegevens);
+        Kies(programma.Veld("cmbSoortWerknemer"), soort);
+        programma.KlikTab(ui::tabBerekeningsgegevens);
+
+        for (auto* rij : programma.Venster().findChildren<widgets::TKolomRegelControl*>()) {
+            const qsizetype plek = rijen.indexOf(rij->objectName());
+            if (!rij->objectName().startsWith("krcWN") && !rij->objectName().startsWith("krcBij") &&
+                !rij->objectName().startsWith("krcOpname"))
+                continue;
+            if (rij->objectName() == "krcWNZvw")
+                continue;
+            QCOMPARE(rij->isVisibleTo(rij->parentWidget()), plek >= 0);
+            if (plek >= 0)
+                QCOMPARE(rij->y(), 25 * int(plek));
+        }
+        const bool artiest = soort == 2 || soort == 3 || soort == 5;
+        QCOMPARE(programma.Veld<widgets::TKolomRegelControl>("krcWNLBPH")->CaptionText(),
+                 artiest ? "Onkostenvergoeding" : "LB/PH/Zvw-loon");
+        QCOMPARE(programma.Veld<QComboBox>("cmbLoontijdvak")->currentText(), soort == 0 ? "Week" : "Maand");
+        QCOMPARE(programma.Veld("cmbLoontijdvak")->isEnabled(), soort == 0);
+        QCOMPARE(programma.Veld("edJaarloonLBPH")->isEnabled(), soort == 1);
+        QCOMPARE(programma.Veld("edLoonheffingVrij")->isEnabled(), soort == 4 || soort == 5);
+        QCOMPARE(programma.Veld("cbZfw")->isEnabled(), !artiest);
+        QCOMPARE(programma.Veld("pnlAfwLoonheffing")->isVisibleTo(programma.Veld("tsBerekeningsGegevens")),
+                 soort == 2 || soort == 3);
+        // The kind sets the pay period without its rule: the wage days of a week stay.
+        QCOMPARE(programma.Veld<widgets::TZNONumericEdit>("edLoondagenVoorDagtabel")->Value(), 5.0);
+    }
+
+    void EachFieldCheckShowsItsMessageOnItsTab_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("veld");
+        QTest::addColumn<QString>("invoer"); // empty: the field is emptied
+        QTest::addColumn<QString>("melding");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("loonbedrag") << "" << "edLoonbedrag" << "5-" << "Loonbedrag is ongeldig of niet ingevuld."
+                                    << "edLoonbedrag";
+        QTest::newRow("geboortedatum") << "" << "edGebDatum" << "" << "Geboortedatum is ongeldig of niet ingevuld."
+                                       << "edGebDatum";
+        QTest::newRow("leeftijd") << "" << "edGebDatum" << "01-06-2020" << "Leeftijd is ongeldig of niet ingevuld."
+                                  << "edGebDatum";
+        QTest::newRow("berekeningsdatum") << "" << "deBerekeningDatum" << "" << "Datum is ongeldig."
+                                          << "deBerekeningDatum";
+        QTest::newRow("berekening voor") << "UPDATE Werknemersgegevens SET WerknemerSoort = 9" << "" << ""
+                                         << "Berekening voor is niet geselecteerd." << "cmbSoortWerknemer";
+        QTest::newRow("soort loonbedrag") << "UPDATE BerekeningsgegevensVKT SET SoortLoonbedrag = 9" << "" << ""
+                                          << "Soort loonbedrag is niet geselecteerd." << "cmbLoonbedrag";
+    }
+
+    void EachFieldCheckShowsItsMessageOnItsTab()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, veld);
+        QFETCH(QString, invoer);
+        QFETCH(QString, melding);
+        QFETCH(QString, focus);
+        TDatamap map;
+        SlaOp(map, {"--datum", "15-07-2020"});
+        if (!sql.isEmpty())
+            map.Voer(sql.toStdString());
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        programma.KiesWerknemer(0);
+        // From the first tab: the check brings its own tab to the front.
+        if (veld.isEmpty()) {
+            QTest::keyClick(&programma.Venster(), Qt::Key_S, Qt::ControlModifier);
+        } else {
+            programma.KlikTab(ui::tabWerknemersgegevens);
+            if (invoer.isEmpty())
+                Wis(programma.Veld(qPrintable(veld)));
+            else
+                TypOver(programma.Veld(qPrintable(veld)), invoer);
+        }
+        QCOMPARE(programma.Meldingen.Foutmeldingen, QStringList{melding});
+        QCOMPARE(programma.Venster().pgMain->currentIndex(), int(ui::tabWerknemersgegevens));
+        QCOMPARE(QApplication::focusWidget(), programma.Veld(qPrintable(focus)));
+    }
+
+    void TheMinimumWageOfTheAgeAndPayPeriod_data()
+    {
+        QTest::addColumn<QString>("geboortedatum");
+        QTest::addColumn<int>("tijdvak");
+        QTest::addColumn<QString>("bedrag");
+        // On 15 July 2020: 21 years and older 387,70 a week, 1680,00 a month.
+        QTest::newRow("23 jaar, week") << "01-03-1997" << 1 << "387,70";
+        QTest::newRow("23 jaar, maand") << "01-03-1997" << 3 << "1.680,00";
+        QTest::newRow("14 jaar") << "01-03-2006" << 1 << "0,00";
+    }
+
+    void TheMinimumWageOfTheAgeAndPayPeriod()
+    {
+        QFETCH(QString, geboortedatum);
+        QFETCH(int, tijdvak);
+        QFETCH(QString, bedrag);
+        TDatamap map;
+        SlaOp(map, {"--datum", "15-07-2020"});
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        programma.KiesWerknemer(0);
+        programma.KlikTab(ui::tabWerknemersgegevens);
+        TypOver(programma.Veld("edGebDatum"), geboortedatum);
+        Kies(programma.Veld("cmbLoontijdvak"), tijdvak);
+        QTest::mouseClick(programma.Veld("btnMinimumloon"), Qt::LeftButton);
+        QCOMPARE(programma.Veld<QLineEdit>("edLoonbedrag")->text().trimmed(), bedrag);
+        QVERIFY(programma.Meldingen.Foutmeldingen.isEmpty());
+    }
+
+    void ClosingWithACalculationAsksToSaveIt_data()
+    {
+        QTest::addColumn<int>("antwoord");
+        QTest::addColumn<bool>("gesloten");
+        QTest::addColumn<QString>("loonbedrag");
+        QTest::newRow("Ja") << int(mrJa) << true << "4321";
+        QTest::newRow("Nee") << int(mrNee) << true << "3000";
+        QTest::newRow("Annuleren") << int(mrAnnuleren) << false << "3000";
+    }
+
+    void ClosingWithACalculationAsksToSaveIt()
+    {
+        QFETCH(int, antwoord);
+        QFETCH(bool, gesloten);
+        QFETCH(QString, loonbedrag);
+        TDatamap map;
+        SlaOp(map, {"--loonbedrag", "3000"});
+        {
+            TProgramma programma(map);
+            QVERIFY(programma.Open());
+            programma.KiesWerknemer(0);
+            programma.KlikTab(ui::tabWerknemersgegevens);
+            TypOver(programma.Veld("edLoonbedrag"), "4321");
+            programma.Meldingen.Antwoorden = {antwoord};
+            QCOMPARE(programma.Sluit(), gesloten);
+            QCOMPARE(programma.Meldingen.Vragen, QStringList{kAfsluitvraag});
+            QCOMPARE(programma.Venster().isVisible(), !gesloten);
+        }
+        QVERIFY(map.Cli({"toon", "1", "--formaat", "json"}).contains("\"loonbedrag\": " + loonbedrag));
+    }
+
+    void ASecondCopyIsRefusedAtOnce()
+    {
+        TDatamap map;
+        SlaOp(map, {});
+        TProgramma eerste(map);
+        QVERIFY(eerste.Open());
+        TProgramma tweede(map);
+        BeantwoordZodra({}, [](QWidget& venster) { QTest::keyClick(&venster, Qt::Key_Return); });
+        QElapsedTimer klok;
+        klok.start();
+        QVERIFY(!tweede.App().Start());
+        qInfo("Een tweede exemplaar geweigerd na %lld ms.", klok.elapsed());
+        QCOMPARE(tweede.Meldingen.Foutmeldingen.size(), 1);
+        QVERIFY2(tweede.Meldingen.Foutmeldingen[0].contains("Vektaris is al in gebruik."),
+                 qPrintable(tweede.Meldingen.Foutmeldingen[0]));
+    }
+
+    void EveryInputHasItsCaptionAsAccessibleName()
+    {
+        TDatamap map;
+        SlaOp(map, {});
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        for (QWidget* invoer : programma.Venster().findChildren<QWidget*>()) {
+            const bool isInvoer = qobject_cast<QLineEdit*>(invoer) || qobject_cast<QComboBox*>(invoer) ||
+                                  qobject_cast<QAbstractButton*>(invoer) || qobject_cast<QPlainTextEdit*>(invoer);
+            if (!isInvoer || invoer->objectName().startsWith("qt_") || qobject_cast<QLineEdit*>(invoer->parentWidget()) ||
+                qobject_cast<QComboBox*>(invoer->parentWidget()) || invoer->inherits("QScrollBar"))
+                continue;
+            const QString naam = invoer->accessibleName();
+            QVERIFY2(!naam.isEmpty(), qPrintable(invoer->objectName() + " in " + invoer->parentWidget()->objectName()));
+            QVERIFY2(!naam.contains('&'), qPrintable(naam));
+        }
+    }
+};
+
+QTEST_MAIN(VensterTest)
+#include "VensterTest.moc"
