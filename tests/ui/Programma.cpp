@@ -49,18 +49,36 @@ QString TDatamap::Cli(const QStringList& argumenten) const
     return QString::fromUtf8(cli.readAllStandardOutput());
 }
 
+namespace {
+
+void Open(db::Connection& verbinding, const std::filesystem::path& map)
+{
+    verbinding.SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
+                                   (map / TdmVektaris::Bestandsnaam).string() + ";Mode=Share Exclusive");
+    verbinding.Open();
+}
+
+} // namespace
+
 void TDatamap::Voer(const std::string& sql) const
 {
     db::Connection verbinding;
-    verbinding.SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
-                                   (Pad() / TdmVektaris::Bestandsnaam).string() + ";Mode=Share Exclusive");
-    verbinding.Open();
+    Open(verbinding, Pad());
     db::Query(verbinding, sql).ExecSQL();
 }
 
-TProgramma::TProgramma(const TDatamap& map)
+QString TDatamap::Waarde(const std::string& sql) const
+{
+    db::Connection verbinding;
+    Open(verbinding, Pad());
+    db::Query query(verbinding, sql);
+    query.Open();
+    return query.Eof() ? QString() : QString::fromStdString(query.AsText(query.FieldNames().front()));
+}
+
+TProgramma::TProgramma(const TDatamap& map, app::TStartopties opties)
     : app_(std::make_unique<app::TApplicatie>(TDatabasemappen{map.Pad(), map.Pad(), {}}, instellingen_, Meldingen,
-                                              app::TStartopties{true, false}))
+                                              opties))
 {
 }
 

@@ -42,6 +42,8 @@ public:
     QString Cli(const QStringList& argumenten) const;
     // Runs a statement on the employee database while no program holds it.
     void Voer(const std::string& sql) const;
+    // The first column of the first row a query gives ("" for none).
+    QString Waarde(const std::string& sql) const;
 
 private:
     TempFolder map_;
@@ -51,7 +53,8 @@ private:
 // settings in the test's own settings folder and its messages logged.
 class TProgramma {
 public:
-    explicit TProgramma(const TDatamap& map);
+    // Without the start window and, unless asked, leaving the highlight colour alone.
+    explicit TProgramma(const TDatamap& map, app::TStartopties opties = {.SsoStart = true, .Startvenster = false});
     ~TProgramma();
 
     // Starts it and shows the main window; true once the first activation

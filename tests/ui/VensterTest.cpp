@@ -1,5 +1,6 @@
 #include "Programma.h"
 
+#include "app/Opties.h"
 #include "common/Meldingen.h"
 #include "ui/Schermregels.h"
 #include "ui/Selectieband.h"
@@ -9,10 +10,12 @@
 #include "widgets/NumeriekVeld.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -272,6 +275,200 @@ private slots:
         QTest::mouseClick(programma.Veld("btnMinimumloon"), Qt::LeftButton);
         QCOMPARE(programma.Veld<QLineEdit>("edLoonbedrag")->text().trimmed(), bedrag);
         QVERIFY(programma.Meldingen.Foutmeldingen.isEmpty());
+    }
+
+    void EditingARowEditsItsLine()
+    {
+        TDatamap map;
+        SlaOp(map, {"--loonbedrag", "3000"});
+        {
+            TProgramma programma(map);
+            QVERIFY(programma.Open());
+            programma.KiesWerknemer(0);
+            programma.KlikTab(ui::tabBerekeningsgegevens);
+            auto* natura = programma.Veld<widgets::TKolomRegelControl>("krcWNNatura")->findChild<QLineEdit*>("edBedrag");
+            natura->setFocus();
+            QTest::keyClicks(natura, "150");
+            // The tab changes only once the row has been left and has handed its amount to its line.
+            programma.KlikTab(ui::tabToonBerekening);
+            const QString rapport = programma.Venster().tsToonBerekening->Rapport();
+            QVERIFY2(rapport.contains(QRegularExpression("Waarde loon anders dan in geld +\\+ +150,00")),
+                     qPrintable(rapport));
+            programma.Meldingen.Antwoorden = {mrJa};
+            QVERIFY(programma.Sluit());
+        }
+        const QString opgeslagen = map.Cli({"toon", "1"});
+        TProgramma opnieuw(map);
+        QVERIFY(opnieuw.Open());
+        opnieuw.KiesWerknemer(0);
+        opnieuw.KlikTab(ui::tabToonBerekening);
+        QCOMPARE(opnieuw.Venster().tsToonBerekening->Rapport(), opgeslagen);
+    }
+
+    void TheTwoZvwBoxesExcludeEachOther()
+    {
+        TDatamap map;
+        SlaOp(map, {});
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        programma.KiesWerknemer(0);
+        auto* werkgever = programma.Veld<QCheckBox>("cbActiefZvw");
+        auto* werknemer = programma.Veld<QCheckBox>("cbZfw");
+        QVERIFY(werkgever->isChecked());
+        programma.KlikTab(ui::tabWerknemersgegevens);
+        QTest::mouseClick(werknemer, Qt::LeftButton);
+        QVERIFY(werknemer->isChecked());
+        QVERIFY(!werkgever->isChecked());
+        QVERIFY(programma.Veld("pnlZvwPremie")->isVisible());
+        programma.KlikTab(ui::tabWerkgeverslasten);
+        QTest::mouseClick(werkgever, Qt::LeftButton);
+        QVERIFY(werkgever->isChecked());
+        QVERIFY(!werknemer->isChecked());
+        programma.KlikTab(ui::tabWerknemersgegevens);
+        QVERIFY(!programma.Veld("pnlZvwPremie")->isVisible());
+    }
+
+    void APayPeriodSetsItsWageDays_data()
+    {
+        QTest::addColumn<int>("tijdvak");
+        QTest::addColumn<double>("dagen");
+        QTest::newRow("Dag") << 0 << 1.0;
+        QTest::newRow("Week") << 1 << 5.0;
+        QTest::newRow("4 Weken") << 2 << 20.0;
+        QTest::newRow("Kwartaal") << 4 << 65.0;
+    }
+
+    void APayPeriodSetsItsWageDays()
+    {
+        QFETCH(int, tijdvak);
+        QFETCH(double, dagen);
+        TDatamap map;
+        SlaOp(map, {});
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        programma.KiesWerknemer(0);
+        programma.KlikTab(ui::tabWerknemersgegevens);
+        Kies(programma.Veld("cmbLoontijdvak"), tijdvak);
+        QCOMPARE(programma.Veld<widgets::TZNONumericEdit>("edLoondagenVoorDagtabel")->Value(), dagen);
+    }
+
+    void SaveAsStoresACopyUnderANewName()
+    {
+        TDatamap map;
+        SlaOp(map, {"--loonbedrag", "3000"});
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        programma.KiesWerknemer(0);
+        // The old name, whatever its case and blanks, is refused; the window stays for another.
+        BeantwoordZodra("frmOpslaanAls", [](QWidget& venster) {
+            auto* naam = venster.findChild<QLineEdit*>("edWNNaam");
+            QTest::keyClicks(naam, " jansen ");
+            QTest::keyClick(naam, Qt::Key_Return);
+            QTest::keyClick(naam, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(naam, "Kopie");
+            QTest::keyClick(naam, Qt::Key_Return);
+        });
+        QTest::keyClick(&programma.Venster(), Qt::Key_S, Qt::AltModifier);
+        QVERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
+        QCOMPARE(programma.Meldingen.Meldingen, QStringList{"Ingevoerde naam bestaat reeds of is niet ingevuld."});
+        QCOMPARE(programma.Venster().Selectie->cmbWerknemer->count(), 2);
+        QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "Kopie");
+        QCOMPARE(programma.Venster().Selectie->GekozenNummer(), 2);
+    }
+
+    void DeletingTheOnlyCalculationStartsANewOne()
+    {
+        TDatamap map;
+        SlaOp(map, {});
+        {
+            TProgramma programma(map);
+            QVERIFY(programma.Open());
+            programma.KiesWerknemer(0);
+            programma.Meldingen.Antwoorden = {mrJa};
+            GeefNaam("De Vries");
+            QTest::keyClick(programma.Venster().Selectie->cmbWerknemer, Qt::Key_Delete, Qt::ControlModifier);
+            QCOMPARE(programma.Meldingen.Vragen,
+                     QStringList{"Geselecteerde berekening wordt uit bestand verwijderd. \r\nDoorgaan?"});
+            QCOMPARE(programma.Meldingen.Meldingen, QStringList{"De gegevens zijn verwijderd."});
+            QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "De Vries");
+            QCOMPARE(programma.Veld<QAbstractButton>("sbLegeKaart")->text(), "Nieuw");
+        }
+        QCOMPARE(map.Cli({"lijst"}), "1\tDe Vries\n");
+    }
+
+    void NewThenCancelShowsTheLastCalculation()
+    {
+        TDatamap map;
+        SlaOp(map, {});
+        map.Cli({"opslaan", "--naam", "Pietersen"});
+        TProgramma programma(map);
+        QVERIFY(programma.Open());
+        programma.KiesWerknemer(0);
+        QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "Jansen");
+        BeantwoordZodra("frmOpslaanAls", [](QWidget& venster) { QTest::keyClick(&venster, Qt::Key_Escape); });
+        QTest::keyClick(programma.Venster().Selectie->cmbWerknemer, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "Pietersen");
+        QCOMPARE(programma.Venster().Selectie->cmbWerknemer->count(), 2);
+        QVERIFY(!programma.Venster().Selectie->cmbWerknemer->isEditable());
+        QCOMPARE(programma.Veld<QAbstractButton>("sbLegeKaart")->text(), "Nieuw");
+    }
+
+    void TheProgramsHighlightColourIsSetAndPutBack()
+    {
+        const QPalette oud = QApplication::palette();
+        auto zetMarkeerkleur = [](const QColor& kleur) {
+            QPalette palet = QApplication::palette();
+            palet.setColor(QPalette::Highlight, kleur);
+            QApplication::setPalette(palet);
+        };
+        auto markeerkleur = [] { return QApplication::palette().color(QPalette::Highlight); };
+        TDatamap map;
+        SlaOp(map, {});
+        // A run of the program: its own colour while it runs.
+        auto draai = [&] {
+            TProgramma programma(map, {.SsoStart = false, .Startvenster = false});
+            programma.Meldingen.Antwoorden = {mrJa}; // "Wilt u Vkt2020 afsluiten?"
+            return programma.Open() && markeerkleur() == QColor(6, 162, 203) && programma.Sluit();
+        };
+        const char* const kOpgeslagen = "SELECT param_value FROM dbparams WHERE param_cd = 'selsyscolor'";
+
+        zetMarkeerkleur(QColor(10, 20, 30)); // 10 + 20 x 256 + 30 x 65536
+        QVERIFY(draai());
+        QCOMPARE(markeerkleur(), QColor(10, 20, 30));
+        QCOMPARE(map.Waarde(kOpgeslagen), "1971210");
+        // After a run that did not put it back, the colour stored then stays and comes back.
+        zetMarkeerkleur(QColor(6, 162, 203));
+        QVERIFY(draai());
+        QCOMPARE(markeerkleur(), QColor(10, 20, 30));
+        QCOMPARE(map.Waarde(kOpgeslagen), "1971210");
+        QApplication::setPalette(oud);
+    }
+
+    void TheStartSwitchIsADashOrSlashAndTheNameInAnyCase_data()
+    {
+        QTest::addColumn<QStringList>("argumenten");
+        QTest::addColumn<bool>("ssoStart");
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<bool>("fout");
+        QTest::newRow("-SSO_START") << QStringList{"-SSO_START"} << true << "" << false;
+        QTest::newRow("/sso_start") << QStringList{"/sso_start"} << true << "" << false;
+        QTest::newRow("sso_start") << QStringList{"sso_start"} << false << "" << false;
+        QTest::newRow("schermafdrukken") << QStringList{"--schermafdrukken", "/tmp/x"} << false << "/tmp/x" << false;
+        QTest::newRow("zonder map") << QStringList{"--schermafdrukken"} << false << "" << true;
+        QTest::newRow("onbekend") << QStringList{"--iets"} << false << "" << true;
+    }
+
+    void TheStartSwitchIsADashOrSlashAndTheNameInAnyCase()
+    {
+        QFETCH(QStringList, argumenten);
+        QFETCH(bool, ssoStart);
+        QFETCH(QString, map);
+        QFETCH(bool, fout);
+        const app::TOpties opties = app::LeesOpties(QStringList{"vkt2020"} + argumenten);
+        QCOMPARE(opties.SsoStart, ssoStart);
+        QCOMPARE(opties.Schermafdrukken, map);
+        QCOMPARE(!opties.Fout.isEmpty(), fout);
     }
 
     void ClosingWithACalculationAsksToSaveIt_data()
