@@ -3,7 +3,7 @@
 // that was open at the last exit. See --help for its options.
 
 #include "app/Applicatie.h"
-#include "app/Opstarttijd.h"
+#include "app/Meting.h"
 #include "app/Opties.h"
 #include "app/QtInstellingen.h"
 #include "common/DataFolder.h"
@@ -103,7 +103,8 @@ int main(int argc, char** argv)
     int uitkomst = 0;
     QObject::connect(&venster, &vkt::ui::TfrmMain::EersteActiveringKlaar, &venster, [&] {
         if (opties.MeetOpstart)
-            std::printf("Opstarten tot en met de eerste activering: %.3f s\n", vkt::app::SecondenSindsProcesstart());
+            std::printf("Opstarten tot en met de eerste activering: %.3f s; geheugen in gebruik: %.1f MB\n",
+                        vkt::app::SecondenSindsProcesstart(), vkt::app::GeheugenInGebruikMB());
         if (!opties.Schermafdrukken.isEmpty() && !SlaTabbladenOp(venster, opties.Schermafdrukken))
             uitkomst = 1;
         if (automatisch)

@@ -1,4 +1,4 @@
-#include "app/Opstarttijd.h"
+#include "app/Meting.h"
 
 #include <ctime>
 #include <fstream>
@@ -28,6 +28,15 @@ double SecondenSindsProcesstart()
     clock_gettime(CLOCK_BOOTTIME, &nu);
     const double sindsBoot = static_cast<double>(nu.tv_sec) + static_cast<double>(nu.tv_nsec) / 1e9;
     return sindsBoot - static_cast<double>(start) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double GeheugenInGebruikMB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string regel; std::getline(status, regel);)
+        if (regel.starts_with("VmRSS:"))
+            return std::stod(regel.substr(6)) / 1024; // given in kB
+    return 0;
 }
 
 } // namespace vkt::app
