@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kFondsX = 8;
 constexpr int kFondsHoogte = 78; // a fund's box and the gap below it
+constexpr int kFondsBreedte = 713;
 
 using widgets::TVKTSocialeFondsKolomRegelControl;
 
@@ -111,7 +112,7 @@ void TtsSocialeFondsen::ToonFondsen(TSocialeFondsen& fondsen)
             });
             y += kFondsHoogte;
         }
-    inhoud_->resize(sbSocialeFondsen_->viewport()->width(), y);
+    inhoud_->resize(kFondsX + kFondsBreedte, y);
 }
 
 } // namespace vkt::ui
