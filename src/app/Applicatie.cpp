@@ -6,9 +6,16 @@
 #include "widgets/Skin.h"
 #include "widgets/ZNOMessageForm.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace vkt::app {
+
+void ZetProgrammanamen()
+{
+    QCoreApplication::setOrganizationName("Zyrdo Software");
+    QCoreApplication::setApplicationName("Vkt2020");
+}
 
 TApplicatie::TApplicatie(const TDatabasemappen& mappen, TInstellingen& instellingen, TMeldingen& meldingen,
                          TStartopties opties)

@@ -21,6 +21,11 @@ class TfrmMain;
 
 namespace vkt::app {
 
+// The organisation and application names the desktop files the program's
+// data under: "Zyrdo Software" and "Vkt2020", so that its application-data
+// folder is the one the command line uses too (GebruikersDataMap).
+void ZetProgrammanamen();
+
 // How the program is started.
 struct TStartopties {
     bool SsoStart = false;     // leave the highlight colour alone

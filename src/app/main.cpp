@@ -81,8 +81,7 @@ int main(int argc, char** argv)
     }
 
     QApplication toepassing(argc, argv);
-    QCoreApplication::setOrganizationName("Zyrdo Software");
-    QCoreApplication::setApplicationName("Vkt2020");
+    vkt::app::ZetProgrammanamen();
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     vkt::widgets::ZetProgrammaStijl();
 

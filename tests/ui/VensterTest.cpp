@@ -1,6 +1,7 @@
 #include "Programma.h"
 
 #include "app/Opties.h"
+#include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "ui/Schermregels.h"
 #include "ui/Selectieband.h"
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -443,6 +445,13 @@ private slots:
         QCOMPARE(markeerkleur(), QColor(10, 20, 30));
         QCOMPARE(map.Waarde(kOpgeslagen), "1971210");
         QApplication::setPalette(oud);
+    }
+
+    void TheProgramAndTheCommandLineKeepTheUsersDatabaseInOneFolder()
+    {
+        app::ZetProgrammanamen();
+        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(),
+                 GebruikersDataMap().string());
     }
 
     void TheStartSwitchIsADashOrSlashAndTheNameInAnyCase_data()
