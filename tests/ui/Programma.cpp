@@ -121,6 +121,18 @@ bool TProgramma::Sluit()
     return gesloten;
 }
 
+void TDatamap::SlaOp(const QStringList& opties) const { Cli(QStringList{"opslaan", "--naam", "Jansen"} + opties); }
+
+TOpgeslagen::TOpgeslagen(const QStringList& opties) { Map.SlaOp(opties); }
+
+bool TOpgeslagen::Open()
+{
+    if (!Programma.Open())
+        return false;
+    Programma.KiesWerknemer(0);
+    return true;
+}
+
 QWidget* TProgramma::InvoerVan(QWidget* widget)
 {
     if (auto* paneel = qobject_cast<widgets::TZNODBComponent*>(widget))

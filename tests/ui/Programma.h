@@ -40,6 +40,8 @@ public:
     const std::filesystem::path& Pad() const { return map_.Path(); }
     // Runs vkt2020-cli on this folder; its output, or a failure of the test.
     QString Cli(const QStringList& argumenten) const;
+    // Saves a calculation "Jansen" with these options of vkt2020-cli opslaan.
+    void SlaOp(const QStringList& opties) const;
     // Runs a statement on the employee database while no program holds it.
     void Voer(const std::string& sql) const;
     // The first column of the first row a query gives ("" for none).
@@ -91,6 +93,18 @@ T* TProgramma::Invoer(QWidget* widget)
 {
     return qobject_cast<T*>(InvoerVan(widget));
 }
+
+// A calculation "Jansen" saved by vkt2020-cli opslaan with these options,
+// and the program on it; the database may still be changed before Open.
+class TOpgeslagen {
+public:
+    explicit TOpgeslagen(const QStringList& opties = {});
+    // Opens the program and chooses the calculation.
+    bool Open();
+
+    TDatamap Map;
+    TProgramma Programma{Map};
+};
 
 // Answers the modal window that the code under test opens, once it is there
 // (within five seconds): a window named naam, or any when naam is empty.

@@ -58,12 +58,6 @@ class VensterTest : public QObject {
 private:
     QTemporaryDir instellingen_;
 
-    // A data folder with one calculation saved by the command line.
-    static void SlaOp(const TDatamap& map, const QStringList& opties)
-    {
-        map.Cli(QStringList{"opslaan", "--naam", "Jansen"} + opties);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -128,7 +122,7 @@ private slots:
         TDatamap map;
         if (!catalogus.isEmpty())
             map.Voer(catalogus.toStdString());
-        SlaOp(map, opties);
+        map.SlaOp(opties);
         const QString verwacht = map.Cli({"toon", "1"});
         QVERIFY(verwacht.contains("Zyrdo Vektaris-programma 2020"));
 
@@ -166,11 +160,9 @@ private slots:
     {
         QFETCH(int, soort);
         QFETCH(QStringList, rijen);
-        TDatamap map;
-        SlaOp(map, {"--loontijdvak", "week"});
-        TProgramma programma(map);
-        QVERIFY(programma.Open());
-        programma.KiesWerknemer(0);
+        TOpgeslagen opgeslagen({"--loontijdvak", "week"});
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
         programma.KlikTab(ui::tabWerknemersgegevens);
         Kies(programma.Veld("cmbSoortWerknemer"), soort);
         programma.KlikTab(ui::tabBerekeningsgegevens);
@@ -228,13 +220,11 @@ private slots:
         QFETCH(QString, invoer);
         QFETCH(QString, melding);
         QFETCH(QString, focus);
-        TDatamap map;
-        SlaOp(map, {"--datum", "15-07-2020"});
+        TOpgeslagen opgeslagen({"--datum", "15-07-2020"});
         if (!sql.isEmpty())
-            map.Voer(sql.toStdString());
-        TProgramma programma(map);
-        QVERIFY(programma.Open());
-        programma.KiesWerknemer(0);
+            opgeslagen.Map.Voer(sql.toStdString());
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
         // From the first tab: the check brings its own tab to the front.
         if (veld.isEmpty()) {
             QTest::keyClick(&programma.Venster(), Qt::Key_S, Qt::ControlModifier);
@@ -266,11 +256,9 @@ private slots:
         QFETCH(QString, geboortedatum);
         QFETCH(int, tijdvak);
         QFETCH(QString, bedrag);
-        TDatamap map;
-        SlaOp(map, {"--datum", "15-07-2020"});
-        TProgramma programma(map);
-        QVERIFY(programma.Open());
-        programma.KiesWerknemer(0);
+        TOpgeslagen opgeslagen({"--datum", "15-07-2020"});
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
         programma.KlikTab(ui::tabWerknemersgegevens);
         TypOver(programma.Veld("edGebDatum"), geboortedatum);
         Kies(programma.Veld("cmbLoontijdvak"), tijdvak);
@@ -282,7 +270,7 @@ private slots:
     void EditingARowEditsItsLine()
     {
         TDatamap map;
-        SlaOp(map, {"--loonbedrag", "3000"});
+        map.SlaOp({"--loonbedrag", "3000"});
         {
             TProgramma programma(map);
             QVERIFY(programma.Open());
@@ -309,11 +297,9 @@ private slots:
 
     void TheTwoZvwBoxesExcludeEachOther()
     {
-        TDatamap map;
-        SlaOp(map, {});
-        TProgramma programma(map);
-        QVERIFY(programma.Open());
-        programma.KiesWerknemer(0);
+        TOpgeslagen opgeslagen;
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
         auto* werkgever = programma.Veld<QCheckBox>("cbActiefZvw");
         auto* werknemer = programma.Veld<QCheckBox>("cbZfw");
         QVERIFY(werkgever->isChecked());
@@ -344,11 +330,9 @@ private slots:
     {
         QFETCH(int, tijdvak);
         QFETCH(double, dagen);
-        TDatamap map;
-        SlaOp(map, {});
-        TProgramma programma(map);
-        QVERIFY(programma.Open());
-        programma.KiesWerknemer(0);
+        TOpgeslagen opgeslagen;
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
         programma.KlikTab(ui::tabWerknemersgegevens);
         Kies(programma.Veld("cmbLoontijdvak"), tijdvak);
         QCOMPARE(programma.Veld<widgets::TZNONumericEdit>("edLoondagenVoorDagtabel")->Value(), dagen);
@@ -356,11 +340,9 @@ private slots:
 
     void SaveAsStoresACopyUnderANewName()
     {
-        TDatamap map;
-        SlaOp(map, {"--loonbedrag", "3000"});
-        TProgramma programma(map);
-        QVERIFY(programma.Open());
-        programma.KiesWerknemer(0);
+        TOpgeslagen opgeslagen({"--loonbedrag", "3000"});
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
         // The old name, whatever its case and blanks, is refused; the window stays for another.
         BeantwoordZodra("frmOpslaanAls", [](QWidget& venster) {
             auto* naam = venster.findChild<QLineEdit*>("edWNNaam");
@@ -382,7 +364,7 @@ private slots:
     void DeletingTheOnlyCalculationStartsANewOne()
     {
         TDatamap map;
-        SlaOp(map, {});
+        map.SlaOp({});
         {
             TProgramma programma(map);
             QVERIFY(programma.Open());
@@ -401,12 +383,10 @@ private slots:
 
     void NewThenCancelShowsTheLastCalculation()
     {
-        TDatamap map;
-        SlaOp(map, {});
-        map.Cli({"opslaan", "--naam", "Pietersen"});
-        TProgramma programma(map);
-        QVERIFY(programma.Open());
-        programma.KiesWerknemer(0);
+        TOpgeslagen opgeslagen;
+        opgeslagen.Map.Cli({"opslaan", "--naam", "Pietersen"});
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
         QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "Jansen");
         BeantwoordZodra("frmOpslaanAls", [](QWidget& venster) { QTest::keyClick(&venster, Qt::Key_Escape); });
         QTest::keyClick(programma.Venster().Selectie->cmbWerknemer, Qt::Key_N, Qt::ControlModifier);
@@ -426,7 +406,7 @@ private slots:
         };
         auto markeerkleur = [] { return QApplication::palette().color(QPalette::Highlight); };
         TDatamap map;
-        SlaOp(map, {});
+        map.SlaOp({});
         // A run of the program: its own colour while it runs.
         auto draai = [&] {
             TProgramma programma(map, {.SsoStart = false, .Startvenster = false});
@@ -496,7 +476,7 @@ private slots:
         QFETCH(bool, gesloten);
         QFETCH(QString, loonbedrag);
         TDatamap map;
-        SlaOp(map, {"--loonbedrag", "3000"});
+        map.SlaOp({"--loonbedrag", "3000"});
         {
             TProgramma programma(map);
             QVERIFY(programma.Open());
@@ -513,11 +493,9 @@ private slots:
 
     void ASecondCopyIsRefusedAtOnce()
     {
-        TDatamap map;
-        SlaOp(map, {});
-        TProgramma eerste(map);
+        TOpgeslagen eerste;
         QVERIFY(eerste.Open());
-        TProgramma tweede(map);
+        TProgramma tweede(eerste.Map);
         BeantwoordZodra({}, [](QWidget& venster) { QTest::keyClick(&venster, Qt::Key_Return); });
         QElapsedTimer klok;
         klok.start();
@@ -530,10 +508,9 @@ private slots:
 
     void EveryInputHasItsCaptionAsAccessibleName()
     {
-        TDatamap map;
-        SlaOp(map, {});
-        TProgramma programma(map);
-        QVERIFY(programma.Open());
+        TOpgeslagen opgeslagen;
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
         for (QWidget* invoer : programma.Venster().findChildren<QWidget*>()) {
             const bool isInvoer = qobject_cast<QLineEdit*>(invoer) || qobject_cast<QComboBox*>(invoer) ||
                                   qobject_cast<QAbstractButton*>(invoer) || qobject_cast<QPlainTextEdit*>(invoer);
