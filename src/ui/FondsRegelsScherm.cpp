@@ -60,6 +60,7 @@ void TFondsRegelsScherm::MaakRijenBij()
         if (rij == nullptr) {
             rij = MaakRij();
             ToonFondsWaarden(*rij, regel);
+            rij->setObjectName("SFControl" + QString::number(regel.Fondsnummer));
         }
         rij->SetGetoond(regel.Getoond);
     }
@@ -91,7 +92,6 @@ void TFondsRegelsScherm::PlaatsFondsRegels()
     int top = 0;
     int breedte = 0;
     for (TVKTSocialeFondsKolomRegelControl* rij : rijen_) {
-        rij->setObjectName("SFControl" + QString::number(rij->Fondsnummer()));
         rij->setVisible(rij->Getoond());
         if (!rij->Getoond())
             continue;

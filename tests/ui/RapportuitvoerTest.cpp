@@ -6,6 +6,8 @@
 #include "ui/Rapportuitvoer.h"
 #include "widgets/NumeriekVeld.h"
 
+#include <QFontInfo>
+#include <QListView>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -202,6 +204,29 @@ private slots:
         const auto woorden = PdfWoorden(bestand);
         QCOMPARE(woorden.size(), 1u);
         QCOMPARE(woorden[0].front().Tekst, QString("Brutoloon"));
+    }
+
+    void TheFontDialogOffersFixedPitchFontsOnly()
+    {
+        TAfdrukken afdrukken;
+        const QFont voor = afdrukken.Lettertype();
+        BeantwoordMetToets(Qt::Key_Escape);
+        QVERIFY(!afdrukken.KiesLettertype(nullptr));
+        QCOMPARE(afdrukken.Lettertype(), voor);
+        BeantwoordModaal([](QWidget& venster) {
+            // The first of its lists holds the families.
+            const auto lijsten = venster.findChildren<QListView*>();
+            QVERIFY(!lijsten.isEmpty());
+            QAbstractItemView* families = lijsten.first();
+            QVERIFY(families->model()->rowCount() > 0);
+            for (int i = 0; i < families->model()->rowCount(); ++i) {
+                const QString familie = families->model()->index(i, 0).data().toString();
+                QVERIFY2(QFontInfo(QFont(familie)).fixedPitch(), qPrintable(familie));
+            }
+            QMetaObject::invokeMethod(&venster, "accept");
+        });
+        QVERIFY(afdrukken.KiesLettertype(nullptr));
+        QVERIFY(QFontInfo(afdrukken.Lettertype()).fixedPitch());
     }
 
     void TheMarginsDialogReadsWholeNumbers_data()
