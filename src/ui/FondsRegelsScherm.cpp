@@ -47,6 +47,12 @@ void TFondsRegelsScherm::LaadSocialeFondsen(int n)
         throw;
     }
     QApplication::restoreOverrideCursor();
+    ToonGeladenFondsen();
+}
+
+void TFondsRegelsScherm::ToonGeladenFondsen()
+{
+    VerwijderRijen();
     MaakRijenBij();
     PlaatsFondsRegels();
 }
@@ -105,12 +111,17 @@ void TFondsRegelsScherm::PlaatsFondsRegels()
 
 void TFondsRegelsScherm::VerwijderFondsRegels()
 {
+    VerwijderRijen();
+    fondsen_.VerwijderFondsRegels();
+}
+
+void TFondsRegelsScherm::VerwijderRijen()
+{
     for (TVKTSocialeFondsKolomRegelControl* rij : rijen_) {
         rij->disconnect(this);
         delete rij;
     }
     rijen_.clear();
-    fondsen_.VerwijderFondsRegels();
     inhoud_->resize(0, 0);
 }
 

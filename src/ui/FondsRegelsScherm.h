@@ -41,6 +41,9 @@ public:
     void VerwijderFondsRegels();
     // The rows of the funds attached to employee n.
     void LaadSocialeFondsen(int n);
+    // Shows the rows the storage holds now, in place of those on screen:
+    // after loading a calculation that loaded its funds itself.
+    void ToonGeladenFondsen();
     // "Sociale fondsen": attaches and detaches catalogue funds; false on cancel.
     bool KiesSocialeFondsen();
     // "Nieuw sociaal fonds": defines a fund and shows its row; false on cancel.
@@ -59,6 +62,7 @@ private:
     // control the row's shown flag.
     void MaakRijenBij();
     widgets::TVKTSocialeFondsKolomRegelControl* MaakRij();
+    void VerwijderRijen();
 
     TdmVektaris& dm_;
     TSocialeFondsen& fondsen_;

@@ -144,10 +144,12 @@ private slots:
         DefinieerFonds("Fonds C", "1");
         QVERIFY(tab.scherm.NieuwSociaalFonds());
         tab.Bewaar();
-        // Loading the calculation again shows the three attached funds.
         tab.scherm.VerwijderFondsRegels();
         QVERIFY(tab.scherm.Rijen().empty());
-        tab.scherm.LaadSocialeFondsen(kWerknemer);
+        QVERIFY(!tab.fondsen.FondsRegels);
+        // Loading the calculation loads its three attached funds; their rows follow.
+        tab.fondsen.LaadSocialeFondsen(kWerknemer);
+        tab.scherm.ToonGeladenFondsen();
         QCOMPARE(tab.scherm.Rijen().size(), 3u);
         VinkAan(1, false);
         QVERIFY(tab.scherm.KiesSocialeFondsen());
