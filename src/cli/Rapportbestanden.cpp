@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
 #endif
 
 namespace vkt::cli {
@@ -17,11 +18,11 @@ namespace {
 
 // Qt draws text only within a GUI application; a script has no display, so
 // without one (and without a platform chosen by the user) it draws offscreen.
-// The application lives until the program ends.
-void ZorgVoorGuiToepassing()
+// Made only when the program has none, for as long as the files are written.
+std::unique_ptr<QGuiApplication> MaakGuiToepassing()
 {
     if (QCoreApplication::instance() != nullptr)
-        return;
+        return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -33,8 +34,7 @@ void ZorgVoorGuiToepassing()
     static int argc = 1;
     static char naam[] = "vkt2020-cli";
     static char* argv[] = {naam, nullptr};
-    static QGuiApplication* toepassing = new QGuiApplication(argc, argv);
-    (void)toepassing;
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace
@@ -62,7 +62,7 @@ void SchrijfRapportbestanden(const TRapportbestanden& bestanden, const std::vect
 {
     if (bestanden.Pdf.empty() && bestanden.Odt.empty())
         return;
-    ZorgVoorGuiToepassing();
+    const std::unique_ptr<QGuiApplication> toepassing = MaakGuiToepassing();
     QStringList tekst;
     for (const std::string& regel : regels)
         tekst << QString::fromStdString(regel);

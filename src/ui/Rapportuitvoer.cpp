@@ -63,6 +63,14 @@ private:
     int regel_ = 0;
 };
 
+// Opens the file to write, or says plainly that it cannot; the writers of
+// Qt would fail with a warning only.
+void OpenOmTeSchrijven(QFile& bestand, const std::string& soort)
+{
+    if (!bestand.open(QIODevice::WriteOnly))
+        throw EExportException("Kon geen " + soort + " aanmaken: " + bestand.fileName().toStdString());
+}
+
 } // namespace
 
 QFont RapportLettertype()
@@ -89,12 +97,9 @@ void DrukRapportAf(const QStringList& regels, const QFont& lettertype, const TMa
 void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
                        const QString& bestand)
 {
-    // QPdfWriter would fail without saying why; an unwritable file is told plainly.
-    QFile proef(bestand);
-    if (!proef.open(QIODevice::WriteOnly))
-        throw EExportException("Kon geen PDF-bestand aanmaken: " + bestand.toStdString());
-    proef.close();
-    QPdfWriter pdf(bestand);
+    QFile uitvoer(bestand);
+    OpenOmTeSchrijven(uitvoer, "PDF-bestand");
+    QPdfWriter pdf(&uitvoer);
     pdf.setTitle("Zyrdo Vektaris-programma 2020");
     pdf.setResolution(300);
     // A printer cannot print up to the edge of the paper; a PDF file keeps
@@ -131,9 +136,11 @@ void SchrijfRapportOdt(const QStringList& regels, const QFont& lettertype, const
             cursor.insertBlock(QTextBlockFormat(), opmaak);
         cursor.insertText(ExportRegel(regels[i]), opmaak);
     }
-    QTextDocumentWriter schrijver(bestand, "odf");
+    QFile uitvoer(bestand);
+    OpenOmTeSchrijven(uitvoer, "tekstbestand");
+    QTextDocumentWriter schrijver(&uitvoer, "odf");
     if (!schrijver.write(&document))
-        throw EExportException("Kon geen tekstbestand aanmaken: " + bestand.toStdString());
+        throw EExportException("Kon het tekstbestand niet schrijven: " + bestand.toStdString());
 }
 
 } // namespace vkt::ui
