@@ -7,6 +7,7 @@
 #include "cli/Hoofdprogramma.h"
 #include "cli/JsonUitvoer.h"
 #include "cli/Opties.h"
+#include "cli/Rapportbestanden.h"
 #include "cli/UitkomstJson.h"
 #include "common/DataFolder.h"
 #include "common/Exception.h"
@@ -107,16 +108,20 @@ std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties&
 
 int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
 {
-    TOpdrachtregel regel("vkt2020-cli bereken", OpdrachtOmschrijving("bereken"), kVoettekst);
+    TOpdrachtregel regel("vkt2020-cli bereken", OpdrachtOmschrijving("bereken"),
+                         std::string(kVoettekst) + "\n\n" + RapportbestandenUitleg());
     VoegBerekenOptiesToe(regel);
     VoegFormaatToe(regel, "het overzicht als tekst, of de uitkomst als JSON");
+    VoegRapportbestandenToe(regel);
     TBerekenOpties opties;
     std::string formaat;
+    TRapportbestanden bestanden;
     const auto klaar = regel.Verwerk(
         argumenten,
         [&] {
             formaat = LeesFormaat(regel);
             opties = LeesBerekenOpties(regel, Today());
+            bestanden = LeesRapportbestanden(regel);
         },
         uit, fout);
     if (klaar)
@@ -138,9 +143,23 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
         fout << "vkt2020-cli bereken: de berekening is mislukt: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
     }
+    if (!SchrijfBestanden(bestanden, berekening, "bereken", fout))
+        return 1;
 
     ToonUitkomst(berekening, *vast, melding, formaat, uit, fout);
     return 0;
+}
+
+bool SchrijfBestanden(const TRapportbestanden& bestanden, TBerekening& berekening, const std::string& opdracht,
+                      std::ostream& fout)
+{
+    try {
+        SchrijfRapportbestanden(bestanden, SchrijfRapport(berekening));
+        return true;
+    } catch (const std::exception& error) {
+        fout << "vkt2020-cli " << opdracht << ": " << error.what() << "\n";
+        return false;
+    }
 }
 
 void ToonUitkomst(TBerekening& berekening, const THeffingsgegevens& vast, const std::optional<std::string>& melding,

@@ -60,6 +60,13 @@ TUitkomst Uitkomst(const TBerekening& berekening);
 std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
                                    TBerekening& berekening, const std::string& voorvoegsel);
 
+struct TRapportbestanden;
+
+// Writes the statement into the files asked for; false when that failed,
+// after telling why on fout.
+bool SchrijfBestanden(const TRapportbestanden& bestanden, TBerekening& berekening, const std::string& opdracht,
+                      std::ostream& fout);
+
 // Prints the outcome: the statement (the run's message, if any, on fout) or,
 // for formaat "json", the JSON object.
 void ToonUitkomst(TBerekening& berekening, const THeffingsgegevens& vast, const std::optional<std::string>& melding,

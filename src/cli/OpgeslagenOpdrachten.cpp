@@ -9,6 +9,7 @@
 #include "cli/Hoofdprogramma.h"
 #include "cli/JsonUitvoer.h"
 #include "cli/Opties.h"
+#include "cli/Rapportbestanden.h"
 #include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "common/Text.h"
@@ -154,17 +155,20 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
                          "Een berekening die het programma Vkt2020 zou weigeren (een keuze die niet in haar lijst "
                          "staat, een ongeldige leeftijd, een opgeslagen getal dat geen getal is) wordt niet berekend; "
                          "de opdracht meldt waarom.\n"
-                         "\n" +
-                             std::string(kLeesAfsluitcodes));
+                         "\n" + RapportbestandenUitleg() +
+                             "\n\n" + kLeesAfsluitcodes);
     regel.Argument("NUMMER", "het nummer van de opgeslagen berekening (zie vkt2020-cli lijst)");
     VoegFormaatToe(regel, "het overzicht als tekst, of de uitkomst als JSON zoals bereken die schrijft");
+    VoegRapportbestandenToe(regel);
     int nummer = 0;
     std::string formaat;
+    TRapportbestanden bestanden;
     const auto klaar = regel.Verwerk(
         argumenten,
         [&] {
             nummer = LeesNummer(regel, "toon");
             formaat = LeesFormaat(regel);
+            bestanden = LeesRapportbestanden(regel);
         },
         uit, fout);
     if (klaar)
@@ -190,6 +194,8 @@ int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, 
         const auto vast = LaadVasteHeffingsgegevens(dm, databases.Constanten, opties.Invoer);
         TBerekening berekening;
         const auto melding = Bereken(*vast, opties, databases.Constanten, berekening, "--");
+        if (!SchrijfBestanden(bestanden, berekening, "toon", fout))
+            return 1;
         ToonUitkomst(berekening, *vast, melding, formaat, uit, fout);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli toon: de berekening is mislukt: " << ZonderWagenterugloop(error.what()) << "\n";

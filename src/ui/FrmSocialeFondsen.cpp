@@ -1,0 +1,57 @@
+#include "ui/FrmSocialeFondsen.h"
+
+#include "widgets/Toegankelijkheid.h"
+#include "widgets/Vensterdelen.h"
+
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace vkt::ui {
+
+TfrmSocialeFondsen::TfrmSocialeFondsen(QWidget* ouder) : QDialog(ouder)
+{
+    setObjectName("frmSocialeFondsen");
+    setWindowTitle("Sociale fondsen");
+    setFixedSize(364, 214);
+    auto* box = new QGroupBox("Beschikbare sociale fondsen", this);
+    box->setObjectName("gbSocialeFondsen");
+    box->setGeometry(8, 6, 348, 164);
+    lbSociaalFonds_ = new QListWidget(box);
+    lbSociaalFonds_->setObjectName("lbSociaalFonds");
+    lbSociaalFonds_->setGeometry(10, 20, 328, 134);
+    widgets::ZetToegankelijkeNaam(*lbSociaalFonds_, "Beschikbare sociale fondsen");
+    // Light yellow, as the program's lists to pick from are.
+    lbSociaalFonds_->setStyleSheet("QListWidget { background-color: #ffffe1; }");
+    QPushButton* btnOk = widgets::MaakKnop(this, "btnOk", "&OK", QRect(196, 180, 75, 25));
+    QPushButton* btnAnnuleren = widgets::MaakKnop(this, "btnAnnuleren", "&Annuleren", QRect(281, 180, 75, 25));
+    btnOk->setDefault(true);
+    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnAnnuleren, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmSocialeFondsen::Load(const std::vector<TCatalogusFonds>& catalogus)
+{
+    lbSociaalFonds_->setUpdatesEnabled(false);
+    lbSociaalFonds_->clear();
+    catalogus_ = catalogus;
+    for (const TCatalogusFonds& fonds : catalogus_) {
+        auto* item = new QListWidgetItem(QString::fromStdString(fonds.Omschrijving), lbSociaalFonds_);
+        item->setData(Qt::UserRole, fonds.Fondsnummer);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(fonds.Aangevinkt ? Qt::Checked : Qt::Unchecked);
+    }
+    if (lbSociaalFonds_->count() > 0)
+        lbSociaalFonds_->setCurrentRow(0);
+    lbSociaalFonds_->setUpdatesEnabled(true);
+}
+
+std::vector<TCatalogusFonds> TfrmSocialeFondsen::Keuze() const
+{
+    std::vector<TCatalogusFonds> keuze = catalogus_;
+    for (int i = 0; i < lbSociaalFonds_->count(); ++i)
+        keuze[static_cast<std::size_t>(i)].Aangevinkt = lbSociaalFonds_->item(i)->checkState() == Qt::Checked;
+    return keuze;
+}
+
+} // namespace vkt::ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "common/Exception.h"
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+class QPagedPaintDevice;
+
+namespace vkt::ui {
+
+// The statement leaves the program as plain fixed-pitch text: on paper (or a
+// PDF file) and as a word-processor document. These functions work on the
+// statement's lines alone, so the desktop program and the command line
+// write the same thing.
+
+// Blank lines above the first line of a print job, and blanks in front of
+// every printed line. A value of 0 or below means none.
+struct TMarges {
+    int Boven = 0;
+    int Links = 0;
+};
+
+// The export could not write its document; the text says why.
+class EExportException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The statement's font: Courier New 10 points bold, or the fixed-pitch font
+// the system puts in its place.
+QFont RapportLettertype();
+
+// Prints the lines as a plain-text job: one below the other in the font's
+// line height from the top left corner of the printable area, the top margin
+// on the first page only, a new page when one is full and a line too wide
+// for the page continued on the next printed line. The device must not be
+// painting yet. Raises vkt::Exception when it cannot be painted on.
+void DrukRapportAf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
+                   QPagedPaintDevice& apparaat);
+
+// Prints the lines into a PDF file of A4 pages, as DrukRapportAf does.
+void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
+                       const QString& bestand);
+
+// A line as the exported document holds it: without its leading blanks and
+// control characters, so the indentation of the fixed-pitch text is lost.
+QString ExportRegel(const QString& regel);
+
+// Writes the lines as an OpenDocument text file: one paragraph per line as
+// ExportRegel gives it, in the font's face and size (its style is left out).
+// Raises EExportException when the file cannot be written.
+void SchrijfRapportOdt(const QStringList& regels, const QFont& lettertype, const QString& bestand);
+
+} // namespace vkt::ui
