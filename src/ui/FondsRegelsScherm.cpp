@@ -6,6 +6,7 @@
 #include "ui/FrmAfwijkendeGrondslagSF.h"
 #include "ui/FrmNieuwSociaalFonds.h"
 #include "ui/FrmSocialeFondsen.h"
+#include "ui/Wachtcursor.h"
 #include "widgets/SocialeFondsKolomRegelControl.h"
 #include "widgets/VensterMeldingen.h"
 
@@ -39,14 +40,10 @@ void TFondsRegelsScherm::MaakFondsRegel(int f, int k)
 
 void TFondsRegelsScherm::LaadSocialeFondsen(int n)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
+    {
+        const TWachtcursor wacht;
         fondsen_.LaadSocialeFondsen(n);
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
     }
-    QApplication::restoreOverrideCursor();
     ToonGeladenFondsen();
 }
 

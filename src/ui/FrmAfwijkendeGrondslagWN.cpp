@@ -4,6 +4,7 @@
 #include "model/Heffingsgegevens.h"
 #include "store/DmVektaris.h"
 #include "ui/Formuleveld.h"
+#include "ui/Wachtcursor.h"
 #include "widgets/VensterMeldingen.h"
 
 #include <QApplication>
@@ -27,18 +28,14 @@ TfrmAfwijkendeGrondslagWN::TfrmAfwijkendeGrondslagWN(TdmVektaris& dm, THeffingsg
               {"ZfW", "Zvw-premie"},
               {"IPPremie", "IP-premie"},
               {"Whk", "Whk-premie"}});
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
+    {
+        const TWachtcursor wacht;
         const TGrondslagFormules formules = grondslag_.Laad();
         for (std::size_t i = 0; i < AantalGrondslagen; ++i) {
             Rijen()[i].Veld->setText(QString::fromStdString(formules[i].Formule));
             Rijen()[i].Actief->setChecked(formules[i].Ingeschakeld);
         }
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
     }
-    QApplication::restoreOverrideCursor();
 }
 
 int TfrmAfwijkendeGrondslagWN::Uitvoeren()

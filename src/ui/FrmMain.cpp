@@ -8,6 +8,8 @@
 #include "store/BerekeningOpslag.h"
 #include "store/DmVektaris.h"
 #include "store/Gegevensscherm.h"
+#include "ui/FondsRegelsScherm.h"
+#include "ui/FrmAfwijkendeGrondslagWN.h"
 #include "ui/Kaartcommandos.h"
 #include "ui/Kern.h"
 #include "ui/Markeerkleur.h"
@@ -88,7 +90,10 @@ TfrmMain::TfrmMain(TKern& kern, QWidget* ouder) : QMainWindow(ouder), kern_(kern
                                 {tsAlgemeen_->btnGrondslagWG, tsBerekeningsGegevens_->btnGrondslagWN,
                                  tsWerknemerGegevens_->btnWNGrondslag, tsSocialeFondsen_->btnNieuwSF,
                                  tsSocialeFondsen_->btnSocialeFondsen}};
-    kaart_ = new TKaartcommandos(kern_, *Selectie, *regels_, koppeling_, *tsSocialeFondsen_, knoppen, this);
+    fondsRegels_ = new TFondsRegelsScherm(kern_.Werknemers, kern_.Fondsen, *tsSocialeFondsen_->sbSocialeFondsen,
+                                          kern_.Meldingen, this);
+    fondsRegels_->setParent(this);
+    kaart_ = new TKaartcommandos(kern_, *Selectie, *regels_, koppeling_, *fondsRegels_, knoppen, this);
     Verbind();
     new TTabwachter(*pgMain);
 
@@ -250,6 +255,7 @@ void TfrmMain::TabGewijzigd(int tab)
 void TfrmMain::ToonBerekening()
 {
     const TWachtcursor wacht;
+    fondsRegels_->NeemWaardenOver();
     kern_.Berekening.Run(kern_.Vast.get(), regels_->LeesInvoer(), kern_.Constanten, kern_.Meldingen);
     tsToonBerekening->ToonRapport(SchrijfRapport(kern_.Berekening));
 }
@@ -264,14 +270,49 @@ void TfrmMain::Knippen() { tsToonBerekening->memoToonBerekening->cut(); }
 void TfrmMain::Kopieren() { tsToonBerekening->memoToonBerekening->copy(); }
 void TfrmMain::Plakken() { tsToonBerekening->memoToonBerekening->paste(); }
 
-void TfrmMain::Afdrukken() {}
-void TfrmMain::ExporterenNaarWord() {}
-void TfrmMain::PrinterInstellingen() {}
-void TfrmMain::Lettertype() {}
-void TfrmMain::Marges() {}
-void TfrmMain::AfwijkendeGrondslag() {}
-void TfrmMain::NieuwSociaalFonds() {}
-void TfrmMain::BeschikbareSocialeFondsen() {}
+// Printing and export take the statement as it stands in the view, with the
+// user's edits.
+void TfrmMain::Afdrukken()
+{
+    VoerUitMetFoutmelding(kern_.Meldingen, [this] { afdrukken_.Afdrukken(tsToonBerekening->Regels(), this); });
+}
+
+void TfrmMain::ExporterenNaarWord()
+{
+    VoerUitMetFoutmelding(kern_.Meldingen, [this] { afdrukken_.Exporteren(tsToonBerekening->Regels(), kern_.Meldingen); });
+}
+
+void TfrmMain::PrinterInstellingen() { afdrukken_.PrinterInstellingen(this); }
+
+void TfrmMain::Lettertype()
+{
+    if (afdrukken_.KiesLettertype(this))
+        tsToonBerekening->memoToonBerekening->setFont(afdrukken_.Lettertype());
+}
+
+void TfrmMain::Marges() { afdrukken_.KiesMarges(this); }
+
+// The employee's formulas; after a save the rows are bound again, so their
+// marks follow the new formulas.
+void TfrmMain::AfwijkendeGrondslag()
+{
+    VoerUitMetFoutmelding(kern_.Meldingen, [this] {
+        TfrmAfwijkendeGrondslagWN venster(kern_.Werknemers, kern_.Vast.get(), kern_.Meldingen, this);
+        connect(&venster, &TfrmAfwijkendeGrondslagWN::FormulesHerladen, this,
+                [this] { koppeling_.Koppel(kern_.Vast.get()); });
+        venster.Uitvoeren();
+    });
+}
+
+void TfrmMain::NieuwSociaalFonds()
+{
+    VoerUitMetFoutmelding(kern_.Meldingen, [this] { fondsRegels_->NieuwSociaalFonds(); });
+}
+
+void TfrmMain::BeschikbareSocialeFondsen()
+{
+    VoerUitMetFoutmelding(kern_.Meldingen, [this] { fondsRegels_->KiesSocialeFondsen(); });
+}
 
 void TfrmMain::showEvent(QShowEvent* event)
 {

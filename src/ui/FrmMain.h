@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Afdrukken.h"
 #include "ui/Regelkoppeling.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@ class QToolButton;
 namespace vkt::ui {
 
 struct TKern;
+class TFondsRegelsScherm;
 class TKaartcommandos;
 class TSchermregels;
 class TSelectieband;
@@ -57,9 +59,6 @@ private slots:
     void Knippen();
     void Kopieren();
     void Plakken();
-    // The printing and export, the deviating-basis dialogs and the
-    // social-fund windows are built apart from this window; their menu items
-    // and buttons already lead here.
     void Afdrukken();
     void ExporterenNaarWord();
     void PrinterInstellingen();
@@ -94,6 +93,8 @@ private:
     TtsBerekeningsgegevens* tsBerekeningsGegevens_;
     TSchermregels* regels_ = nullptr;
     TKaartcommandos* kaart_ = nullptr;
+    TFondsRegelsScherm* fondsRegels_ = nullptr;
+    TAfdrukken afdrukken_; // the statement's printer, font and margins
 
     QAction* Openenlegekaart1_;
     QAction* Opslaangegevens1_;

@@ -10,12 +10,12 @@
 #include "store/DmVektaris.h"
 #include "store/Gegevensscherm.h"
 #include "store/WerknemerRecords.h"
+#include "ui/FondsRegelsScherm.h"
 #include "ui/FrmOpslaanAls.h"
 #include "ui/Kern.h"
 #include "ui/Regelkoppeling.h"
 #include "ui/Schermregels.h"
 #include "ui/Selectieband.h"
-#include "ui/TabSocialeFondsen.h"
 #include "ui/Wachtcursor.h"
 #include "widgets/Toegankelijkheid.h"
 #include "widgets/VensterMeldingen.h"
@@ -35,7 +35,7 @@ const QString kSelecteren = QStringLiteral("Selecteren");
 } // namespace
 
 TKaartcommandos::TKaartcommandos(TKern& kern, TSelectieband& selectie, TSchermregels& regels,
-                                 TRegelkoppeling& koppeling, TtsSocialeFondsen& fondsen, const TKaartknoppen& knoppen,
+                                 TRegelkoppeling& koppeling, TFondsRegelsScherm& fondsen, const TKaartknoppen& knoppen,
                                  QWidget* venster)
     : QObject(venster), kern_(kern), selectie_(selectie), regels_(regels), koppeling_(koppeling), fondsen_(fondsen),
       knoppen_(knoppen), venster_(venster)
@@ -65,7 +65,7 @@ void TKaartcommandos::LaadBerekening()
         selectie_.WisKeuze();
     else
         selectie_.KiesNummer(static_cast<int>(dm.qryWNvkt.AsInteger("Werknemersnummer")));
-    fondsen_.ToonFondsen(kern_.Fondsen);
+    fondsen_.ToonGeladenFondsen();
 }
 
 void TKaartcommandos::VerversScherm()
@@ -192,6 +192,7 @@ bool TKaartcommandos::BewaarHuidige()
         return false;
     kern_.Scherm.Naam = selectie_.Naam();
     kern_.Scherm.ArtiestAftrekBedrag = regels_.ArtiestAftrekBedrag();
+    fondsen_.NeemWaardenOver();
     kern_.Opslag.BewaarBerekening(*kern_.Vast);
     ToonOpgeslagen();
     return true;
@@ -245,6 +246,7 @@ void TKaartcommandos::OpslaanAls()
         if (!NaamIngevuld() || !regels_.ControleerVoorOpslaan())
             return;
         kern_.Scherm.ArtiestAftrekBedrag = regels_.ArtiestAftrekBedrag();
+        fondsen_.NeemWaardenOver();
         kern_.Opslag.BewaarAls(*kern_.Vast, naam.NieuweNaam());
         ToonOpgeslagen();
     } catch (const std::exception& fout) {

@@ -14,7 +14,7 @@ struct TKern;
 class TRegelkoppeling;
 class TSchermregels;
 class TSelectieband;
-class TtsSocialeFondsen;
+class TFondsRegelsScherm;
 
 // The controls the record commands change: the "Nieuw" button and menu item
 // (captioned "Selecteren" while a new calculation is being started), the
@@ -37,7 +37,7 @@ class TKaartcommandos : public QObject {
 
 public:
     TKaartcommandos(TKern& kern, TSelectieband& selectie, TSchermregels& regels, TRegelkoppeling& koppeling,
-                    TtsSocialeFondsen& fondsen, const TKaartknoppen& knoppen, QWidget* venster);
+                    TFondsRegelsScherm& fondsen, const TKaartknoppen& knoppen, QWidget* venster);
 
     void VulWerknemerLijst();
     // Positions the queries on the chosen calculation (or, with none chosen,
@@ -75,7 +75,7 @@ private:
     TSelectieband& selectie_;
     TSchermregels& regels_;
     TRegelkoppeling& koppeling_;
-    TtsSocialeFondsen& fondsen_;
+    TFondsRegelsScherm& fondsen_;
     TKaartknoppen knoppen_;
     QWidget* venster_;
 };

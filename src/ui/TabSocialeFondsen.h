@@ -2,18 +2,11 @@
 
 #include <QWidget>
 
-#include <vector>
-
 class QPushButton;
 class QScrollArea;
 
 namespace vkt {
 class TGegevensScherm;
-class TSocialeFondsen;
-} // namespace vkt
-
-namespace vkt::widgets {
-class TVKTSocialeFondsKolomRegelControl;
 }
 
 namespace vkt::ui {
@@ -27,16 +20,10 @@ class TtsSocialeFondsen : public QWidget {
 public:
     TtsSocialeFondsen(TGegevensScherm& scherm, QWidget* ouder = nullptr);
 
-    // Shows the attached funds of the open calculation; what the user edits
-    // in a row goes to its fund when the focus leaves the row.
-    void ToonFondsen(TSocialeFondsen& fondsen);
-
     QPushButton* btnNieuwSF;
     QPushButton* btnSocialeFondsen;
-
-private:
-    QScrollArea* sbSocialeFondsen_;
-    QWidget* inhoud_;
+    // Holds the fund rows (TFondsRegelsScherm).
+    QScrollArea* sbSocialeFondsen;
 };
 
 } // namespace vkt::ui

@@ -1,5 +1,7 @@
 #include "ui/TabToonBerekening.h"
 
+#include "ui/Rapportuitvoer.h"
+
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -10,14 +12,7 @@ TtsToonBerekening::TtsToonBerekening(QWidget* ouder) : QWidget(ouder), memoToonB
     setObjectName("tsToonBerekening");
     memoToonBerekening->setObjectName("memoToonBerekening");
     memoToonBerekening->setAccessibleName("Toon Berekening");
-    // Courier New where it is installed, else a font with its metrics
-    // (Liberation Mono) or any fixed-pitch font: the statement is laid out
-    // in columns.
-    QFont lettertype("Courier New", 10);
-    lettertype.setStyleHint(QFont::TypeWriter);
-    lettertype.setFixedPitch(true);
-    lettertype.setBold(true);
-    memoToonBerekening->setFont(lettertype);
+    memoToonBerekening->setFont(RapportLettertype());
     memoToonBerekening->setLineWrapMode(QPlainTextEdit::NoWrap);
     memoToonBerekening->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoToonBerekening->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -35,5 +30,13 @@ void TtsToonBerekening::ToonRapport(const std::vector<std::string>& regels)
 }
 
 QString TtsToonBerekening::Rapport() const { return memoToonBerekening->toPlainText(); }
+
+QStringList TtsToonBerekening::Regels() const
+{
+    QStringList regels = Rapport().split('\n');
+    if (!regels.isEmpty() && regels.back().isEmpty())
+        regels.pop_back(); // the end of the last line
+    return regels;
+}
 
 } // namespace vkt::ui

@@ -19,6 +19,8 @@ public:
 
     void ToonRapport(const std::vector<std::string>& regels);
     QString Rapport() const;
+    // The view's text line by line, as it is printed and exported.
+    QStringList Regels() const;
     QPlainTextEdit* memoToonBerekening;
 };
 
