@@ -39,6 +39,8 @@ public:
     bool Initialised() const { return initialised_; }
     // Closes without the closing questions (a run without a user).
     void SluitZonderVragen();
+    // The statement's printer, font, margins and export folder.
+    TAfdrukken& Uitvoer() { return afdrukken_; }
 
     QTabWidget* pgMain;
     TSelectieband* Selectie;

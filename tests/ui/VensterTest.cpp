@@ -1,3 +1,4 @@
+#include "Afdrukcontrole.h"
 #include "Programma.h"
 
 #include "app/Opties.h"
@@ -9,13 +10,18 @@
 #include "widgets/Datumveld.h"
 #include "widgets/KolomRegelControl.h"
 #include "widgets/NumeriekVeld.h"
+#include "widgets/SocialeFondsKolomRegelControl.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -27,6 +33,13 @@ using namespace vkt;
 using namespace vkt::test;
 
 namespace {
+
+// A catalogue fund: 2 % of the gross wage for the employee, taken from the
+// wage paid out (column -17), 1,5 % for the employer (column 0).
+const std::string kBouwfonds =
+    "INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief, BPDType, "
+    "PremieWG, PremieWN, WGBoekenInKolom, WNBoekenInKolom, GrondslagnummerWG, GrondslagnummerWN) "
+    "VALUES (0, '9999-12-31 00:00:00', 4, 'Bouwfonds', 0, 1, 1.5, 2, 0, -17, 3, 3)";
 
 const QString kAfsluitvraag = "Vkt2020 wordt afgesloten.\r\nWilt u de huidige berekening opslaan?";
 
@@ -98,11 +111,8 @@ private slots:
         QTest::addColumn<QString>("catalogus");
         QTest::addColumn<QStringList>("opties");
         QTest::newRow("werknemer") << "" << QStringList{"--loonbedrag", "3000", "--werkgeverslasten-tonen", "ja"};
-        // A fund of 2 % of the gross wage for the employee (column 17), 1,5 % for the employer (column 0).
         QTest::newRow("nettoloon met fonds")
-            << "INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief, "
-               "BPDType, PremieWG, PremieWN, WGBoekenInKolom, WNBoekenInKolom, GrondslagnummerWG, GrondslagnummerWN) "
-               "VALUES (0, '9999-12-31 00:00:00', 4, 'Bouwfonds', 0, 1, 1.5, 2, 0, 17, 3, 3)"
+            << QString::fromStdString(kBouwfonds)
             << QStringList{"--soort-loonbedrag", "nettoloon", "--loonbedrag", "2500", "--fonds", "4", "--awf-premie",
                            "hoog", "--werkgeverslasten-tonen", "ja"};
         QTest::newRow("bijzonder loon") << "" << QStringList{"--soort", "bijzonder-loon", "--loonbedrag", "1500",
@@ -504,6 +514,122 @@ private slots:
         QCOMPARE(tweede.Meldingen.Foutmeldingen.size(), 1);
         QVERIFY2(tweede.Meldingen.Foutmeldingen[0].contains("Vektaris is al in gebruik."),
                  qPrintable(tweede.Meldingen.Foutmeldingen[0]));
+    }
+
+    void AFundAttachedInTheWindowIsComputedAndSaved()
+    {
+        TDatamap map;
+        map.Voer(kBouwfonds);
+        map.SlaOp({"--loonbedrag", "3000"});
+        QString rapport;
+        {
+            TProgramma programma(map);
+            QVERIFY(programma.Open());
+            programma.KiesWerknemer(0);
+            programma.KlikTab(ui::tabSocialeFondsen);
+            BeantwoordZodra("frmSocialeFondsen", [](QWidget& venster) {
+                venster.findChild<QListWidget*>("lbSociaalFonds")->item(0)->setCheckState(Qt::Checked);
+                QTest::mouseClick(venster.findChild<QWidget*>("btnOk"), Qt::LeftButton);
+            });
+            QTest::mouseClick(programma.Veld("btnSocialeFondsen"), Qt::LeftButton);
+            auto* rij = programma.Venster().findChild<widgets::TVKTSocialeFondsKolomRegelControl*>("SFControl4");
+            QVERIFY(rij != nullptr && rij->isVisible());
+            // The platform gives the focus back to the window once the dialog has gone.
+            programma.Venster().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&programma.Venster()));
+            TypOver(rij->findChild<QWidget*>("edPercentageWerknemer"), "3");
+
+            // 3 % of the gross wage of 3000, taken from the wage paid out.
+            programma.KlikTab(ui::tabToonBerekening);
+            rapport = programma.Venster().tsToonBerekening->Rapport();
+            QVERIFY2(rapport.contains(QRegularExpression("Werkn.deel Bouwfonds +- +90,00")), qPrintable(rapport));
+            QTest::keyClick(&programma.Venster(), Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(programma.Sluit());
+        }
+        QCOMPARE(map.Waarde("SELECT PremieWN || ':' || FondsActief FROM SociaalFondsWG "
+                            "WHERE Werkgeversnummer = 1 AND Fondsnummer = 4"),
+                 QString("3.0:1"));
+        QCOMPARE(map.Cli({"toon", "1"}), rapport);
+    }
+
+    void TheEmployeesDeviatingBasisIsSavedAndMarksItsRow()
+    {
+        TDatamap map;
+        map.SlaOp({"--loonbedrag", "3000", "--regel", "128=4%"});
+        {
+            TProgramma programma(map);
+            QVERIFY(programma.Open());
+            programma.KiesWerknemer(0);
+            programma.KlikTab(ui::tabWerknemersgegevens);
+            BeantwoordZodra("frmAfwijkendeGrondslagWN", [](QWidget& venster) {
+                auto* veld = venster.findChild<QLineEdit*>("edPensioen");
+                veld->setFocus();
+                QTest::keyClicks(veld, "B*0,5");
+                auto* box = venster.findChild<QCheckBox*>("cbPensioen");
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_Space);
+                QTest::mouseClick(venster.findChild<QWidget*>("btnOpslaan"), Qt::LeftButton);
+            });
+            QTest::mouseClick(programma.Veld("btnWNGrondslag"), Qt::LeftButton);
+            QVERIFY(programma.Veld<widgets::TKolomRegelControl>("krcWNPensioen")->AfwijkendeGrondslag());
+            // 4 % of half the gross wage.
+            programma.KlikTab(ui::tabToonBerekening);
+            const QString rapport = programma.Venster().tsToonBerekening->Rapport();
+            QVERIFY2(rapport.contains(QRegularExpression("Pensioenpremie +- +60,00")), qPrintable(rapport));
+            QVERIFY(programma.Sluit());
+        }
+        QCOMPARE(map.Waarde("SELECT FormulePensioen || ' ' || IngeschakeldPensioen FROM GrondslagWN"),
+                 QString("[Brutoloon]*0.5 1"));
+    }
+
+    void PrintAndExportTakeTheStatementAsTheViewShowsIt()
+    {
+        TOpgeslagen opgeslagen({"--loonbedrag", "3000"});
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
+        ui::TfrmMain& venster = programma.Venster();
+        programma.KlikTab(ui::tabToonBerekening);
+        QPlainTextEdit* memo = venster.tsToonBerekening->memoToonBerekening;
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClicks(memo, "Notitie");
+        QTest::keyClick(memo, Qt::Key_Return);
+
+        QTemporaryDir map;
+        venster.Uitvoer().Printer().setOutputFormat(QPrinter::PdfFormat);
+        // The edited first line where it is printed, with the margins at first and as set.
+        auto drukAf = [&](const QString& naam) {
+            const QString pdf = map.filePath(naam);
+            venster.Uitvoer().Printer().setOutputFileName(pdf);
+            BeantwoordZodra("", [](QWidget& dialoog) { QMetaObject::invokeMethod(&dialoog, "accept"); });
+            venster.findChild<QAction*>("Afdrukken1")->trigger();
+            const auto paginas = PdfWoorden(pdf);
+            return paginas.empty() || paginas[0].empty() || paginas[0][0].Tekst != "Notitie" ? QPointF(-1, -1)
+                                                                                           : paginas[0][0].Plaats;
+        };
+        const QPointF zonder = drukAf("zonder.pdf");
+        BeantwoordZodra("frmMarges", [](QWidget& dialoog) {
+            TypOver(dialoog.findChild<QWidget*>("edMargesY"), "2");
+            TypOver(dialoog.findChild<QWidget*>("edMargesX"), "3");
+            QTest::mouseClick(dialoog.findChild<QWidget*>("btnOpslaan"), Qt::LeftButton);
+        });
+        venster.findChild<QAction*>("Marges1")->trigger();
+        const QPointF met = drukAf("met.pdf");
+        QVERIFY(zonder.x() >= 0 && met.x() > zonder.x() && met.y() > zonder.y());
+
+        venster.Uitvoer().Exportmap = map.path();
+        QUrl geopend;
+        venster.Uitvoer().Opener = [&geopend](const QUrl& url) {
+            geopend = url;
+            return true;
+        };
+        venster.findChild<QAction*>("ExporterenNaarWord1")->trigger();
+        QVERIFY(geopend.isLocalFile());
+        const QStringList alineas = OdtAlineas(geopend.toLocalFile());
+        QVERIFY(alineas.size() > 3);
+        QCOMPARE(alineas[0], QString("Notitie"));
+        QCOMPARE(alineas[2], QString("Zyrdo Vektaris-programma 2020"));
+        QVERIFY(programma.Meldingen.Meldingen.isEmpty() && programma.Meldingen.Foutmeldingen.isEmpty());
     }
 
     void EveryInputHasItsCaptionAsAccessibleName()
