@@ -8,21 +8,20 @@
 
 namespace vkt::ui {
 
-TTabwachter::TTabwachter(QTabWidget& tabs) : QObject(&tabs), tabs_(tabs)
+TTabwachter::TTabwachter(QTabWidget& tabs) : QObject(&tabs), tabs_(tabs), balk_(tabs.tabBar())
 {
     tabs_.installEventFilter(this);
-    tabs_.tabBar()->installEventFilter(this);
+    balk_->installEventFilter(this);
 }
 
 bool TTabwachter::WiltWisselen(QObject* object, QEvent* event) const
 {
-    QTabBar* balk = tabs_.tabBar();
-    if (object == balk && event->type() == QEvent::MouseButtonPress) {
+    if (object == balk_ && event->type() == QEvent::MouseButtonPress) {
         const auto* muis = static_cast<QMouseEvent*>(event);
-        const int tab = balk->tabAt(muis->position().toPoint());
-        return muis->button() == Qt::LeftButton && tab >= 0 && tab != balk->currentIndex();
+        const int tab = balk_->tabAt(muis->position().toPoint());
+        return muis->button() == Qt::LeftButton && tab >= 0 && tab != balk_->currentIndex();
     }
-    if (object == balk && event->type() == QEvent::Shortcut)
+    if (object == balk_ && event->type() == QEvent::Shortcut)
         return true;
     if (object == &tabs_ && event->type() == QEvent::KeyPress) {
         const auto* toets = static_cast<QKeyEvent*>(event);
@@ -39,7 +38,7 @@ bool TTabwachter::VerlaatVeld()
     QWidget* focus = QApplication::focusWidget();
     if (pagina == nullptr || focus == nullptr || !pagina->isAncestorOf(focus))
         return true;
-    tabs_.tabBar()->setFocus(Qt::TabFocusReason);
+    balk_->setFocus(Qt::TabFocusReason);
     focus = QApplication::focusWidget();
     return focus == nullptr || !pagina->isAncestorOf(focus);
 }

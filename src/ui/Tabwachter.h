@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QTabBar;
 class QTabWidget;
 
 namespace vkt::ui {
@@ -26,6 +27,10 @@ private:
     bool VerlaatVeld();
 
     QTabWidget& tabs_;
+    // Kept from the start: the tab bar goes before this watcher when the tab
+    // control is destroyed, and its last events must not ask the tab control
+    // for it then.
+    QTabBar* balk_;
 };
 
 } // namespace vkt::ui
