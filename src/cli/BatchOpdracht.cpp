@@ -98,7 +98,8 @@ std::vector<std::string> LeesKop(const TCsvRij& kop)
     return namen;
 }
 
-// The calculation of every row from copies of one regular levy data.
+// The calculation of every row from a copy of one regular levy data, made
+// again for each row in the same objects.
 class Batch {
 public:
     Batch(TDatabases& databases, const TVasteHeffingsgegevens& basis, std::vector<std::string> kop)
@@ -136,14 +137,12 @@ private:
         TBerekenOpties opties = LeesBerekenOpties(waarden, vandaag_, "");
         opties.Invoer.SocialeFondsen = GekozenFondsen(databases_.Werknemers, opties.Fondsen, "");
 
-        auto vast = std::make_unique<TVasteHeffingsgegevens>();
-        vast->Assign(basis_);
-        vast->SetConstanten(basis_.Constanten);
-        TBerekening::VulHeffingsgegevens(*vast, opties.Invoer);
-        SetWAOPremieRegel(*vast);
-        TBerekening berekening;
-        const auto melding = Bereken(*vast, opties, databases_.Constanten, berekening, "");
-        const TUitkomst u = Uitkomst(berekening);
+        vast_.Assign(basis_);
+        vast_.SetConstanten(basis_.Constanten);
+        TBerekening::VulHeffingsgegevens(vast_, opties.Invoer);
+        SetWAOPremieRegel(vast_);
+        const auto melding = Bereken(vast_, opties, databases_.Constanten, berekening_, "");
+        const TUitkomst u = Uitkomst(berekening_);
         return {FormatBedrag(u.Brutoloon),      FormatBedrag(u.Nettoloon), FormatBedrag(u.Loonheffing), FormatBedrag(u.Werkgeverslasten),
                 melding.value_or(""),     FormatBedrag(u.Arbeidskorting), FormatBedrag(u.SvLoon), FormatBedrag(u.ZvwLoon),
                 FormatBedrag(u.LbLoon)};
@@ -153,6 +152,8 @@ private:
     const TVasteHeffingsgegevens& basis_;
     std::vector<std::string> kop_;
     TDateTime vandaag_;
+    TVasteHeffingsgegevens vast_;
+    TBerekening berekening_;
 };
 
 // Every cell as a spreadsheet should read it: text, never a formula.

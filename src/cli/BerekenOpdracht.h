@@ -57,8 +57,9 @@ TUitkomst Uitkomst(const TBerekening& berekening);
 // the fixed WAO/WIA percentage from it and runs the calculation. Returns the
 // message the run showed, if any. Throws OptieFout for a line the
 // calculation lacks and vkt::Exception when the run fails.
-std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
-                                   TBerekening& berekening, const std::string& voorvoegsel);
+std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
+                                   const TdmConstanten& constanten, TBerekening& berekening,
+                                   const std::string& voorvoegsel);
 
 struct TRapportbestanden;
 

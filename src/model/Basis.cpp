@@ -60,6 +60,14 @@ int TBaseKolom::Append(std::unique_ptr<TBaseKolomRegel> regel)
     return Count() - 1;
 }
 
+void TBaseKolom::Plaats(int index, std::unique_ptr<TBaseKolomRegel> regel)
+{
+    if (index == Count())
+        regels_.push_back(std::move(regel));
+    else
+        regels_.at(static_cast<std::size_t>(index)) = std::move(regel);
+}
+
 TBaseKolom& TBaseKolommen::GetKolom(int kolomnummer) const
 {
     for (const auto& kolom : kolommen_)

@@ -126,6 +126,10 @@ public:
     TBaseKolomRegel& GetRegel(int index) const { return *regels_.at(static_cast<std::size_t>(index)); }
     // Takes the line and returns its position.
     int Append(std::unique_ptr<TBaseKolomRegel> regel);
+    // Takes the line in place of the one at index, or appends it at Count().
+    void Plaats(int index, std::unique_ptr<TBaseKolomRegel> regel);
+    // Removes the lines from position aantal on.
+    void KortIn(int aantal) { regels_.resize(static_cast<std::size_t>(aantal)); }
     void Clear() { regels_.clear(); }
 
     TBaseKolommen* Kolommen; // owning column set, not owned
