@@ -92,16 +92,28 @@ TGelezenGetal LeesGetal(std::string_view invoer, int maximumDecimalen)
 
 std::string FormatBedrag(double waarde, int breedte) { return FormatVast(waarde, 2, breedte); }
 
-std::string FormatVast(double waarde, int decimalen, int breedte)
+char* SchrijfVast(char* begin, char* einde, double waarde, int decimalen)
 {
     // Rounded as the calculation rounds, so that a half cent goes up.
-    const double schaal = std::pow(10.0, decimalen);
+    const double schaal = decimalen == 2 ? 100 : std::pow(10.0, decimalen);
     waarde = RondAf(waarde * schaal) / schaal;
     if (waarde == 0)
         waarde = 0; // no "-0,00"
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%*.*f", breedte, decimalen, waarde);
-    return MetKomma(buffer);
+    const auto [eind, fout] = std::to_chars(begin, einde, waarde, std::chars_format::fixed, decimalen);
+    if (fout != std::errc())
+        return begin;
+    std::replace(begin, eind, '.', ',');
+    return eind;
+}
+
+std::string FormatVast(double waarde, int decimalen, int breedte)
+{
+    char buffer[kMaximumVastLengte];
+    const char* einde = SchrijfVast(buffer, buffer + sizeof buffer, waarde, decimalen);
+    const auto lengte = static_cast<std::size_t>(einde - buffer);
+    const auto opvulling = static_cast<std::size_t>(std::max(breedte, 0));
+    std::string tekst(lengte < opvulling ? opvulling - lengte : 0, ' ');
+    return tekst.append(buffer, lengte);
 }
 
 std::string FormatAlgemeen(double waarde)

@@ -1,6 +1,7 @@
 #include "model/Getallen.h"
 
 #include <cmath>
+#include <string>
 #include <gtest/gtest.h>
 
 using namespace vkt;
@@ -37,13 +38,16 @@ TEST(Getallen, WritesAFixedNumberOfDecimalsRoundedHalfAwayFromZero)
     const struct {
         double waarde;
         int decimalen;
-        const char* tekst;
+        std::string tekst;
     } kGevallen[] = {
         {1234567.5, 2, "1234567,50"}, {70, 0, "70"},      {69.5, 0, "70"},          {-69.5, 0, "-70"},
         {0.125, 2, "0,13"},           {-0.125, 2, "-0,13"}, {1.0005, 3, "1,001"},    {-0.0004, 3, "0,000"},
-        {1234567890, 2, "1234567890,00"},
+        {1234567890, 2, "1234567890,00"}, {2.675, 2, "2,68"}, {1e20, 2, "100000000000000000000,00"},
     };
     for (const auto& geval : kGevallen)
         EXPECT_EQ(FormatVast(geval.waarde, geval.decimalen), geval.tekst) << geval.waarde;
     EXPECT_EQ(FormatVast(5.2, 1, 6), "   5,2");
+    EXPECT_EQ(FormatVast(-5.25, 2, 3), "-5,25") << "a text longer than the width is not cut";
+    char kort[4];
+    EXPECT_EQ(SchrijfVast(kort, kort + sizeof kort, 12345, 2), kort) << "nothing where it does not fit";
 }
