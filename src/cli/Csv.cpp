@@ -186,8 +186,10 @@ void VoegVeldToe(std::string& regel, std::string_view veld, char scheidingsteken
     if (!eerste)
         regel += scheidingsteken;
     const std::string_view voor = zonderFormule && IsFormule(veld) ? "'" : "";
-    const char bijzonder[] = {scheidingsteken, '"', '\n', '\r'};
-    if (!leegRij && veld.find_first_of(std::string_view(bijzonder, sizeof bijzonder)) == std::string_view::npos) {
+    const bool bijzonder = std::any_of(veld.begin(), veld.end(), [&](char c) {
+        return c == scheidingsteken || c == '"' || c == '\n' || c == '\r';
+    });
+    if (!leegRij && !bijzonder) {
         regel += voor;
         regel += veld;
         return;
@@ -215,8 +217,8 @@ std::string CsvRegel(const std::vector<std::string>& velden, char scheidingsteke
 
 bool IsFormule(std::string_view cel)
 {
-    return !cel.empty() && std::string_view("=+-@").find(cel.front()) != std::string_view::npos &&
-           !LeesGetal(cel, std::numeric_limits<int>::max());
+    const bool formuleteken = !cel.empty() && (cel[0] == '=' || cel[0] == '+' || cel[0] == '-' || cel[0] == '@');
+    return formuleteken && !LeesGetal(cel, std::numeric_limits<int>::max());
 }
 
 std::string ZonderFormule(const std::string& cel) { return IsFormule(cel) ? "'" + cel : cel; }
