@@ -41,6 +41,11 @@ std::optional<std::string> TBatchRekenaar::BerekenRij(const TCsvBlok& blok, std:
     LeesBerekenOpties(waarden_, g_.Standaard, opties_);
     opties_.Invoer.SocialeFondsen = g_.Fondsen.Gekozen(opties_.Fondsen);
 
+    // The run copies the levy data into its calculation object and fills in
+    // the inputs there; a copy of its own is needed only for the changes
+    // the row makes to the levy data itself.
+    if (!WijzigtHeffingsgegevens(opties_))
+        return BerekenMet(g_.Basis, opties_, g_.Constanten, berekening_);
     vast_.Assign(g_.Basis);
     vast_.SetConstanten(g_.Basis.Constanten);
     TBerekening::VulHeffingsgegevens(vast_, opties_.Invoer);

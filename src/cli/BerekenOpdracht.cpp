@@ -93,9 +93,25 @@ std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties&
                                    const TdmConstanten& constanten, TBerekening& berekening,
                                    const std::string& voorvoegsel)
 {
+    PasOptiesToe(vast, opties, voorvoegsel);
+    return BerekenMet(vast, opties, constanten, berekening);
+}
+
+bool WijzigtHeffingsgegevens(const TBerekenOpties& opties)
+{
+    return !opties.Regels.empty() || !opties.AwfPremieType.empty();
+}
+
+void PasOptiesToe(TVasteHeffingsgegevens& vast, const TBerekenOpties& opties, const std::string& voorvoegsel)
+{
     PasRegelsToe(vast, opties.Regels, voorvoegsel);
     if (!opties.AwfPremieType.empty())
         vast.AwfPremieType = opties.AwfPremieType;
+}
+
+std::optional<std::string> BerekenMet(const TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
+                                      const TdmConstanten& constanten, TBerekening& berekening)
+{
     opties.Invoer.WGWaoVastPercentage = WaoVastPercentage(vast);
     TBewaardeMeldingen meldingen;
     if (!berekening.ZetInvoer(&vast, opties.Invoer, constanten.ConstantenOp(opties.Invoer.BerekeningDatum)))
