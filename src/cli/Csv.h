@@ -60,7 +60,7 @@ public:
     // The text of a stream, read deel bytes at a time (a row longer than that
     // is read whole all the same), with the delimiter its first line asks for
     // (see BepaalScheidingsteken).
-    explicit TCsvLezer(std::istream& bron, std::size_t deel = std::size_t{1} << 20);
+    explicit TCsvLezer(std::istream& bron, std::size_t deel = std::size_t{1} << 16);
     // A whole text in memory.
     TCsvLezer(std::string_view tekst, char scheidingsteken);
 
