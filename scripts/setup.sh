@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
   poppler-utils unzip  # the tests read printed PDF files and exported documents
+  time                 # bench/batch-benchmark.sh measures the memory in use
 )
 
 missing=()

@@ -29,35 +29,61 @@ bool IsArtiestSoort(int werknemersoort)
     return werknemersoort == wsBinnenlandseArtiest || werknemersoort == wsBuitenlandseArtiest;
 }
 
-std::unique_ptr<THeffingsgegevens> TBerekening::MaakHeffingsgegevens(const TBerekeningInvoer& invoer)
+TBerekening::TBerekening()
+    : zoeker_(
+          [this](long long bruto) {
+              ZetBrutoloon(static_cast<double>(bruto) / 100);
+              BerekenEenmaal();
+              return Centen(BereiktBedrag());
+          },
+          kMaximumBrutoloon)
+{
+}
+
+THeffingsgegevens& TBerekening::Rekenobject(const TBerekeningInvoer& invoer)
 {
     const int p = invoer.SoortBerekening;
+    auto maak = [this](int klasse, auto nieuw) -> THeffingsgegevens& {
+        std::unique_ptr<THeffingsgegevens>& object = objecten_[klasse];
+        if (!object)
+            object = nieuw();
+        return *object;
+    };
     if (p == spBijzonderLoon)
-        return std::make_unique<TBijzondereHeffingsgegevens>();
+        return maak(2, [] { return std::make_unique<TBijzondereHeffingsgegevens>(); });
     if (invoer.Loontijdvak == ltDag || p == spBinnenlandseArtiest || p == spBuitenlandseArtiest ||
         p == spVrijeBerekeningArtiest)
-        return std::make_unique<TEenmaligeHeffingsgegevens>();
-    return std::make_unique<TVasteHeffingsgegevens>();
+        return maak(1, [] { return std::make_unique<TEenmaligeHeffingsgegevens>(); });
+    return maak(0, [] { return std::make_unique<TVasteHeffingsgegevens>(); });
 }
 
 bool TBerekening::Run(const TVasteHeffingsgegevens* vast, const TBerekeningInvoer& invoer, TdmConstanten& constanten,
                       TMeldingen& meldingen)
+{
+    constanten.Berekeningsdatum = invoer.BerekeningDatum;
+    if (!ZetInvoer(vast, invoer, constanten.GetConstanten()))
+        return false;
+    Bereken(meldingen);
+    return true;
+}
+
+bool TBerekening::ZetInvoer(const TVasteHeffingsgegevens* vast, const TBerekeningInvoer& invoer,
+                            const TQuelvarConst& constanten)
 {
     invoer_ = invoer;
     rapportLijst_.clear();
     aantalBerekeningen_ = 0;
     exact_ = false;
     bereik_.reset();
-    heffingsgegevens_.reset();
+    heffingsgegevens_ = nullptr;
     if (vast == nullptr)
         return false;
 
-    heffingsgegevens_ = MaakHeffingsgegevens(invoer);
+    heffingsgegevens_ = &Rekenobject(invoer);
     THeffingsgegevens& o = *heffingsgegevens_;
     o.Assign(*vast);
     o.SetBerekeningsDatum(invoer.BerekeningDatum);
-    constanten.Berekeningsdatum = invoer.BerekeningDatum;
-    o.SetConstanten(&constanten.GetConstanten());
+    o.SetConstanten(&constanten);
     VulHeffingsgegevens(o, invoer);
     ZetActief();
     VoegSocialeFondsenToe();
@@ -65,9 +91,13 @@ bool TBerekening::Run(const TVasteHeffingsgegevens* vast, const TBerekeningInvoe
     if (kolom0.Count() >= 3)
         if (auto* wao = Als<TWAOPremieVastKolomRegel>(&kolom0.GetRegel(2)))
             wao->Percentage = invoer.WGWaoVastPercentage;
-    ZetBrutoloon(invoer.Loonbedrag);
-    BerekenOfZoek(meldingen);
     return true;
+}
+
+void TBerekening::BerekenBij(double brutoloon)
+{
+    ZetBrutoloon(brutoloon);
+    BerekenEenmaal();
 }
 
 void TBerekening::VulHeffingsgegevens(THeffingsgegevens& t, const TBerekeningInvoer& invoer)
@@ -211,7 +241,7 @@ double TBerekening::Brutoloon() const { return heffingsgegevens_->Kolommen().Kol
 
 void TBerekening::ZetBrutoloon(double bedrag) { heffingsgegevens_->Kolommen().SetBrutoloon(bedrag); }
 
-void TBerekening::Bereken()
+void TBerekening::BerekenEenmaal()
 {
     heffingsgegevens_->Bereken();
     ++aantalBerekeningen_;
@@ -261,11 +291,12 @@ double TBerekening::BereiktBedrag() const
     }
 }
 
-void TBerekening::BerekenOfZoek(TMeldingen& meldingen)
+void TBerekening::Bereken(TMeldingen& meldingen)
 {
+    ZetBrutoloon(invoer_.Loonbedrag);
     const int s = invoer_.SoortLoonbedrag;
     if (s == slBrutoloon) {
-        Bereken();
+        BerekenEenmaal();
         return;
     }
     if (s < slSociaalLoon || s > slZvwLoon)
@@ -274,20 +305,10 @@ void TBerekening::BerekenOfZoek(TMeldingen& meldingen)
     // Settle on a gross wage in whole cents whose result, in cents, is the
     // target; the approximation ends between cents, or not at all when the
     // result moves much slower or faster than the gross wage.
-    exact_ = Zoeker().Zoek(Centen(Brutoloon())).Exact;
+    zoeker_.Begin(Centen(invoer_.Loonbedrag));
+    exact_ = zoeker_.Zoek(Centen(Brutoloon())).Exact;
     if (!exact_)
         meldingen.ToonMelding(kGeenOplossing);
-}
-
-TCentenzoeker TBerekening::Zoeker()
-{
-    return TCentenzoeker(
-        [this](long long bruto) {
-            ZetBrutoloon(static_cast<double>(bruto) / 100);
-            Bereken();
-            return Centen(BereiktBedrag());
-        },
-        Centen(invoer_.Loonbedrag), kMaximumBrutoloon);
 }
 
 std::optional<TBrutoloonBereik> TBerekening::BrutoloonBereik()
@@ -295,7 +316,8 @@ std::optional<TBrutoloonBereik> TBerekening::BrutoloonBereik()
     if (exact_ && !bereik_) {
         const long long laag = Centen(Brutoloon());
         const int aantal = aantalBerekeningen_;
-        bereik_ = TBrutoloonBereik{laag, Zoeker().Bovenkant(laag)};
+        zoeker_.Begin(Centen(invoer_.Loonbedrag));
+        bereik_ = TBrutoloonBereik{laag, zoeker_.Bovenkant(laag)};
         aantalBerekeningen_ = aantal;
     }
     return bereik_;
@@ -318,7 +340,7 @@ void TBerekening::Benader(double doel)
         if (nieuwBruto == bruto && i > 1)
             break;
         ZetBrutoloon(nieuwBruto);
-        Bereken();
+        BerekenEenmaal();
         ++i;
     } while (i <= kMaximumStappen && (std::fabs(verschil) >= kTolerantie || i <= 1));
 }

@@ -14,6 +14,7 @@ namespace vkt {
 
 class TdmConstanten;
 class TMeldingen;
+class TQuelvarConst;
 
 // The social-fund lines of a run, in the order they were made: the signed
 // booking column as text, with "WG" appended for the employer part ("7",
@@ -47,21 +48,44 @@ struct TBrutoloonBereik {
 // the run gives the artist kinds of calculation.
 bool IsArtiestSoort(int werknemersoort);
 
-// One calculation run: a fresh calculation object of the class the inputs
-// ask for, copied from the regular levy data, filled from the inputs and
-// computed, directly for a gross wage or by searching the gross wage that
-// gives the entered amount.
+// One calculation run: a calculation object of the class the inputs ask for,
+// copied from the regular levy data, filled from the inputs and computed,
+// directly for a gross wage or by searching the gross wage that gives the
+// entered amount. The run keeps one calculation object of each class and
+// copies the levy data into it again for the next inputs, reusing its lines,
+// so that calculations repeated many times (a batch, a curve over gross
+// wages) allocate nothing once the objects exist.
+//
+// Repeated use: ZetInvoer once for the inputs, then Bereken (as the inputs
+// ask) or BerekenBij (at a gross wage of the caller's), then the results:
+// Nettoloon, Loonheffing, Werkgeverslasten and the object's columns.
 class TBerekening {
 public:
-    // Builds and computes the calculation object; false (and nothing
-    // computed) when there is no regular levy data. A search that finds no
-    // solution tells so through meldingen.
+    TBerekening();
+    TBerekening(const TBerekening&) = delete;
+    TBerekening& operator=(const TBerekening&) = delete;
+
+    // Builds and computes the calculation object with the constants of the
+    // calculation date, which it gives to the constants module; false (and
+    // nothing computed) when there is no regular levy data. A search that
+    // finds no solution tells so through meldingen.
     bool Run(const TVasteHeffingsgegevens* vast, const TBerekeningInvoer& invoer, TdmConstanten& constanten,
              TMeldingen& meldingen);
 
+    // Makes the calculation object for the inputs from the regular levy data
+    // and the constants of the calculation date, without computing it; false
+    // (and no calculation object) when there is no regular levy data.
+    bool ZetInvoer(const TVasteHeffingsgegevens* vast, const TBerekeningInvoer& invoer,
+                   const TQuelvarConst& constanten);
+    // Computes the object made by ZetInvoer as the inputs ask: at the entered
+    // gross wage, or by searching the gross wage that gives the entered amount.
+    void Bereken(TMeldingen& meldingen);
+    // Computes the object made by ZetInvoer at this gross wage.
+    void BerekenBij(double brutoloon);
+
     // The calculation object of the last run; nullptr before the first.
-    const THeffingsgegevens* Heffingsgegevens() const { return heffingsgegevens_.get(); }
-    THeffingsgegevens* Heffingsgegevens() { return heffingsgegevens_.get(); }
+    const THeffingsgegevens* Heffingsgegevens() const { return heffingsgegevens_; }
+    THeffingsgegevens* Heffingsgegevens() { return heffingsgegevens_; }
     const TRapportLijst& RapportLijst() const { return rapportLijst_; }
     // The inputs of the last run.
     const TBerekeningInvoer& Invoer() const { return invoer_; }
@@ -90,21 +114,22 @@ public:
     int AantalBerekeningen() const { return aantalBerekeningen_; }
 
 private:
-    static std::unique_ptr<THeffingsgegevens> MaakHeffingsgegevens(const TBerekeningInvoer& invoer);
+    THeffingsgegevens& Rekenobject(const TBerekeningInvoer& invoer);
     void ZetActief();
     void VoegSocialeFondsenToe();
     void VoegFondsRegelToe(const TSociaalFondsWaarden& fonds, bool werkgever);
-    void BerekenOfZoek(TMeldingen& meldingen);
     void Benader(double doel);
-    TCentenzoeker Zoeker();
     double BereiktBedrag() const;
     double VastPercentage() const;
     double Kolom(int nummer) const;
     double Brutoloon() const;
     void ZetBrutoloon(double bedrag);
-    void Bereken();
+    void BerekenEenmaal();
 
-    std::unique_ptr<THeffingsgegevens> heffingsgegevens_;
+    // One object of each class (regular, day table, special reward), made when first needed.
+    std::unique_ptr<THeffingsgegevens> objecten_[3];
+    THeffingsgegevens* heffingsgegevens_ = nullptr;
+    TCentenzoeker zoeker_;
     TRapportLijst rapportLijst_;
     TBerekeningInvoer invoer_;
     int aantalBerekeningen_ = 0;

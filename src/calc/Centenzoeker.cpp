@@ -12,9 +12,13 @@ constexpr long long kVerderZoeken = 600;
 
 } // namespace
 
-TCentenzoeker::TCentenzoeker(TBereken bereken, long long doel, long long maximum)
-    : bereken_(std::move(bereken)), doel_(doel), maximum_(maximum)
+TCentenzoeker::TCentenzoeker(TBereken bereken, long long maximum) : bereken_(std::move(bereken)), maximum_(maximum) {}
+
+void TCentenzoeker::Begin(long long doel)
 {
+    doel_ = doel;
+    berekend_.clear();
+    laatste_ = -1;
 }
 
 long long TCentenzoeker::Resultaat(long long bruto)

@@ -26,7 +26,11 @@ public:
     };
 
     // Gross wages are sought from 0 to maximum cents.
-    TCentenzoeker(TBereken bereken, long long doel, long long maximum);
+    TCentenzoeker(TBereken bereken, long long maximum);
+
+    // Forgets what an earlier search computed and sets the target in cents;
+    // every search starts with it. The memory of the results stays allocated.
+    void Begin(long long doel);
 
     // Searches near start (in cents). Without an exact hit, the answer is the
     // lowest gross wage near start that overshoots the target, or, when no
@@ -46,7 +50,7 @@ private:
     long long Dichtstbij() const;
 
     TBereken bereken_;
-    long long doel_;
+    long long doel_ = 0;
     long long maximum_;
     std::vector<std::pair<long long, long long>> berekend_; // gross wage, result
     long long laatste_ = -1;                                // the gross wage last computed

@@ -1,24 +1,25 @@
 #include "cli/BatchOpdracht.h"
 
-#include "calc/Berekening.h"
 #include "calc/OpenenBerekening.h"
 #include "calc/Veldregels.h"
+#include "cli/BatchRekenaar.h"
 #include "cli/BerekenOpdracht.h"
 #include "cli/Csv.h"
-#include "cli/FondsenOpdracht.h"
+#include "cli/Fondsengeheugen.h"
+#include "cli/GeordendParallel.h"
 #include "cli/Hoofdprogramma.h"
 #include "cli/Opties.h"
 #include "common/DataFolder.h"
 #include "common/Text.h"
-#include "model/Getallen.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <sstream>
+#include <thread>
 
 namespace vkt::cli {
 namespace {
@@ -33,21 +34,26 @@ const char* const kVoettekst =
     "en daarna arbeidskorting, sv_loon, zvw_loon en lb_loon, met hetzelfde scheidingsteken en bedragen met een "
     "decimale komma. Een tekstveld dat met =, +, - of @ begint en geen getal is, krijgt een ' ervoor, zodat een "
     "rekenblad het niet als formule uitvoert. Een rij die niet kan worden berekend krijgt de fout in de kolom "
-    "melding; de andere rijen worden gewoon berekend.\n"
+    "melding; de andere rijen worden gewoon berekend. De rijen worden tegelijk op --taken processorkernen berekend; "
+    "de uitvoer houdt de volgorde van de invoer, en het geheugen groeit niet met het aantal rijen.\n"
     "\n"
     "Afsluitcodes: 0 elke rij is berekend, 1 een rij is mislukt of de database kon niet worden gebruikt, 2 onjuist "
     "gebruik (er is dan niets berekend).";
 
 // The outcome columns; melding stays where scripts that know only the first
 // five expect it, the later ones follow it.
-const std::vector<std::string> kUitkomstKolommen = {"brutoloon",      "nettoloon", "loonheffing", "werkgeverslasten",
-                                                    "melding",        "arbeidskorting", "sv_loon", "zvw_loon",
-                                                    "lb_loon"};
-constexpr std::size_t kMelding = 4;
+const char* const kUitkomstKolommen[] = {"brutoloon", "nettoloon",      "loonheffing", "werkgeverslasten", "melding",
+                                         "arbeidskorting", "sv_loon", "zvw_loon", "lb_loon"};
+// Rows are read, computed and written in blocks of this many: small enough
+// that the threads share the work evenly, large enough that handing a block
+// over costs little.
+constexpr std::size_t kRijenPerBlok = 64;
+constexpr int kMaximumTaken = 256;
 
 struct BatchArgumenten {
     std::string invoer;
     std::optional<std::string> uitvoer;
+    int taken = 1;
 };
 
 // Refuses an output file that is the input file, also under another name,
@@ -60,33 +66,64 @@ void ControleerUitvoer(const BatchArgumenten& argumenten)
                         argumenten.invoer + "'; kies een ander uitvoerbestand.");
 }
 
+int StandaardTaken() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+
+// The number of threads: a whole number from 1 to kMaximumTaken.
+int LeesTaken(const std::optional<std::string>& tekst)
+{
+    if (!tekst)
+        return StandaardTaken();
+    int taken = 0;
+    const auto [einde, fout] = std::from_chars(tekst->data(), tekst->data() + tekst->size(), taken);
+    if (tekst->empty() || fout != std::errc() || einde != tekst->data() + tekst->size() || taken < 1 ||
+        taken > kMaximumTaken)
+        throw OptieFout("ongeldig aantal taken '" + *tekst + "' bij --taken: kies een geheel getal van 1 tot en met " +
+                        std::to_string(kMaximumTaken) + ".");
+    return taken;
+}
+
 BatchArgumenten LeesArgumenten(TOpdrachtregel& regel)
 {
     const auto invoer = regel.Waarde("BESTAND");
     if (!invoer)
         throw OptieFout("geef het CSV-bestand op.");
-    BatchArgumenten argumenten{*invoer, regel.Waarde("uitvoer")};
+    BatchArgumenten argumenten{*invoer, regel.Waarde("uitvoer"), LeesTaken(regel.Waarde("taken"))};
     ControleerUitvoer(argumenten);
     return argumenten;
 }
 
-std::string LeesBestand(const std::string& pad)
+std::ifstream OpenInvoer(const std::string& pad)
 {
     std::ifstream bestand(pad, std::ios::binary);
     if (!bestand)
         throw OptieFout("het bestand '" + pad + "' kan niet worden gelezen.");
-    std::ostringstream inhoud;
-    inhoud << bestand.rdbuf(); // an empty file sets the fail bit and is refused later for its missing header
-    return inhoud.str();
+    return bestand;
 }
 
-// The option names of the header; every column must be an option of
+// A file that is no CSV text is refused before any row is computed: a file
+// is read through once beforehand (a pipe, which can be read only once, is
+// not; its error ends the batch where it is found).
+void ControleerCsv(const std::string& pad)
+{
+    std::error_code fout;
+    if (!std::filesystem::is_regular_file(pad, fout))
+        return;
+    std::ifstream bestand = OpenInvoer(pad);
+    TCsvLezer lezer(bestand);
+    TCsvBlok blok;
+    while (lezer.Lees(blok, kRijenPerBlok) > 0)
+        blok.Leeg();
+}
+
+// The option of each column of the header; every column must be an option of
 // "bereken" (in any letter case), and only "regel" and "fonds" may come more
 // than once.
-std::vector<std::string> LeesKop(const TCsvRij& kop)
+std::vector<int> LeesKop(const TCsvBlok& kop)
 {
     std::vector<std::string> namen;
-    for (const std::string& veld : kop.Velden) {
+    std::vector<int> kolommen;
+    for (std::size_t i = 0; i < kop.AantalVelden(0); ++i) {
+        const std::string veld(kop.Veld(0, i));
         const std::string naam = ToLowerAscii(Trim(veld));
         if (!IsBerekenOptie(naam))
             throw OptieFout("onbekende kolom '" + Trim(veld) + "' in de kopregel; zie vkt2020-cli bereken --help.");
@@ -94,74 +131,60 @@ std::vector<std::string> LeesKop(const TCsvRij& kop)
             if (eerder == naam && !IsHerhaalbareBerekenOptie(naam))
                 throw OptieFout("de kolom '" + naam + "' staat twee keer in de kopregel.");
         namen.push_back(naam);
+        kolommen.push_back(BerekenOptiePositie(naam));
     }
-    return namen;
+    return kolommen;
 }
 
-// The calculation of every row from copies of one regular levy data.
-class Batch {
-public:
-    Batch(TDatabases& databases, const TVasteHeffingsgegevens& basis, std::vector<std::string> kop)
-        : databases_(databases), basis_(basis), kop_(std::move(kop)), vandaag_(Today())
-    {
-    }
+// The header as written: the input's columns, then the outcome's.
+std::string Kopregel(const TCsvBlok& kop, char scheidingsteken)
+{
+    std::string regel;
+    for (std::size_t i = 0; i < kop.AantalVelden(0); ++i)
+        VoegVeldToe(regel, kop.Veld(0, i), scheidingsteken, i == 0, true);
+    for (const char* kolom : kUitkomstKolommen)
+        VoegVeldToe(regel, kolom, scheidingsteken, false, true);
+    return regel + "\n";
+}
 
-    // The row's fields followed by the outcome; gelukt tells whether it computed.
-    std::vector<std::string> Reken(const TCsvRij& rij, bool& gelukt)
-    {
-        std::vector<std::string> velden = rij.Velden;
-        velden.resize(kop_.size());
-        std::vector<std::string> uitkomst(kUitkomstKolommen.size());
-        try {
-            if (rij.Velden.size() > kop_.size())
-                throw OptieFout("de rij heeft " + std::to_string(rij.Velden.size()) + " velden, de kopregel " +
-                                std::to_string(kop_.size()) + ".");
-            uitkomst = BerekenRij(velden);
-            gelukt = true;
-        } catch (const std::exception& error) {
-            uitkomst[kMelding] = ZonderWagenterugloop(error.what());
-            gelukt = false;
-        }
-        velden.insert(velden.end(), uitkomst.begin(), uitkomst.end());
-        return velden;
-    }
-
-private:
-    std::vector<std::string> BerekenRij(const std::vector<std::string>& velden)
-    {
-        TOptieWaarden waarden;
-        for (std::size_t i = 0; i < kop_.size(); ++i)
-            if (const std::string waarde = Trim(velden[i]); !waarde.empty())
-                waarden.emplace_back(kop_[i], waarde);
-        TBerekenOpties opties = LeesBerekenOpties(waarden, vandaag_, "");
-        opties.Invoer.SocialeFondsen = GekozenFondsen(databases_.Werknemers, opties.Fondsen, "");
-
-        auto vast = std::make_unique<TVasteHeffingsgegevens>();
-        vast->Assign(basis_);
-        vast->SetConstanten(basis_.Constanten);
-        TBerekening::VulHeffingsgegevens(*vast, opties.Invoer);
-        SetWAOPremieRegel(*vast);
-        TBerekening berekening;
-        const auto melding = Bereken(*vast, opties, databases_.Constanten, berekening, "");
-        const TUitkomst u = Uitkomst(berekening);
-        return {FormatBedrag(u.Brutoloon),      FormatBedrag(u.Nettoloon), FormatBedrag(u.Loonheffing), FormatBedrag(u.Werkgeverslasten),
-                melding.value_or(""),     FormatBedrag(u.Arbeidskorting), FormatBedrag(u.SvLoon), FormatBedrag(u.ZvwLoon),
-                FormatBedrag(u.LbLoon)};
-    }
-
-    TDatabases& databases_;
-    const TVasteHeffingsgegevens& basis_;
-    std::vector<std::string> kop_;
-    TDateTime vandaag_;
+// One block of rows in the ring: the rows read, their output lines and
+// whether every row computed.
+struct TBlok {
+    TCsvBlok rijen;
+    std::string uitvoer;
+    bool alles = true;
 };
 
-// Every cell as a spreadsheet should read it: text, never a formula.
-std::string Regel(const std::vector<std::string>& velden, char scheidingsteken)
+// Computes the rows on the threads asked for and writes them in their order;
+// true when every row computed.
+bool RekenRijen(TCsvLezer& lezer, const TBatchGegevens& gegevens, int taken, std::ostream& doel)
 {
-    std::vector<std::string> veilig;
-    for (const std::string& veld : velden)
-        veilig.push_back(ZonderFormule(veld));
-    return CsvRegel(veilig, scheidingsteken);
+    std::vector<std::unique_ptr<TBatchRekenaar>> rekenaars;
+    for (int taak = 0; taak < taken; ++taak)
+        rekenaars.push_back(std::make_unique<TBatchRekenaar>(gegevens));
+    TGeordendParallel parallel(taken);
+    std::vector<TBlok> blokken(static_cast<std::size_t>(parallel.Plaatsen()));
+    bool alles = true;
+    parallel.Verwerk(
+        [&](int plaats) {
+            TBlok& blok = blokken[static_cast<std::size_t>(plaats)];
+            blok.rijen.Leeg();
+            return lezer.Lees(blok.rijen, kRijenPerBlok) > 0;
+        },
+        [&](int plaats, int taak) {
+            TBlok& blok = blokken[static_cast<std::size_t>(plaats)];
+            TBatchRekenaar& rekenaar = *rekenaars[static_cast<std::size_t>(taak)];
+            blok.uitvoer.clear();
+            blok.alles = true;
+            for (std::size_t rij = 0; rij < blok.rijen.Aantal(); ++rij)
+                blok.alles = rekenaar.Reken(blok.rijen, rij, blok.uitvoer) && blok.alles;
+        },
+        [&](int plaats) {
+            const TBlok& blok = blokken[static_cast<std::size_t>(plaats)];
+            doel.write(blok.uitvoer.data(), static_cast<std::streamsize>(blok.uitvoer.size()));
+            alles = alles && blok.alles;
+        });
+    return alles;
 }
 
 } // namespace
@@ -172,24 +195,30 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     regel.Argument("BESTAND", "het CSV-bestand met een berekening per rij");
     regel.Optie("uitvoer", "BESTAND", "schrijft de uitvoer naar dit bestand, niet het invoerbestand (standaard: de "
                                       "standaarduitvoer)");
-    std::vector<TCsvRij> rijen;
-    std::vector<std::string> kop;
-    char scheidingsteken = ',';
+    regel.Optie("taken", "AANTAL", "rekent de rijen op zoveel processorkernen tegelijk, 1 tot en met " +
+                                       std::to_string(kMaximumTaken) + " (standaard: het aantal kernen, hier " +
+                                       std::to_string(StandaardTaken()) + ")");
+    BatchArgumenten gelezen;
+    std::ifstream invoer;
+    std::unique_ptr<TCsvLezer> lezer;
+    TCsvBlok kop;
+    std::vector<int> kolommen;
     std::ofstream uitvoerbestand;
     const auto klaar = regel.Verwerk(
         argumenten,
         [&] {
-            const BatchArgumenten gelezen = LeesArgumenten(regel);
-            const std::string tekst = LeesBestand(gelezen.invoer);
-            scheidingsteken = BepaalScheidingsteken(tekst);
+            gelezen = LeesArgumenten(regel);
+            invoer = OpenInvoer(gelezen.invoer);
             try {
-                rijen = LeesCsv(tekst, scheidingsteken);
+                ControleerCsv(gelezen.invoer);
+                lezer = std::make_unique<TCsvLezer>(invoer);
+                lezer->Lees(kop, 1);
             } catch (const CsvFout& error) {
                 throw OptieFout("'" + gelezen.invoer + "' is geen geldig CSV-bestand: " + error.what());
             }
-            if (rijen.empty())
+            if (kop.Aantal() == 0)
                 throw OptieFout("het bestand '" + gelezen.invoer + "' heeft geen kopregel.");
-            kop = LeesKop(rijen.front());
+            kolommen = LeesKop(kop);
             if (gelezen.uitvoer) {
                 uitvoerbestand.open(*gelezen.uitvoer, std::ios::binary);
                 if (!uitvoerbestand)
@@ -213,15 +242,16 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     }
 
     std::ostream& doel = uitvoerbestand.is_open() ? uitvoerbestand : uit;
-    std::vector<std::string> kopUit = rijen.front().Velden;
-    kopUit.insert(kopUit.end(), kUitkomstKolommen.begin(), kUitkomstKolommen.end());
-    doel << Regel(kopUit, scheidingsteken);
-    Batch batch(databases, *basis, kop);
+    doel << Kopregel(kop, lezer->Scheidingsteken());
+    TFondsengeheugen fondsen(databases.Werknemers);
+    const TBatchGegevens gegevens{*basis,    databases.Constanten, fondsen, kolommen,
+                                  standaard, lezer->Scheidingsteken()};
     bool alles = true;
-    for (std::size_t i = 1; i < rijen.size(); ++i) {
-        bool gelukt = false;
-        doel << Regel(batch.Reken(rijen[i], gelukt), scheidingsteken);
-        alles = alles && gelukt;
+    try {
+        alles = RekenRijen(*lezer, gegevens, gelezen.taken, doel);
+    } catch (const CsvFout& error) {
+        return regel.Gebruiksfout(OptieFout("'" + gelezen.invoer + "' is geen geldig CSV-bestand: " + error.what()),
+                                  fout);
     }
     doel.flush();
     if (!doel) {

@@ -89,16 +89,34 @@ bool OpenDatabasesOmTeLezen(TDatabases& databases, std::ostream& fout)
     return OpenDatabases(databases, TdmConstanten::BeginBerekeningsdatum(Today()), TToegang::Lezen, fout);
 }
 
-std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
-                                   TBerekening& berekening, const std::string& voorvoegsel)
+std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
+                                   const TdmConstanten& constanten, TBerekening& berekening,
+                                   const std::string& voorvoegsel)
+{
+    PasOptiesToe(vast, opties, voorvoegsel);
+    return BerekenMet(vast, opties, constanten, berekening);
+}
+
+bool WijzigtHeffingsgegevens(const TBerekenOpties& opties)
+{
+    return !opties.Regels.empty() || !opties.AwfPremieType.empty();
+}
+
+void PasOptiesToe(TVasteHeffingsgegevens& vast, const TBerekenOpties& opties, const std::string& voorvoegsel)
 {
     PasRegelsToe(vast, opties.Regels, voorvoegsel);
     if (!opties.AwfPremieType.empty())
         vast.AwfPremieType = opties.AwfPremieType;
+}
+
+std::optional<std::string> BerekenMet(const TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
+                                      const TdmConstanten& constanten, TBerekening& berekening)
+{
     opties.Invoer.WGWaoVastPercentage = WaoVastPercentage(vast);
     TBewaardeMeldingen meldingen;
-    if (!berekening.Run(&vast, opties.Invoer, constanten, meldingen))
+    if (!berekening.ZetInvoer(&vast, opties.Invoer, constanten.ConstantenOp(opties.Invoer.BerekeningDatum)))
         throw Exception("er zijn geen heffingsgegevens om mee te rekenen.");
+    berekening.Bereken(meldingen);
     if (!meldingen.Meldingen.empty())
         return ZonderWagenterugloop(meldingen.Meldingen.back());
     if (!meldingen.Foutmeldingen.empty())

@@ -57,8 +57,18 @@ TUitkomst Uitkomst(const TBerekening& berekening);
 // the fixed WAO/WIA percentage from it and runs the calculation. Returns the
 // message the run showed, if any. Throws OptieFout for a line the
 // calculation lacks and vkt::Exception when the run fails.
-std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties, TdmConstanten& constanten,
-                                   TBerekening& berekening, const std::string& voorvoegsel);
+std::optional<std::string> Bereken(TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
+                                   const TdmConstanten& constanten, TBerekening& berekening,
+                                   const std::string& voorvoegsel);
+
+// The parts of Bereken: whether the options change the regular levy data (a
+// line edit or the AWf premium type), giving it those changes, and the run
+// with the fixed WAO/WIA percentage taken from the levy data, which it only
+// reads.
+bool WijzigtHeffingsgegevens(const TBerekenOpties& opties);
+void PasOptiesToe(TVasteHeffingsgegevens& vast, const TBerekenOpties& opties, const std::string& voorvoegsel);
+std::optional<std::string> BerekenMet(const TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
+                                      const TdmConstanten& constanten, TBerekening& berekening);
 
 struct TRapportbestanden;
 

@@ -14,29 +14,32 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <bitset>
 #include <optional>
-#include <set>
 
 namespace vkt::cli {
 namespace {
 
 constexpr double kMaximumBedrag = 99999999.99;
 
+// More than the options there are; a position beyond it would throw.
+constexpr std::size_t kMaximumOpties = 64;
+
 // The state of reading the options of one calculation.
 struct Lezer {
     TBerekenOpties opties;
     std::string voorvoegsel;
     TGekozenVelden gekozen;
-    std::set<std::string> gegeven;
+    std::bitset<kMaximumOpties> gegeven; // by position in the option table
 };
 
 // The option as the user wrote it ("--loonbedrag" or, in a batch, "loonbedrag").
-std::string Naam(const Lezer& lezer, const std::string& naam) { return lezer.voorvoegsel + naam; }
+std::string Naam(const Lezer& lezer, std::string_view naam) { return lezer.voorvoegsel + std::string(naam); }
 
-[[noreturn]] void Ongeldig(const Lezer& lezer, const char* soort, const std::string& naam, const std::string& waarde,
+[[noreturn]] void Ongeldig(const Lezer& lezer, const char* soort, std::string_view naam, std::string_view waarde,
                            const std::string& uitleg)
 {
-    throw OptieFout(std::string(soort) + " '" + waarde + "' bij " + Naam(lezer, naam) + ": " + uitleg);
+    throw OptieFout(std::string(soort) + " '" + std::string(waarde) + "' bij " + Naam(lezer, naam) + ": " + uitleg);
 }
 
 // A number as a Dutch user writes it ("3.500", "3.500,50", "3500.50"), or
@@ -46,7 +49,7 @@ struct Getal {
     std::string fout;
 };
 
-Getal LeesGetal(const std::string& tekst, int decimalen, const char* soort)
+Getal LeesGetal(std::string_view tekst, int decimalen, const char* soort)
 {
     const TGelezenGetal getal = vkt::LeesGetal(tekst, decimalen);
     if (getal)
@@ -56,7 +59,7 @@ Getal LeesGetal(const std::string& tekst, int decimalen, const char* soort)
     return {std::nullopt, "gebruik bijvoorbeeld 3500, 3.500,50 of 3500.50."};
 }
 
-double Bedrag(const Lezer& lezer, const std::string& naam, const std::string& tekst)
+double Bedrag(const Lezer& lezer, std::string_view naam, std::string_view tekst)
 {
     const Getal getal = LeesGetal(tekst, 2, "een bedrag");
     if (!getal.waarde)
@@ -68,12 +71,12 @@ double Bedrag(const Lezer& lezer, const std::string& naam, const std::string& te
 
 // A percentage from 0 to 100, with or without "%"; ondergrensUitgesloten
 // refuses 0 itself.
-double Percentage(const Lezer& lezer, const std::string& naam, std::string tekst, int decimalen = 2,
+double Percentage(const Lezer& lezer, std::string_view naam, std::string_view tekst, int decimalen = 2,
                   bool ondergrensUitgesloten = false)
 {
-    const std::string gegeven = tekst;
+    const std::string_view gegeven = tekst;
     if (tekst.ends_with('%'))
-        tekst.pop_back();
+        tekst.remove_suffix(1);
     const Getal getal = LeesGetal(tekst, decimalen, "een percentage");
     if (!getal.waarde)
         Ongeldig(lezer, "ongeldig percentage", naam, gegeven, getal.fout);
@@ -84,7 +87,7 @@ double Percentage(const Lezer& lezer, const std::string& naam, std::string tekst
     return *getal.waarde;
 }
 
-TDateTime Datum(const Lezer& lezer, const std::string& naam, const std::string& tekst)
+TDateTime Datum(const Lezer& lezer, std::string_view naam, std::string_view tekst)
 {
     const auto datum = ParseDutchDate(tekst);
     if (!datum)
@@ -92,7 +95,7 @@ TDateTime Datum(const Lezer& lezer, const std::string& naam, const std::string& 
     return *datum;
 }
 
-bool JaNee(const Lezer& lezer, const std::string& naam, const std::string& tekst)
+bool JaNee(const Lezer& lezer, std::string_view naam, std::string_view tekst)
 {
     const std::string waarde = ToLowerAscii(tekst);
     if (waarde != "ja" && waarde != "nee")
@@ -101,7 +104,7 @@ bool JaNee(const Lezer& lezer, const std::string& naam, const std::string& tekst
 }
 
 // A whole number above 0, or nothing.
-std::optional<int> Volgnummer(const std::string& tekst)
+std::optional<int> Volgnummer(std::string_view tekst)
 {
     int getal = 0;
     const auto [einde, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), getal);
@@ -112,7 +115,7 @@ std::optional<int> Volgnummer(const std::string& tekst)
 
 // The position of the value in the list of choices.
 template <std::size_t N>
-int Keuze(const Lezer& lezer, const std::string& naam, const std::string& tekst,
+int Keuze(const Lezer& lezer, std::string_view naam, std::string_view tekst,
           const std::array<const char*, N>& keuzes)
 {
     const std::string waarde = ToLowerAscii(tekst);
@@ -127,7 +130,7 @@ int Keuze(const Lezer& lezer, const std::string& naam, const std::string& tekst,
 
 // A comma list of choices, or "geen"; true for every chosen one.
 template <std::size_t N>
-std::array<bool, N> Lijst(const Lezer& lezer, const std::string& naam, const std::string& tekst,
+std::array<bool, N> Lijst(const Lezer& lezer, std::string_view naam, std::string_view tekst,
                           const std::array<const char*, N>& keuzes)
 {
     std::array<bool, N> gekozen{};
@@ -159,15 +162,15 @@ bool MagNegatief(int regeltype) { return regeltype == rtBedrag || regeltype == r
 
 // "TYPE=WAARDE" or "TYPE/N=WAARDE"; a value ending in "%" is a percentage,
 // with up to three decimals as the line's percentage field has.
-TRegelWijziging Regel(const Lezer& lezer, const std::string& naam, const std::string& tekst)
+TRegelWijziging Regel(const Lezer& lezer, std::string_view naam, std::string_view tekst)
 {
     const std::string uitleg = "gebruik TYPE=BEDRAG, TYPE=PERCENTAGE% of TYPE/N=BEDRAG met N het looncomponentnummer.";
     const std::size_t is = tekst.find('=');
     if (is == std::string::npos)
         Ongeldig(lezer, "ongeldige regel", naam, tekst, uitleg);
-    const std::string sleutel = tekst.substr(0, is);
+    const std::string_view sleutel = tekst.substr(0, is);
     const std::size_t streep = sleutel.find('/');
-    const auto geheel = [&](const std::string& deel) {
+    const auto geheel = [&](std::string_view deel) {
         const auto getal = Volgnummer(deel);
         if (!getal)
             Ongeldig(lezer, "ongeldige regel", naam, tekst, uitleg);
@@ -181,10 +184,10 @@ TRegelWijziging Regel(const Lezer& lezer, const std::string& naam, const std::st
         regel.Looncomponentnummer = geheel(sleutel.substr(streep + 1));
     if (regel.Regeltype == rtBrutoloon)
         Ongeldig(lezer, "ongeldige regel", naam, tekst, "het brutoloon geeft u op met loonbedrag.");
-    std::string waarde = tekst.substr(is + 1);
+    std::string_view waarde = tekst.substr(is + 1);
     regel.IsPercentage = waarde.ends_with('%');
     if (regel.IsPercentage) {
-        waarde.pop_back();
+        waarde.remove_suffix(1);
         const Getal percentage = LeesGetal(waarde, 3, "een percentage");
         if (!percentage.waarde)
             Ongeldig(lezer, "ongeldige regel", naam, tekst, percentage.fout);
@@ -206,7 +209,7 @@ TRegelWijziging Regel(const Lezer& lezer, const std::string& naam, const std::st
 }
 
 // The artist's cost-reimbursement decision: an amount, or a percentage.
-void ArtiestKostenvergoeding(Lezer& lezer, const std::string& naam, const std::string& tekst)
+void ArtiestKostenvergoeding(Lezer& lezer, std::string_view naam, std::string_view tekst)
 {
     TBerekeningInvoer& invoer = lezer.opties.Invoer;
     if (tekst.ends_with('%')) {
@@ -218,7 +221,7 @@ void ArtiestKostenvergoeding(Lezer& lezer, const std::string& naam, const std::s
     }
 }
 
-void Fonds(Lezer& lezer, const std::string& naam, const std::string& tekst)
+void Fonds(Lezer& lezer, std::string_view naam, std::string_view tekst)
 {
     const auto nummer = Volgnummer(tekst);
     if (!nummer)
@@ -242,7 +245,7 @@ constexpr std::array<const char*, 8> kWerkgeversdelen = {"wao", "ww",      "whk"
 // In the order of the AWf premium types "L" and "H".
 constexpr std::array<const char*, 2> kAwfPremies = {"laag", "hoog"};
 
-using Zetter = void (*)(Lezer&, const std::string& naam, const std::string& waarde);
+using Zetter = void (*)(Lezer&, std::string_view naam, std::string_view waarde);
 
 struct Optie {
     TBerekenOptie beschrijving;
@@ -256,13 +259,13 @@ const std::vector<Optie>& OptieTabel()
           "de naam van de werknemer, bovenaan het overzicht: ten hoogste 50 tekens, zonder tab, regelovergang of "
           "ander besturingsteken",
           false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              if (const auto fout = NaamFout(w))
                  Ongeldig(l, "ongeldige naam", n, ZichtbareNaam(w), *fout);
              l.opties.Invoer.Werknemer = w;
          }},
         {{"datum", "DD-MM-JJJJ", "vandaag in 2020 (na 2020: 31-12-2020)", "de berekeningsdatum, in 2020", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              const TDateTime datum = Datum(l, n, w);
              if (Jaar(datum) != 2020)
                  Ongeldig(l, "ongeldige datum", n, w, "de berekeningsdatum ligt in 2020.");
@@ -270,43 +273,43 @@ const std::vector<Optie>& OptieTabel()
          }},
         {{"geboortedatum", "DD-MM-JJJJ", "1 januari, 25 jaar voor het jaar van de berekening",
           "de geboortedatum van de werknemer", false},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.Geboortedatum = Datum(l, n, w); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Invoer.Geboortedatum = Datum(l, n, w); }},
         {{"soort", "werknemer|bijzonder-loon|artiest-binnenland|artiest-buitenland|vrij-werknemers|vrij-artiest",
           "werknemer", "berekening voor", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.Invoer.SoortBerekening = Keuze(l, n, w, kSoorten);
          }},
         {{"loontijdvak", "dag|week|4-weken|maand|kwartaal", "maand",
           "het loontijdvak; de andere soorten dan werknemer rekenen per maand", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.Invoer.Loontijdvak = Keuze(l, n, w, kLoontijdvakken) + 1;
              l.gekozen.Loontijdvak = true;
          }},
         {{"soort-loonbedrag", "brutoloon|sociaal-loon|loonheffingsloon|nettoloon|werkgeverslasten|zvw-loon",
           "brutoloon", "wat het loonbedrag is; anders dan brutoloon wordt het brutoloon gezocht", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.Invoer.SoortLoonbedrag = Keuze(l, n, w, kSoortenLoonbedrag);
          }},
         {{"loonbedrag", "BEDRAG", "1000",
           "het loonbedrag per loontijdvak: 3500, 3.500 (een punt voor groepen van drie cijfers scheidt duizendtallen), "
           "3.500,50, 3500,50 of 3500.50; ten hoogste twee decimalen",
           false},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.Loonbedrag = Bedrag(l, n, w); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Invoer.Loonbedrag = Bedrag(l, n, w); }},
         {{"tabelkleur", "wit|groen", "wit", "de kleur van de loonbelastingtabel", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.Invoer.Tabelkleur = Keuze(l, n, w, kTabelkleuren);
          }},
         {{"loonbelastingtabel", "0..4", "0",
           "0 Nederland, 1 EU/EER/Zwitserland/BES, 2 derde land, 3 België, 4 Suriname/Aruba", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              if (w.size() != 1 || w[0] < '0' || w[0] > '4')
                  Ongeldig(l, "ongeldige waarde", n, w, "kies 0, 1, 2, 3 of 4.");
              l.opties.Invoer.LoonbelastingtabelVoorInwoner = w[0] - '0';
          }},
         {{"loonheffingskorting", "ja|nee", "ja", "de loonheffingskorting toepassen", false},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.ToepLoonheffing = JaNee(l, n, w); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Invoer.ToepLoonheffing = JaNee(l, n, w); }},
         {{"deeltijd", "PERCENTAGE", "100", "het deeltijdpercentage, meer dan 0 en ten hoogste 100", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.Invoer.Deeltijdpercentage = Percentage(l, n, w, 2, true);
          }},
         {{"verzekerd", "ww,wao,zvw|geen", "ww,wao; geen wie op de berekeningsdatum de AOW-leeftijd heeft bereikt",
@@ -314,7 +317,7 @@ const std::vector<Optie>& OptieTabel()
           "voor WW en WAO/WIA. Wie voor de Zvw verzekerd is betaalt de bijdrage zelf; het werkgeversdeel Zvw vervalt "
           "dan",
           false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              const auto gekozen = Lijst(l, n, w, kVerzekeringen);
              l.opties.Invoer.VerzekerdWW = gekozen[0];
              l.opties.Invoer.VerzekerdWAO = gekozen[1];
@@ -322,12 +325,12 @@ const std::vector<Optie>& OptieTabel()
              l.gekozen.Verzekeringen = true;
          }},
         {{"vakantiegeld", "PERCENTAGE", "8", "het percentage vakantiegeld", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.Invoer.PercentageVakantiegeld = Percentage(l, n, w);
          }},
         {{"loondagen", "AANTAL", "de dagen van het loontijdvak (maand 21,67)",
           "loondagen voor de dagtabel, meer dan 0 en ten hoogste 65", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              const Getal dagen = LeesGetal(w, 2, "een aantal dagen");
              if (!dagen.waarde || *dagen.waarde <= 0 || *dagen.waarde > 65)
                  Ongeldig(l, "ongeldig aantal", n, w,
@@ -337,15 +340,15 @@ const std::vector<Optie>& OptieTabel()
          }},
         {{"jaarloon-vorig-jaar", "BEDRAG", "geen; verplicht bij bijzonder-loon (0 mag)",
           "het jaarloon van vorig jaar; alleen bij soort bijzonder-loon", false},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.JaarloonLBPH = Bedrag(l, n, w); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Invoer.JaarloonLBPH = Bedrag(l, n, w); }},
         {{"percentage-loonheffing", "PERCENTAGE", "0",
           "het vaste percentage loonheffing; alleen bij soort vrij-werknemers en vrij-artiest", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.Invoer.LoonheffingVrij = Percentage(l, n, w);
          }},
         {{"artiest-loonheffing", "PERCENTAGE", "0",
           "een afwijkend percentage loonheffing; alleen bij soort artiest-binnenland en artiest-buitenland", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.Invoer.ArtiestLoonheffing = Percentage(l, n, w);
          }},
         {{"artiest-kostenvergoeding", "BEDRAG|PERCENTAGE%", "geen",
@@ -356,21 +359,21 @@ const std::vector<Optie>& OptieTabel()
          ArtiestKostenvergoeding},
         {{"loon-incl-vakantiegeld", "ja|nee", "nee", "de premies berekenen over het loon inclusief vakantiegeld",
           false},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.LoonInclVakantie = JaNee(l, n, w); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Invoer.LoonInclVakantie = JaNee(l, n, w); }},
         {{"ip-zonder-deeltijd", "ja|nee", "nee", "de IP-premie zonder de deeltijdfactor berekenen", false},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.IPzonderDeeltijd = JaNee(l, n, w); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Invoer.IPzonderDeeltijd = JaNee(l, n, w); }},
         {{"fondsfranchise-deeltijd", "ja|nee", "nee",
           "de deeltijdfactor toepassen op de franchise van de sociale fondsen", false},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.SFDeeltijd = JaNee(l, n, w); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Invoer.SFDeeltijd = JaNee(l, n, w); }},
         {{"awf-premie", "laag|hoog", "laag", "de AWf-premie van het werkgeversdeel", false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              l.opties.AwfPremieType = Keuze(l, n, w, kAwfPremies) == 0 ? "L" : "H";
          }},
         {{"werkgeverslasten-tonen", "ja|nee", "nee", "het werkgeversdeel in het overzicht tonen", false},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Invoer.WGLastenTonen = JaNee(l, n, w); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Invoer.WGLastenTonen = JaNee(l, n, w); }},
         {{"actief", "wao,ww,whk,zvw,fpu,ip,pensioen,levensloop|geen", "wao,ww,zvw", "de actieve werkgeversdelen",
           false},
-         [](Lezer& l, const std::string& n, const std::string& w) {
+         [](Lezer& l, std::string_view n, std::string_view w) {
              const auto gekozen = Lijst(l, n, w, kWerkgeversdelen);
              TActieveWerkgeversdelen& a = l.opties.Invoer.Actief;
              a.WAO = gekozen[0];
@@ -389,13 +392,38 @@ const std::vector<Optie>& OptieTabel()
           "bedrag mag alleen bij regeltype 1 en 2051. Een regel van een werkgeversdeel telt alleen als dat "
           "deel actief is",
           true},
-         [](Lezer& l, const std::string& n, const std::string& w) { l.opties.Regels.push_back(Regel(l, n, w)); }},
+         [](Lezer& l, std::string_view n, std::string_view w) { l.opties.Regels.push_back(Regel(l, n, w)); }},
         {{"fonds", "NUMMER", "geen",
           "koppelt het sociale fonds met dit nummer uit de lijst van vkt2020-cli fondsen aan de berekening; mag vaker",
           true},
          Fonds},
     };
     return kOpties;
+}
+
+int Positie(std::string_view naam)
+{
+    const std::vector<Optie>& tabel = OptieTabel();
+    for (std::size_t i = 0; i < tabel.size(); ++i)
+        if (naam == tabel[i].beschrijving.Naam)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// Whether the option of that name was given; the few names asked for are
+// looked up once.
+bool Gegeven(const Lezer& lezer, const char* naam)
+{
+    static const std::array<std::pair<const char*, int>, 4> kPosities = {{
+        {"percentage-loonheffing", Positie("percentage-loonheffing")},
+        {"artiest-loonheffing", Positie("artiest-loonheffing")},
+        {"artiest-kostenvergoeding", Positie("artiest-kostenvergoeding")},
+        {"jaarloon-vorig-jaar", Positie("jaarloon-vorig-jaar")},
+    }};
+    for (const auto& [optie, positie] : kPosities)
+        if (std::string_view(optie) == naam)
+            return lezer.gegeven.test(static_cast<std::size_t>(positie));
+    return lezer.gegeven.test(static_cast<std::size_t>(Positie(naam)));
 }
 
 // Refuses an option that the kind of calculation does not use.
@@ -407,7 +435,7 @@ void ControleerSoortopties(const Lezer& lezer)
         throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") +
                         " werknemer worden gekozen; de andere soorten rekenen per maand.");
     const auto alleenBij = [&](const char* optie, bool geldt, const char* soorten) {
-        if (!geldt && lezer.gegeven.contains(optie))
+        if (!geldt && Gegeven(lezer, optie))
             throw OptieFout("de optie " + Naam(lezer, optie) + " geldt alleen bij " + Naam(lezer, "soort") + " " +
                             soorten + ", niet bij " + SoortWoord(soort) + ".");
     };
@@ -418,7 +446,7 @@ void ControleerSoortopties(const Lezer& lezer)
     alleenBij("artiest-kostenvergoeding", IsArtiestPositie(soort),
               "artiest-binnenland, artiest-buitenland en vrij-artiest");
     alleenBij("jaarloon-vorig-jaar", soort == spBijzonderLoon, "bijzonder-loon");
-    if (soort == spBijzonderLoon && !lezer.gegeven.contains("jaarloon-vorig-jaar"))
+    if (soort == spBijzonderLoon && !Gegeven(lezer, "jaarloon-vorig-jaar"))
         throw OptieFout("bij " + Naam(lezer, "soort") + " bijzonder-loon hoort " + Naam(lezer, "jaarloon-vorig-jaar") +
                         " (0 mag).");
 }
@@ -437,12 +465,22 @@ void PasSchermregelsToe(Lezer& lezer)
                         FormatDutchDate(invoer.BerekeningDatum) + ")");
 }
 
-const Optie* ZoekOptie(const std::string& naam)
+const Optie* ZoekOptie(std::string_view naam)
 {
-    for (const Optie& optie : OptieTabel())
-        if (naam == optie.beschrijving.Naam)
-            return &optie;
-    return nullptr;
+    const int positie = Positie(naam);
+    return positie < 0 ? nullptr : &OptieTabel()[static_cast<std::size_t>(positie)];
+}
+
+// Reads the value of the option at that position (-1: an unknown option of that name).
+void LeesWaarde(Lezer& lezer, int positie, std::string_view naam, std::string_view waarde)
+{
+    if (positie < 0)
+        throw OptieFout("onbekende optie '" + Naam(lezer, naam) + "'.");
+    if (waarde.empty())
+        throw OptieFout("de optie '" + Naam(lezer, naam) + "' verwacht een waarde.");
+    const Optie& optie = OptieTabel()[static_cast<std::size_t>(positie)];
+    optie.zet(lezer, optie.beschrijving.Naam, waarde);
+    lezer.gegeven.set(static_cast<std::size_t>(positie));
 }
 
 template <std::size_t N>
@@ -493,17 +531,28 @@ TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag
     Lezer lezer;
     lezer.opties.Invoer = NieuweBerekeningInvoer(vandaag);
     lezer.voorvoegsel = voorvoegsel;
-    for (const auto& [naam, waarde] : waarden) {
-        const Optie* optie = ZoekOptie(naam);
-        if (optie == nullptr)
-            throw OptieFout("onbekende optie '" + Naam(lezer, naam) + "'.");
-        if (waarde.empty())
-            throw OptieFout("de optie '" + Naam(lezer, naam) + "' verwacht een waarde.");
-        optie->zet(lezer, naam, waarde);
-        lezer.gegeven.insert(naam);
-    }
+    for (const auto& [naam, waarde] : waarden)
+        LeesWaarde(lezer, Positie(naam), naam, waarde);
     PasSchermregelsToe(lezer);
     return lezer.opties;
+}
+
+int BerekenOptiePositie(std::string_view naam) { return Positie(naam); }
+
+void LeesBerekenOpties(std::span<const TOptieOpPositie> waarden, const TBerekeningInvoer& standaard,
+                       TBerekenOpties& opties)
+{
+    Lezer lezer;
+    lezer.opties = std::move(opties);
+    lezer.opties.Invoer = standaard;
+    lezer.opties.Regels.clear();
+    lezer.opties.AwfPremieType.clear();
+    lezer.opties.Fondsen.clear();
+    for (const TOptieOpPositie& waarde : waarden)
+        LeesWaarde(lezer, waarde.Positie, OptieTabel().at(static_cast<std::size_t>(waarde.Positie)).beschrijving.Naam,
+                   waarde.Waarde);
+    PasSchermregelsToe(lezer);
+    opties = std::move(lezer.opties);
 }
 
 void PasRegelsToe(THeffingsgegevens& heffing, const std::vector<TRegelWijziging>& regels,

@@ -5,7 +5,9 @@
 #include "cli/Opties.h"
 #include "common/DateTime.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vkt {
@@ -54,6 +56,21 @@ TBerekenOpties LeesBerekenOpties(const TOptieWaarden& waarden, TDateTime vandaag
 // The calculation options among the options read from the command line (any
 // other option is left for the caller), read as above.
 TBerekenOpties LeesBerekenOpties(const TOpdrachtregel& regel, TDateTime vandaag);
+
+// The position of an option in BerekenOptieLijst, or -1 when there is none
+// of that name; a batch file's columns are looked up once.
+int BerekenOptiePositie(std::string_view naam);
+
+// A value for the option at a position of BerekenOptieLijst.
+struct TOptieOpPositie {
+    int Positie;
+    std::string_view Waarde;
+};
+
+// Reads the values over the inputs standaard (those of a new calculation)
+// into opties, as above; whatever opties held is replaced, its memory reused.
+void LeesBerekenOpties(std::span<const TOptieOpPositie> waarden, const TBerekeningInvoer& standaard,
+                       TBerekenOpties& opties);
 
 // Gives the lines of the line edits their amount or percentage, as the
 // screen's line control does. Throws OptieFout for a line that the

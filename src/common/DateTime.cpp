@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <regex>
 
 namespace vkt {
 namespace {
@@ -37,6 +36,36 @@ DateParts CivilFromDays(long long z)
     const unsigned m = mp < 10 ? mp + 3 : mp - 9;
     return DateParts{static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
+
+// Reads a date text from left to right; every step says whether it matched.
+struct Lezer {
+    std::string_view tekst;
+    std::size_t positie = 0;
+
+    bool Klaar() const { return positie == tekst.size(); }
+    // One of the characters.
+    bool Teken(std::string_view tekens)
+    {
+        if (Klaar() || tekens.find(tekst[positie]) == std::string_view::npos)
+            return false;
+        ++positie;
+        return true;
+    }
+    // From minimum to maximum digits, as many as there are; a value too
+    // large for an int only where the digits are not used (a fraction).
+    bool Getal(std::size_t minimum, std::size_t maximum, int& waarde)
+    {
+        std::size_t n = 0;
+        waarde = 0;
+        while (n < maximum && !Klaar() && tekst[positie] >= '0' && tekst[positie] <= '9') {
+            if (waarde < 100000000)
+                waarde = waarde * 10 + (tekst[positie] - '0');
+            ++positie;
+            ++n;
+        }
+        return n >= minimum;
+    }
+};
 
 std::optional<TDateTime> DateWithTime(int y, int mo, int d, int h, int mi, int s)
 {
@@ -90,14 +119,24 @@ std::string ToIsoText(TDateTime date)
     return buffer;
 }
 
-std::optional<TDateTime> ParseIsoText(const std::string& text)
+std::optional<TDateTime> ParseIsoText(std::string_view text)
 {
-    static const std::regex kIso(R"((\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2})(?:\.\d+)?)?)?)");
-    std::smatch m;
-    if (!std::regex_match(text, m, kIso))
+    Lezer l{text};
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0;
+    if (!l.Getal(4, 4, y) || !l.Teken("-") || !l.Getal(2, 2, mo) || !l.Teken("-") || !l.Getal(2, 2, d))
         return std::nullopt;
-    auto number = [&](int i) { return m[i].matched ? std::stoi(m[i].str()) : 0; };
-    return DateWithTime(number(1), number(2), number(3), number(4), number(5), number(6));
+    if (!l.Klaar()) {
+        if (!l.Teken(" T") || !l.Getal(2, 2, h) || !l.Teken(":") || !l.Getal(2, 2, mi))
+            return std::nullopt;
+        if (!l.Klaar() && (!l.Teken(":") || !l.Getal(2, 2, sec)))
+            return std::nullopt;
+        int fractie = 0;
+        if (!l.Klaar() && (!l.Teken(".") || !l.Getal(1, text.size(), fractie)))
+            return std::nullopt;
+    }
+    if (!l.Klaar())
+        return std::nullopt;
+    return DateWithTime(y, mo, d, h, mi, sec);
 }
 
 std::string FormatDutchDate(TDateTime date)
@@ -116,13 +155,17 @@ std::string FormatLongDutchDate(TDateTime date)
     return std::to_string(p.day) + " " + kMaanden[p.month - 1] + " " + std::to_string(p.year);
 }
 
-std::optional<TDateTime> ParseDutchDate(const std::string& text)
+std::optional<TDateTime> ParseDutchDate(std::string_view text)
 {
-    static const std::regex kDutch(R"((\d{1,2})([-/.])(\d{1,2})\2(\d{4}))");
-    std::smatch m;
-    if (!std::regex_match(text, m, kDutch))
+    Lezer l{text};
+    int d = 0, mo = 0, y = 0;
+    if (!l.Getal(1, 2, d) || l.Klaar())
         return std::nullopt;
-    return DateWithTime(std::stoi(m[4].str()), std::stoi(m[3].str()), std::stoi(m[1].str()), 0, 0, 0);
+    const char scheiding = text[l.positie];
+    if (!l.Teken("-/.") || !l.Getal(1, 2, mo) || !l.Teken(std::string_view(&scheiding, 1)) || !l.Getal(4, 4, y) ||
+        !l.Klaar())
+        return std::nullopt;
+    return DateWithTime(y, mo, d, 0, 0, 0);
 }
 
 TDateTime Today()

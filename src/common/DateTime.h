@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vkt {
 
@@ -25,13 +26,13 @@ int SecondsOfDay(TDateTime date);
 // "YYYY-MM-DD HH:MM:SS", the form in which the databases store date-times.
 std::string ToIsoText(TDateTime date);
 // Accepts "YYYY-MM-DD", optionally followed by " HH:MM[:SS]" or "THH:MM[:SS]".
-std::optional<TDateTime> ParseIsoText(const std::string& text);
+std::optional<TDateTime> ParseIsoText(std::string_view text);
 
 // "dd-mm-yyyy", the program's short date format.
 std::string FormatDutchDate(TDateTime date);
 // Accepts "d-m-yyyy" or "dd-mm-yyyy" (also with "/" or "."); no value for a
 // malformed text or a date that does not exist.
-std::optional<TDateTime> ParseDutchDate(const std::string& text);
+std::optional<TDateTime> ParseDutchDate(std::string_view text);
 
 // "15 maart 2020": the day without a leading zero, the Dutch month name.
 std::string FormatLongDutchDate(TDateTime date);

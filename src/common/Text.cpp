@@ -24,9 +24,10 @@ std::string ToLowerAscii(std::string_view text)
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
+    // ASCII only, whatever the locale: the names compared are the program's own.
+    const auto klein = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](unsigned char x, unsigned char y) {
+               return klein(x) == klein(y);
            });
 }
 
@@ -71,14 +72,16 @@ std::string Utf8Left(std::string_view text, std::size_t n)
     return std::string(text);
 }
 
-std::string Trim(std::string_view text)
+std::string_view TrimView(std::string_view text)
 {
     const auto leeg = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     while (!text.empty() && leeg(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && leeg(text.back()))
         text.remove_suffix(1);
-    return std::string(text);
+    return text;
 }
+
+std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
 
 } // namespace vkt

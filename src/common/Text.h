@@ -13,6 +13,8 @@ std::string ToUpperUtf8(std::string_view text);
 
 // The text without blanks and control characters at either end.
 std::string Trim(std::string_view text);
+// The same part of the text itself, without a copy.
+std::string_view TrimView(std::string_view text);
 
 // The number of characters (code points) of UTF-8 text, and its first n
 // characters; fixed-pitch layouts count characters, not bytes.

@@ -8,15 +8,6 @@ namespace {
 constexpr double kGuard = 0.00000001;
 }
 
-double RondAf(double x)
-{
-    if (x < 0)
-        return -RondAf(-x);
-    return std::trunc(x + 0.5 + kGuard);
-}
-
-double RondAfOpCenten(double x) { return RondAf(x * 100) / 100; }
-
 double RondAfOpVijfDecimalen(double x) { return RondAf(x * 100000) / 100000; }
 
 double KapAf(double x) { return std::trunc(x + kGuard); }

@@ -1,13 +1,20 @@
 #pragma once
 
+#include <cmath>
+
 namespace vkt {
 
 // Rounding rules of the calculation. "Half away from zero" adds a guard of
 // 1e-8 before truncating, against the representation error of values such as
 // 1.005 (held as 1.00499999999999989...).
 
-double RondAf(double x);               // to a whole number, half away from zero
-double RondAfOpCenten(double x);       // to cents, half away from zero
+// Inline: a computation rounds some eighty amounts in each pass.
+inline double RondAf(double x)         // to a whole number, half away from zero
+{
+    constexpr double kGuard = 0.00000001;
+    return x < 0 ? -std::trunc(-x + 0.5 + kGuard) : std::trunc(x + 0.5 + kGuard);
+}
+inline double RondAfOpCenten(double x) { return RondAf(x * 100) / 100; } // to cents, half away from zero
 double RondAfOpVijfDecimalen(double x);
 double KapAf(double x);                // truncate towards zero (with the guard)
 double KapAfOpCenten(double x);        // truncate towards zero to cents

@@ -60,8 +60,27 @@ int TBaseKolom::Append(std::unique_ptr<TBaseKolomRegel> regel)
     return Count() - 1;
 }
 
+void TBaseKolom::Plaats(int index, std::unique_ptr<TBaseKolomRegel> regel)
+{
+    if (index == Count())
+        regels_.push_back(std::move(regel));
+    else
+        regels_.at(static_cast<std::size_t>(index)) = std::move(regel);
+}
+
+void TBaseKolommen::Append(std::unique_ptr<TBaseKolom> kolom)
+{
+    const int nummer = kolom->Kolomnummer;
+    if (nummer >= 0 && nummer < static_cast<int>(opNummer_.size()) && opNummer_[static_cast<std::size_t>(nummer)] == nullptr)
+        opNummer_[static_cast<std::size_t>(nummer)] = kolom.get();
+    kolommen_.push_back(std::move(kolom));
+}
+
 TBaseKolom& TBaseKolommen::GetKolom(int kolomnummer) const
 {
+    if (kolomnummer >= 0 && kolomnummer < static_cast<int>(opNummer_.size()))
+        if (TBaseKolom* kolom = opNummer_[static_cast<std::size_t>(kolomnummer)])
+            return *kolom;
     for (const auto& kolom : kolommen_)
         if (kolom->Kolomnummer == kolomnummer)
             return *kolom;

@@ -3,6 +3,7 @@
 #include "common/DateTime.h"
 #include "model/Enumeraties.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -126,6 +127,10 @@ public:
     TBaseKolomRegel& GetRegel(int index) const { return *regels_.at(static_cast<std::size_t>(index)); }
     // Takes the line and returns its position.
     int Append(std::unique_ptr<TBaseKolomRegel> regel);
+    // Takes the line in place of the one at index, or appends it at Count().
+    void Plaats(int index, std::unique_ptr<TBaseKolomRegel> regel);
+    // Removes the lines from position aantal on.
+    void KortIn(int aantal) { regels_.resize(static_cast<std::size_t>(aantal)); }
     void Clear() { regels_.clear(); }
 
     TBaseKolommen* Kolommen; // owning column set, not owned
@@ -209,12 +214,15 @@ public:
 
     int Count() const { return static_cast<int>(kolommen_.size()); }
     TBaseKolom& Item(int index) const { return *kolommen_.at(static_cast<std::size_t>(index)); }
-    void Append(std::unique_ptr<TBaseKolom> kolom) { kolommen_.push_back(std::move(kolom)); }
+    void Append(std::unique_ptr<TBaseKolom> kolom);
 
     TBaseHeffingen* Heffingsgegevens; // owning levy data, not owned
 
 private:
     std::vector<std::unique_ptr<TBaseKolom>> kolommen_;
+    // The columns by their number, which every line asks for many times in
+    // each pass.
+    std::array<TBaseKolom*, 20> opNummer_{};
 };
 
 // The levy data of one calculation: the fields the column model relies on and

@@ -3,6 +3,8 @@
 #include "model/QuelvarException.h"
 #include "model/Verbinden.h"
 
+#include <utility>
+
 namespace vkt {
 namespace {
 
@@ -108,6 +110,11 @@ bool TdmConstanten::Sluiten()
 TQuelvarConst& TdmConstanten::GetConstanten() { return ConstantenVan(Berekeningsdatum); }
 
 TQuelvarConst& TdmConstanten::ConstantenVan(TDateTime datum)
+{
+    return const_cast<TQuelvarConst&>(std::as_const(*this).ConstantenOp(datum));
+}
+
+const TQuelvarConst& TdmConstanten::ConstantenOp(TDateTime datum) const
 {
     if (datum >= juli_.Ingangsdatum())
         return juli_;

@@ -29,6 +29,9 @@ public:
     bool Sluiten();
     // The constants object of Berekeningsdatum.
     TQuelvarConst& GetConstanten();
+    // The constants object of a calculation date; only reads, so calculations
+    // on several threads may share the module.
+    const TQuelvarConst& ConstantenOp(TDateTime datum) const;
     // Reloads the minimum wages of the constants object of a date (the
     // connection opens again when it was closed).
     void LaadMinimumloon(TDateTime datum);

@@ -112,14 +112,18 @@ void TFiscaal::LaadMinimumloon(db::Query& query)
 
 void TFiscaal::LaadBijzondereTabellen(db::Query& query)
 {
+    // The rows of each part (white or green, resident group) in one pass; the
+    // statement returns each part in ascending Jaarloon.
+    std::vector<TBijzondereBeloningRij> delen[2][AantalInwonergroepen];
+    for (query.First(); !query.Eof(); query.Next()) {
+        const auto groep = query.AsInteger("InwonergroepLBTabel");
+        if (groep >= 0 && groep < AantalInwonergroepen)
+            delen[query.AsBoolean("WitteTabel") ? 0 : 1][groep].push_back(LeesBijzondereBeloning(query));
+    }
     for (const bool wit : {true, false}) {
         const int plaatsen = wit ? WitteBijzondereBeloningRijen : GroeneBijzondereBeloningRijen;
         for (int groep = 0; groep < AantalInwonergroepen; ++groep) {
-            // The statement returns each part in ascending Jaarloon.
-            std::vector<TBijzondereBeloningRij> rijen;
-            for (query.First(); !query.Eof(); query.Next())
-                if (query.AsBoolean("WitteTabel") == wit && query.AsInteger("InwonergroepLBTabel") == groep)
-                    rijen.push_back(LeesBijzondereBeloning(query));
+            const std::vector<TBijzondereBeloningRij>& rijen = delen[wit ? 0 : 1][groep];
             const int eerste = groep * BijzondereBeloningRijenPerGroep + (wit ? 0 : WitteBijzondereBeloningRijen);
             for (int i = 0; i < plaatsen; ++i) {
                 // A part with fewer rows than places repeats its last row.

@@ -92,16 +92,63 @@ TGelezenGetal LeesGetal(std::string_view invoer, int maximumDecimalen)
 
 std::string FormatBedrag(double waarde, int breedte) { return FormatVast(waarde, 2, breedte); }
 
-std::string FormatVast(double waarde, int decimalen, int breedte)
+namespace {
+
+// The number of units of the last decimal as "-12,34": for up to three
+// decimals and fewer than 10^12 units, the double nearest to it lies within a
+// tenth of a unit, so printing that double with the decimals would give
+// these digits too.
+char* SchrijfEenheden(char* begin, char* einde, long long eenheden, int decimalen)
+{
+    char cijfers[24];
+    const bool negatief = eenheden < 0;
+    const char* eind = std::to_chars(cijfers, cijfers + sizeof cijfers, negatief ? -eenheden : eenheden).ptr;
+    // At least one digit before the decimal comma.
+    const std::string_view tekst(cijfers, static_cast<std::size_t>(eind - cijfers));
+    const std::size_t nodig = static_cast<std::size_t>(decimalen) + 1;
+    const std::size_t nullen = tekst.size() < nodig ? nodig - tekst.size() : 0;
+    const std::size_t lengte = (negatief ? 1 : 0) + nullen + tekst.size() + (decimalen > 0 ? 1 : 0);
+    if (static_cast<std::size_t>(einde - begin) < lengte)
+        return begin;
+    char* p = begin;
+    if (negatief)
+        *p++ = '-';
+    const std::size_t geheel = nullen + tekst.size() - static_cast<std::size_t>(decimalen);
+    for (std::size_t i = 0; i < nullen + tekst.size(); ++i) {
+        if (i == geheel)
+            *p++ = ',';
+        *p++ = i < nullen ? '0' : tekst[i - nullen];
+    }
+    return p;
+}
+
+} // namespace
+
+char* SchrijfVast(char* begin, char* einde, double waarde, int decimalen)
 {
     // Rounded as the calculation rounds, so that a half cent goes up.
-    const double schaal = std::pow(10.0, decimalen);
-    waarde = RondAf(waarde * schaal) / schaal;
+    const double schaal = decimalen == 2 ? 100 : std::pow(10.0, decimalen);
+    const double eenheden = RondAf(waarde * schaal);
+    if (decimalen >= 0 && decimalen <= 3 && std::fabs(eenheden) < 1e12)
+        return SchrijfEenheden(begin, einde, static_cast<long long>(eenheden), decimalen);
+    waarde = eenheden / schaal;
     if (waarde == 0)
         waarde = 0; // no "-0,00"
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%*.*f", breedte, decimalen, waarde);
-    return MetKomma(buffer);
+    const auto [eind, fout] = std::to_chars(begin, einde, waarde, std::chars_format::fixed, decimalen);
+    if (fout != std::errc())
+        return begin;
+    std::replace(begin, eind, '.', ',');
+    return eind;
+}
+
+std::string FormatVast(double waarde, int decimalen, int breedte)
+{
+    char buffer[kMaximumVastLengte];
+    const char* einde = SchrijfVast(buffer, buffer + sizeof buffer, waarde, decimalen);
+    const auto lengte = static_cast<std::size_t>(einde - buffer);
+    const auto opvulling = static_cast<std::size_t>(std::max(breedte, 0));
+    std::string tekst(lengte < opvulling ? opvulling - lengte : 0, ' ');
+    return tekst.append(buffer, lengte);
 }
 
 std::string FormatAlgemeen(double waarde)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,12 @@ std::string FormatBedrag(double waarde, int breedte = 0);
 // A fixed number of decimals in the same way ("1234,568" with 3, "70" with
 // none), right-aligned in breedte characters; zero prints without a minus sign.
 std::string FormatVast(double waarde, int decimalen, int breedte = 0);
+
+// The same without alignment, written into [begin, einde) (kMaximumVastLengte
+// characters always suffice) without making a string; returns the end of the text
+// (begin when it does not fit).
+constexpr std::size_t kMaximumVastLengte = 400;
+char* SchrijfVast(char* begin, char* einde, double waarde, int decimalen);
 
 // The shortest general form with up to 15 significant digits ("21,67", "1").
 std::string FormatAlgemeen(double waarde);

@@ -384,10 +384,8 @@ void THeffingsgegevens::Assign(const THeffingsgegevens& bron)
     FZonderSVDagen = bron.FZonderSVDagen;
     // Sofinummer, Vastloon, BerekeningsDatum, Constanten and GeenHeffingsrecord
     // stay the target's own; the caller sets the date and constants.
-    if (&bron != this) {
-        Kolommen().MaakLeeg();
-        Kolommen().VoegKolommenToe(bron.Kolommen());
-    }
+    if (&bron != this)
+        Kolommen().NeemOver(bron.Kolommen());
 }
 
 // Calculations with a day table.

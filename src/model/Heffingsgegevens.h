@@ -4,6 +4,7 @@
 #include "model/Fiscaal.h"
 #include "model/Kolommen.h"
 
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -130,6 +131,14 @@ protected:
 
 private:
     std::unique_ptr<TKolommen> kolommen_;
+    // AOW and Geboren1946OfLater read only the two dates, and a computation
+    // asks them in every pass: kept for the dates they were worked out for
+    // (none yet: NaN never equals a date).
+    mutable TDateTime aowBerekeningsDatum_ = std::numeric_limits<double>::quiet_NaN();
+    mutable TDateTime aowGeboortedatum_ = std::numeric_limits<double>::quiet_NaN();
+    mutable bool aow_ = false;
+    mutable TDateTime geboorteJaarVan_ = std::numeric_limits<double>::quiet_NaN();
+    mutable bool geboren1946OfLater_ = false;
 };
 
 // The regular calculation.

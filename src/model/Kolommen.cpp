@@ -357,6 +357,41 @@ TBaseKolomRegel* TKolommen::ZoekRegel(int regeltype, int looncomponentnummer) co
     return nullptr;
 }
 
+namespace {
+
+// The line among the first aantal lines of the column with that wage component.
+TBaseKolomRegel* MetLooncomponent(const TBaseKolom& kolom, int aantal, int looncomponentnummer)
+{
+    for (int j = 0; j < aantal; ++j)
+        if (kolom.GetRegel(j).Looncomponentnummer == looncomponentnummer)
+            return &kolom.GetRegel(j);
+    return nullptr;
+}
+
+// Adds the amounts of line p into q, a line of the same wage component.
+void TelOp(const TBaseKolomRegel& p, TBaseKolomRegel& q)
+{
+    q.Status = rsOpgeslagen;
+    q.ResultaatBedrag += p.ResultaatBedrag;
+    auto* bedrag = Als<TCustomBedragKolomRegel>(&q);
+    const auto* bronBedrag = Als<TCustomBedragKolomRegel>(&p);
+    if (bedrag != nullptr && bronBedrag != nullptr)
+        bedrag->Bedrag += bronBedrag->Bedrag;
+}
+
+// Makes r, a used line of p's type, what a new line of that type is after
+// KopieerRegel: the copy takes neither the description nor the marks for a
+// new and an active line, and sets every other value a run changes.
+void KopieerInGebruikteRegel(const TBaseKolomRegel& p, TBaseKolomRegel& r)
+{
+    r.Omschrijving.clear();
+    r.Nieuw = false;
+    r.Actief = true;
+    KopieerRegel(p, r);
+}
+
+} // namespace
+
 void TKolommen::VoegKolommenToe(const TKolommen& bron)
 {
     for (int k = 0; k < Count(); ++k) {
@@ -365,21 +400,39 @@ void TKolommen::VoegKolommenToe(const TKolommen& bron)
         kolom.Totaal += bronKolom.Totaal;
         for (int i = 0; i < bronKolom.Count(); ++i) {
             const TBaseKolomRegel& p = bronKolom.GetRegel(i);
-            TBaseKolomRegel* q = nullptr;
-            for (int j = 0; j < kolom.Count() && q == nullptr; ++j)
-                if (kolom.GetRegel(j).Looncomponentnummer == p.Looncomponentnummer)
-                    q = &kolom.GetRegel(j);
-            if (q != nullptr) {
-                q->Status = rsOpgeslagen;
-                q->ResultaatBedrag += p.ResultaatBedrag;
-                auto* bedrag = Als<TCustomBedragKolomRegel>(q);
-                const auto* bronBedrag = Als<TCustomBedragKolomRegel>(&p);
-                if (bedrag != nullptr && bronBedrag != nullptr)
-                    bedrag->Bedrag += bronBedrag->Bedrag;
-            } else {
+            if (TBaseKolomRegel* q = MetLooncomponent(kolom, kolom.Count(), p.Looncomponentnummer))
+                TelOp(p, *q);
+            else
                 KopieerRegel(p, kolom.GetRegel(kolom.AddRegel(p.Regeltype)));
-            }
         }
+    }
+}
+
+void TKolommen::NeemOver(const TKolommen& bron)
+{
+    for (int k = 0; k < Count(); ++k) {
+        TBaseKolom& kolom = Item(k);
+        const TBaseKolom& bronKolom = bron.GetKolom(kolom.Kolomnummer);
+        kolom.Totaal = 0.0 + bronKolom.Totaal; // as an emptied column adds it: never a negative zero
+        int aantal = 0;
+        for (int i = 0; i < bronKolom.Count(); ++i) {
+            const TBaseKolomRegel& p = bronKolom.GetRegel(i);
+            if (TBaseKolomRegel* q = MetLooncomponent(kolom, aantal, p.Looncomponentnummer)) {
+                TelOp(p, *q);
+                continue;
+            }
+            // A line type always makes a line of the same class, whose own
+            // type is that type again: equal types mean equal classes.
+            if (aantal < kolom.Count() && kolom.GetRegel(aantal).Regeltype == p.Regeltype) {
+                KopieerInGebruikteRegel(p, kolom.GetRegel(aantal));
+            } else {
+                auto regel = MaakKolomRegel(p.Regeltype, &kolom);
+                KopieerRegel(p, *regel);
+                kolom.Plaats(aantal, std::move(regel));
+            }
+            ++aantal;
+        }
+        kolom.KortIn(aantal);
     }
 }
 

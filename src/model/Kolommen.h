@@ -85,6 +85,10 @@ public:
     bool SlaRegelsOp(db::Connection& connection, TDateTime ingangsdatum, TDateTime hersteldatum);
     // Adds the totals and lines of another set into this one.
     void VoegKolommenToe(const TKolommen& bron);
+    // Makes this set what emptying it and adding bron gives, reusing the lines
+    // it holds where they are of the same type, so that a set copied again
+    // and again from the same source allocates nothing.
+    void NeemOver(const TKolommen& bron);
     // Removes the lines of every column; the totals stay.
     void MaakLeeg();
 };

@@ -77,10 +77,22 @@ double TariefOpTweeDecimalen(double percentage) { return std::nearbyint(percenta
 
 bool THeffingsgegevens::AOW() const
 {
-    return IsAOWGerechtigdInMaand(BerekeningsDatum, Geboortedatum);
+    if (aowBerekeningsDatum_ != BerekeningsDatum || aowGeboortedatum_ != Geboortedatum) {
+        aow_ = IsAOWGerechtigdInMaand(BerekeningsDatum, Geboortedatum);
+        aowBerekeningsDatum_ = BerekeningsDatum;
+        aowGeboortedatum_ = Geboortedatum;
+    }
+    return aow_;
 }
 
-bool THeffingsgegevens::Geboren1946OfLater() const { return Jaar(Geboortedatum) >= 1946; }
+bool THeffingsgegevens::Geboren1946OfLater() const
+{
+    if (geboorteJaarVan_ != Geboortedatum) {
+        geboren1946OfLater_ = Jaar(Geboortedatum) >= 1946;
+        geboorteJaarVan_ = Geboortedatum;
+    }
+    return geboren1946OfLater_;
+}
 
 TSchijventabel THeffingsgegevens::Schijven() const
 {

@@ -5,8 +5,10 @@
 namespace vkt {
 namespace {
 
-// The column set the symbols read; set only for the length of one evaluation.
-const TKolommen* geregistreerdeKolommen = nullptr;
+// The column set the symbols read; set only for the length of one evaluation,
+// and for each thread its own, so that calculations on several threads each
+// read theirs.
+thread_local const TKolommen* geregistreerdeKolommen = nullptr;
 
 constexpr double kGeenKolommen = -999999;
 

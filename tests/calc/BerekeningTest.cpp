@@ -331,3 +331,127 @@ TEST(Berekening, ADateAfter2020IsUsedAsEntered)
     EXPECT_EQ(o.BerekeningsDatum, EncodeDate(2021, 1, 15));
     EXPECT_EQ(o.Constanten->Ingangsdatum(), EncodeDate(2020, 7, 1));
 }
+
+namespace {
+
+// Every line amount and column total of the run's calculation object, the
+// results the statement shows and the social-fund lines, in their order.
+struct Afdruk {
+    std::vector<double> bedragen;
+    std::vector<std::string> fondsen;
+    bool operator==(const Afdruk&) const = default;
+};
+
+Afdruk AfdrukVan(const TBerekening& b)
+{
+    Afdruk a;
+    const TKolommen& kolommen = b.Heffingsgegevens()->Kolommen();
+    for (int k = 0; k < kolommen.Count(); ++k) {
+        const TBaseKolom& kolom = kolommen.Item(k);
+        a.bedragen.push_back(kolom.Totaal);
+        for (int i = 0; i < kolom.Count(); ++i) {
+            const TBaseKolomRegel& regel = kolom.GetRegel(i);
+            a.bedragen.push_back(regel.ResultaatBedrag);
+            a.bedragen.push_back(regel.Actief);
+        }
+    }
+    for (const double uitkomst : {b.Nettoloon(), b.Loonheffing(), b.Werkgeverslasten(),
+                                  b.Heffingsgegevens()->ToegepasteArbeidskorting,
+                                  static_cast<double>(b.AantalBerekeningen())})
+        a.bedragen.push_back(uitkomst);
+    for (const auto& [sleutel, regel] : b.RapportLijst())
+        a.fondsen.push_back(sleutel + " " + std::to_string(regel->ResultaatBedrag));
+    return a;
+}
+
+// Inputs of every class of calculation object, with and without a fund and a
+// search, so that a reused run meets lines and settings of another kind.
+std::vector<TBerekeningInvoer> Afwisselend()
+{
+    TSociaalFondsWaarden fonds;
+    fonds.Fondsnummer = 4;
+    fonds.Omschrijving = "Bouwfonds";
+    fonds.PremieWN = 2;
+    fonds.PremieWG = 1.5;
+    fonds.WNBoekenInKolom = 17;
+    fonds.GrondslagnummerWN = 3;
+    fonds.GrondslagnummerWG = 3;
+    std::vector<TBerekeningInvoer> lijst;
+    auto voeg = [&](auto wijzig) {
+        TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+        invoer.Loonbedrag = 3000;
+        wijzig(invoer);
+        lijst.push_back(invoer);
+    };
+    voeg([&](TBerekeningInvoer& i) { i.SocialeFondsen = {fonds}; });
+    voeg([](TBerekeningInvoer& i) { i.SoortBerekening = spBijzonderLoon; i.JaarloonLBPH = 40000; });
+    voeg([](TBerekeningInvoer& i) { i.SoortLoonbedrag = slNettoloon; i.Loonbedrag = 2100; });
+    voeg([](TBerekeningInvoer& i) { i.Loontijdvak = ltDag; i.Loonbedrag = 160; i.LoondagenVoorDagtabel = 1; });
+    voeg([&](TBerekeningInvoer& i) {
+        i.SoortBerekening = spBinnenlandseArtiest;
+        i.ArtiestAftrekBedrag = 300;
+        i.SocialeFondsen = {fonds, fonds};
+    });
+    voeg([](TBerekeningInvoer& i) {
+        i.SoortBerekening = spVrijeBerekeningWerknemers;
+        i.LoonheffingVrij = 30;
+        i.SoortLoonbedrag = slWerkgeverslasten;
+    });
+    voeg([](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1950, 2, 1); i.Tabelkleur = tkGroen; });
+    voeg([](TBerekeningInvoer& i) { i.Loontijdvak = ltKwartaal; i.Loonbedrag = 12000; i.Actief.Pensioen = true; });
+    return lijst;
+}
+
+} // namespace
+
+TEST(Berekening, AReusedRunGivesWhatAFreshRunGivesAfterAnyOtherRun)
+{
+    Rekenomgeving r;
+    TBerekening hergebruikt;
+    const std::vector<TBerekeningInvoer> lijst = Afwisselend();
+    // Every input after every other, and each after itself.
+    for (const TBerekeningInvoer& vorige : lijst) {
+        for (std::size_t n = 0; n < lijst.size(); ++n) {
+            SCOPED_TRACE(n);
+            ASSERT_TRUE(hergebruikt.Run(&r.Vast(), vorige, r.Constanten(), r.meldingen));
+            ASSERT_TRUE(hergebruikt.Run(&r.Vast(), lijst[n], r.Constanten(), r.meldingen));
+            TBerekening vers;
+            ASSERT_TRUE(vers.Run(&r.Vast(), lijst[n], r.Constanten(), r.meldingen));
+            EXPECT_EQ(AfdrukVan(hergebruikt), AfdrukVan(vers));
+            EXPECT_EQ(hergebruikt.BrutoloonBereik().has_value(), vers.BrutoloonBereik().has_value());
+        }
+    }
+}
+
+TEST(Berekening, ARunOfTheSameKindReusesTheCalculationObjectAndItsLines)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    TBerekening b;
+    ASSERT_TRUE(b.Run(&r.Vast(), invoer, r.Constanten(), r.meldingen));
+    const THeffingsgegevens* object = b.Heffingsgegevens();
+    const TBaseKolomRegel* bruto = &object->Kolommen().Kolom(3).GetRegel(0);
+    invoer.SoortLoonbedrag = slNettoloon;
+    invoer.Loonbedrag = 2500;
+    ASSERT_TRUE(b.Run(&r.Vast(), invoer, r.Constanten(), r.meldingen));
+    EXPECT_EQ(b.Heffingsgegevens(), object);
+    EXPECT_EQ(&b.Heffingsgegevens()->Kolommen().Kolom(3).GetRegel(0), bruto);
+    EXPECT_EQ(b.Nettoloon(), 2500);
+}
+
+TEST(Berekening, ACurveOverGrossWagesComputesTheSameInputsAtEachWage)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    TBerekening curve;
+    ASSERT_TRUE(curve.ZetInvoer(&r.Vast(), invoer, r.Constanten().ConstantenOp(invoer.BerekeningDatum)));
+    for (const double bruto : {1500.0, 3000.0, 4500.55}) {
+        curve.BerekenBij(bruto);
+        invoer.Loonbedrag = bruto;
+        TBerekening los;
+        ASSERT_TRUE(los.Run(&r.Vast(), invoer, r.Constanten(), r.meldingen));
+        EXPECT_EQ(curve.Nettoloon(), los.Nettoloon()) << bruto;
+        EXPECT_EQ(curve.Werkgeverslasten(), los.Werkgeverslasten()) << bruto;
+    }
+    EXPECT_EQ(curve.AantalBerekeningen(), 3);
+}

@@ -123,6 +123,14 @@ TEST(BatchOpdracht, BadUsageComputesNothingAndExitsWith2)
         {{map.File("a.csv"), "--jaar", "2020"}, "onbekende optie '--jaar'"},
         {{Schrijf(map, "e.csv", "loonbedrag\n1000\n"), "--uitvoer", map.File("geen-map/uit.csv")},
          "kan niet worden geschreven"},
+        {{map.File("e.csv"), "--taken", "0"}, "ongeldig aantal taken '0' bij --taken: kies een geheel getal van 1"},
+        {{map.File("e.csv"), "--taken", "2,5"}, "ongeldig aantal taken '2,5'"},
+        {{map.File("e.csv"), "--taken", "257"}, "ongeldig aantal taken '257'"},
+        {{map.File("e.csv"), "--taken", "-1"}, "ongeldig aantal taken '-1'"},
+        {{map.File("e.csv"), "--taken", "veel"}, "ongeldig aantal taken 'veel'"},
+        // A quote that is never closed near the end: refused before any row is computed.
+        {{Schrijf(map, "f.csv", "loonbedrag\n" + std::string(5000, '1') + "\n1000\n\"2000\n")},
+         "is geen geldig CSV-bestand: het aanhalingsteken op regel 4 wordt niet gesloten."},
     };
     for (const auto& geval : kGevallen) {
         const test::Uitvoer r = test::Voer(cli::BatchOpdracht, geval.argumenten);

@@ -1,6 +1,7 @@
 #include "cli/Csv.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace vkt::cli;
 
@@ -105,4 +106,64 @@ TEST(Csv, ATextThatASpreadsheetWouldRunAsAFormulaGetsAQuote)
     };
     for (const auto& geval : gevallen)
         EXPECT_EQ(ZonderFormule(geval.cel), geval.veilig) << geval.cel;
+}
+
+TEST(Csv, AStreamReadInSmallPartsGivesTheRowsOfTheWholeText)
+{
+    const std::string teksten[] = {
+        "\xEF\xBB\xBFsoort;loonbedrag;regel\r\nwerknemer;\"2500,55\";\"9=1\"\"5\"\r\n\r\n\"vrij-\nartiest\";;\n"
+        "bijzonder-loon;\"a;b\";x",
+        "\"a\r\"\r\nb\n", "x;\"\r\"\r\n", "a\n\"\"\r\n\nb\n", "\"\"", "a,b\n\"1,5\",2\n", "", "\n\n", "a;\"\"\"\"\n",
+    };
+    for (const std::string& tekst : teksten) {
+        const char scheidingsteken = BepaalScheidingsteken(tekst);
+        const std::vector<TCsvRij> geheel = LeesCsv(tekst, scheidingsteken);
+        for (std::size_t deel = 1; deel <= 9; ++deel) {
+            SCOPED_TRACE(::testing::PrintToString(tekst) + " in delen van " + std::to_string(deel));
+            std::istringstream bron(tekst);
+            TCsvLezer lezer(bron, deel);
+            EXPECT_EQ(lezer.Scheidingsteken(), scheidingsteken);
+            // Two rows at a time, in a block emptied in between.
+            std::vector<TCsvRij> rijen;
+            TCsvBlok blok;
+            while (lezer.Lees(blok, 2) > 0) {
+                for (std::size_t r = 0; r < blok.Aantal(); ++r) {
+                    TCsvRij rij{blok.Regelnummer(r), {}};
+                    for (std::size_t v = 0; v < blok.AantalVelden(r); ++v)
+                        rij.Velden.emplace_back(blok.Veld(r, v));
+                    rijen.push_back(rij);
+                }
+                blok.Leeg();
+            }
+            ASSERT_EQ(rijen.size(), geheel.size());
+            for (std::size_t r = 0; r < rijen.size(); ++r) {
+                EXPECT_EQ(rijen[r].Velden, geheel[r].Velden) << r;
+                EXPECT_EQ(rijen[r].Regelnummer, geheel[r].Regelnummer) << r;
+            }
+        }
+    }
+}
+
+TEST(Csv, AnUnclosedQuoteInAStreamIsTheSameError)
+{
+    std::istringstream bron("a;b\n1;2\n3;\"4\n5;6\n");
+    TCsvLezer lezer(bron, 3);
+    TCsvBlok blok;
+    EXPECT_EQ(lezer.Lees(blok, 2), 2u);
+    try {
+        lezer.Lees(blok, 2);
+        FAIL() << "geen fout";
+    } catch (const CsvFout& fout) {
+        EXPECT_STREQ(fout.what(), "het aanhalingsteken op regel 3 wordt niet gesloten.");
+    }
+}
+
+TEST(Csv, AFieldIsWrittenWithTheMarkThatKeepsAFormulaText)
+{
+    std::string regel;
+    VoegVeldToe(regel, "=SOM(A1)", ';', true, true);
+    VoegVeldToe(regel, "-12,50", ';', false, true);
+    VoegVeldToe(regel, "@a;\"b\"", ';', false, true);
+    VoegVeldToe(regel, "=x", ';', false);
+    EXPECT_EQ(regel, "'=SOM(A1);-12,50;\"'@a;\"\"b\"\"\";=x");
 }

@@ -37,3 +37,28 @@ TEST(DateTime, IsoAndDutchTextsRoundTrip)
     EXPECT_EQ(ParseDutchDate("1-7-2020"), EncodeDate(2020, 7, 1));
     EXPECT_EQ(ParseDutchDate("15-07-2020"), EncodeDate(2020, 7, 15));
 }
+
+TEST(DateTime, DutchAndIsoTextsAreReadOnlyWhole)
+{
+    const TDateTime juli = EncodeDate(2020, 7, 1);
+    const struct {
+        const char* tekst;
+        std::optional<TDateTime> datum;
+    } kNederlands[] = {
+        {"01.07.2020", juli}, {"1/7/2020", juli},  {"1-7/2020", std::nullopt}, {"001-7-2020", std::nullopt},
+        {"1-7-2020 ", std::nullopt}, {"1-007-2020", std::nullopt}, {"1-7-02020", std::nullopt},
+        {"", std::nullopt}, {"1", std::nullopt}, {"a-7-2020", std::nullopt}, {"29-2-2021", std::nullopt},
+    };
+    for (const auto& geval : kNederlands)
+        EXPECT_EQ(ParseDutchDate(geval.tekst), geval.datum) << geval.tekst;
+    const struct {
+        const char* tekst;
+        std::optional<TDateTime> datum;
+    } kIso[] = {
+        {"2020-07-01T12:30", juli + 45000 / 86400.0}, {"2020-07-01 12:00:00.25", juli + 0.5},
+        {"2020-07-01 12", std::nullopt}, {"2020-07-01 12:00.5", std::nullopt}, {"2020-7-01", std::nullopt},
+        {"2020-07-01 ", std::nullopt}, {"2020-07-01 12:00:00.", std::nullopt}, {"20200-07-01", std::nullopt},
+    };
+    for (const auto& geval : kIso)
+        EXPECT_EQ(ParseIsoText(geval.tekst), geval.datum) << geval.tekst;
+}

@@ -1,6 +1,12 @@
 #include "model/Getallen.h"
 
+#include "model/Afronding.h"
+
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
 #include <gtest/gtest.h>
 
 using namespace vkt;
@@ -37,13 +43,37 @@ TEST(Getallen, WritesAFixedNumberOfDecimalsRoundedHalfAwayFromZero)
     const struct {
         double waarde;
         int decimalen;
-        const char* tekst;
+        std::string tekst;
     } kGevallen[] = {
         {1234567.5, 2, "1234567,50"}, {70, 0, "70"},      {69.5, 0, "70"},          {-69.5, 0, "-70"},
         {0.125, 2, "0,13"},           {-0.125, 2, "-0,13"}, {1.0005, 3, "1,001"},    {-0.0004, 3, "0,000"},
-        {1234567890, 2, "1234567890,00"},
+        {1234567890, 2, "1234567890,00"}, {2.675, 2, "2,68"}, {1e20, 2, "100000000000000000000,00"},
     };
     for (const auto& geval : kGevallen)
         EXPECT_EQ(FormatVast(geval.waarde, geval.decimalen), geval.tekst) << geval.waarde;
     EXPECT_EQ(FormatVast(5.2, 1, 6), "   5,2");
+    EXPECT_EQ(FormatVast(-5.25, 2, 3), "-5,25") << "a text longer than the width is not cut";
+    char kort[4];
+    EXPECT_EQ(SchrijfVast(kort, kort + sizeof kort, 12345, 2), kort) << "nothing where it does not fit";
+}
+
+TEST(Getallen, WritesWhatPrintfWritesForTheRoundedValue)
+{
+    // Amounts of every size with up to three decimals, as printf writes the
+    // value rounded half away from zero.
+    std::mt19937_64 generator(2020);
+    for (int i = 0; i < 200000; ++i) {
+        const int decimalen = static_cast<int>(generator() % 4);
+        const double grootte = std::pow(10.0, static_cast<double>(generator() % 16) - 3);
+        const double waarde = (static_cast<double>(generator() % 2000001) - 1000000) / 1000000 * grootte;
+        const double schaal = std::pow(10.0, decimalen);
+        double afgerond = RondAf(waarde * schaal) / schaal;
+        if (afgerond == 0)
+            afgerond = 0;
+        char verwacht[400];
+        std::snprintf(verwacht, sizeof verwacht, "%.*f", decimalen, afgerond);
+        std::string tekst = verwacht;
+        std::replace(tekst.begin(), tekst.end(), '.', ',');
+        ASSERT_EQ(FormatVast(waarde, decimalen), tekst) << waarde << " met " << decimalen << " decimalen";
+    }
 }

@@ -6,7 +6,9 @@
 #include "model/Symbolen.h"
 #include "support/Werknemersdatabase.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace vkt;
 
@@ -185,6 +187,70 @@ TEST(Kolommen, MergingAddsIntoLinesOfTheSameComponent)
     doel.Kolommen().MaakLeeg();
     EXPECT_EQ(doel.Kolommen().Kolom(3).Count(), 0);
     EXPECT_EQ(doel.Kolommen().Kolom(3).Totaal, 1500);
+}
+
+namespace {
+
+// Each column's total and each line's type, component, status, marks,
+// description and amounts, as text.
+std::string Beschrijving(const TKolommen& kolommen)
+{
+    std::string tekst;
+    for (int k = 0; k < kolommen.Count(); ++k) {
+        const TBaseKolom& kolom = kolommen.Item(k);
+        tekst += "kolom " + std::to_string(kolom.Kolomnummer) + " " + std::to_string(kolom.Totaal) + "\n";
+        for (int i = 0; i < kolom.Count(); ++i) {
+            const TBaseKolomRegel& r = kolom.GetRegel(i);
+            const auto* bedrag = Als<TCustomBedragKolomRegel>(&r);
+            const auto* bpd = Als<TCustomBPDKolomRegel>(&r);
+            tekst += std::to_string(r.Regeltype) + " " + std::to_string(r.Looncomponentnummer) + " " +
+                     std::to_string(r.Kolomnummer) + " " + std::to_string(r.Status) + " " +
+                     std::to_string(r.Actief) + std::to_string(r.Nieuw) + " '" + r.Omschrijving + "' " +
+                     std::to_string(r.ResultaatBedrag) + " " + (bedrag ? std::to_string(bedrag->Bedrag) : "-") +
+                     " " + (bpd ? std::to_string(bpd->Percentage) : "-") + "\n";
+        }
+    }
+    return tekst;
+}
+
+} // namespace
+
+TEST(Kolommen, TakingOverASetGivesWhatEmptyingAndAddingGivesAndKeepsTheLinesItCan)
+{
+    TVasteHeffingsgegevens bron;
+    auto& bruto = Bedrag(bron, 3, rtBrutoloon, 2500);
+    bruto.Looncomponentnummer = 1;
+    bruto.Omschrijving = "Brutoloon";
+    auto& extra = Bedrag(bron, 3, rtBedrag, 100);
+    extra.Looncomponentnummer = 1; // the same component: added into the gross wage
+    Regel<TPensioenPremieWNKolomRegel>(bron, 7, rtPensioenPremieWN).Percentage = 4.5;
+    bron.Kolommen().Kolom(19).Totaal = -0.0;
+    bron.Kolommen().Kolom(8).Totaal = 12;
+
+    // A set that held other lines: another type first in column 7, more lines
+    // in column 3, changed amounts, marks and descriptions, a line in column 18.
+    TVasteHeffingsgegevens gebruikt;
+    auto& oudBruto = Bedrag(gebruikt, 3, rtBrutoloon, 1);
+    oudBruto.Actief = false;
+    oudBruto.Nieuw = true;
+    oudBruto.Omschrijving = "oud";
+    oudBruto.Status = rsVerwijderd;
+    Bedrag(gebruikt, 3, rtNatura, 2);
+    Bedrag(gebruikt, 3, rtBedrag, 3).Omschrijving = "oud";
+    Regel(gebruikt, 7, rtIPPremieWN);
+    Regel(gebruikt, 18, rtVergoedingInhouding).Actief = false;
+    gebruikt.Kolommen().Kolom(8).Totaal = 99;
+    const TBaseKolomRegel* eersteRegel = &gebruikt.Kolommen().Kolom(3).GetRegel(0);
+
+    TVasteHeffingsgegevens nieuw;
+    nieuw.Kolommen().MaakLeeg();
+    nieuw.Kolommen().VoegKolommenToe(bron.Kolommen());
+    gebruikt.Kolommen().NeemOver(bron.Kolommen());
+    EXPECT_EQ(Beschrijving(gebruikt.Kolommen()), Beschrijving(nieuw.Kolommen()));
+    EXPECT_EQ(&gebruikt.Kolommen().Kolom(3).GetRegel(0), eersteRegel) << "a line of the same type is reused";
+    EXPECT_FALSE(std::signbit(gebruikt.Kolommen().Kolom(19).Totaal));
+    EXPECT_EQ(gebruikt.Kolommen().Kolom(3).GetRegel(0).Looncomponentnummer, 1);
+    EXPECT_EQ(Als<TCustomBedragKolomRegel>(&gebruikt.Kolommen().Kolom(3).GetRegel(0))->Bedrag, 2600);
 }
 
 TEST(Symbolen, ReadTheRegisteredColumnSet)

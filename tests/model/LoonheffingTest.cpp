@@ -127,6 +127,34 @@ TEST(Leeftijdsgroepen, BirthDatesGiveTheIntendedAgeGroupOnTheCalculationDate)
     EXPECT_GE(Jaar(GeboortedatumVan(Leeftijdsgroep::AOW1946OfLater)), 1946);
 }
 
+TEST(Leeftijdsgroepen, TheAgeGroupFollowsEveryChangeOfEitherDate)
+{
+    TVasteHeffingsgegevens heffing;
+    heffing.SetBerekeningsDatum(Berekeningsdatum());
+    const struct {
+        TDateTime geboortedatum;
+        TDateTime berekeningsdatum;
+        bool aow;
+        bool geboren1946OfLater;
+    } kStappen[] = {
+        {EncodeDate(1980, 1, 1), Berekeningsdatum(), false, true},
+        {EncodeDate(1945, 6, 1), Berekeningsdatum(), true, false},
+        {EncodeDate(1950, 1, 1), Berekeningsdatum(), true, true},
+        // Born 1 September 1953: the state pension age of 66 years and 4 months is reached in January 2020.
+        {EncodeDate(1953, 9, 1), EncodeDate(2020, 1, 1), true, true},
+        {EncodeDate(1954, 9, 1), EncodeDate(2020, 1, 1), false, true},
+        {EncodeDate(1954, 9, 1), EncodeDate(2020, 12, 31), false, true},
+        {0, EncodeDate(2020, 12, 31), false, false},
+    };
+    for (const auto& stap : kStappen) {
+        heffing.Geboortedatum = stap.geboortedatum;
+        heffing.SetBerekeningsDatum(stap.berekeningsdatum);
+        EXPECT_EQ(heffing.AOW(), stap.aow) << FormatDutchDate(stap.geboortedatum);
+        EXPECT_EQ(heffing.AOW(), IsAOWGerechtigdInMaand(stap.berekeningsdatum, stap.geboortedatum));
+        EXPECT_EQ(heffing.Geboren1946OfLater(), stap.geboren1946OfLater) << FormatDutchDate(stap.geboortedatum);
+    }
+}
+
 TEST_P(OfficieleMaandtabel, TaxAndLabourCreditToTheCent)
 {
     const Tabelrij& rij = GetParam();

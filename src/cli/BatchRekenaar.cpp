@@ -1,0 +1,82 @@
+#include "cli/BatchRekenaar.h"
+
+#include "calc/OpenenBerekening.h"
+#include "cli/BerekenOpdracht.h"
+#include "cli/Csv.h"
+#include "cli/Fondsengeheugen.h"
+#include "common/Text.h"
+#include "model/Getallen.h"
+
+namespace vkt::cli {
+
+bool TBatchRekenaar::Reken(const TCsvBlok& blok, std::size_t rij, std::string& uitvoer)
+{
+    std::string melding;
+    bool gelukt = false;
+    try {
+        melding = BerekenRij(blok, rij).value_or("");
+        gelukt = true;
+    } catch (const std::exception& fout) {
+        melding = ZonderWagenterugloop(fout.what());
+    }
+    // The row's own fields, as many as the header has.
+    const std::size_t velden = blok.AantalVelden(rij);
+    for (std::size_t i = 0; i < g_.Kolommen.size(); ++i)
+        VoegVeldToe(uitvoer, i < velden ? blok.Veld(rij, i) : std::string_view(), g_.Scheidingsteken, i == 0, true);
+    SchrijfUitkomst(uitvoer, melding, gelukt);
+    return gelukt;
+}
+
+std::optional<std::string> TBatchRekenaar::BerekenRij(const TCsvBlok& blok, std::size_t rij)
+{
+    const std::size_t velden = blok.AantalVelden(rij);
+    const std::size_t kolommen = g_.Kolommen.size();
+    if (velden > kolommen)
+        throw OptieFout("de rij heeft " + std::to_string(velden) + " velden, de kopregel " + std::to_string(kolommen) +
+                        ".");
+    waarden_.clear();
+    for (std::size_t i = 0; i < velden; ++i)
+        if (const std::string_view waarde = TrimView(blok.Veld(rij, i)); !waarde.empty())
+            waarden_.push_back({g_.Kolommen[i], waarde});
+    LeesBerekenOpties(waarden_, g_.Standaard, opties_);
+    opties_.Invoer.SocialeFondsen = g_.Fondsen.Gekozen(opties_.Fondsen);
+
+    // The run copies the levy data into its calculation object and fills in
+    // the inputs there; a copy of its own is needed only for the changes
+    // the row makes to the levy data itself.
+    if (!WijzigtHeffingsgegevens(opties_))
+        return BerekenMet(g_.Basis, opties_, g_.Constanten, berekening_);
+    vast_.Assign(g_.Basis);
+    vast_.SetConstanten(g_.Basis.Constanten);
+    TBerekening::VulHeffingsgegevens(vast_, opties_.Invoer);
+    SetWAOPremieRegel(vast_);
+    return Bereken(vast_, opties_, g_.Constanten, berekening_, "");
+}
+
+// The outcome columns: brutoloon, nettoloon, loonheffing, werkgeverslasten,
+// melding, arbeidskorting, sv_loon, zvw_loon, lb_loon; only the message for
+// a row that failed.
+void TBatchRekenaar::SchrijfUitkomst(std::string& uitvoer, const std::string& melding, bool gelukt) const
+{
+    TUitkomst u;
+    if (gelukt)
+        u = Uitkomst(berekening_);
+    const auto bedrag = [&](double waarde) {
+        char tekst[kMaximumVastLengte];
+        const char* einde = gelukt ? SchrijfVast(tekst, tekst + sizeof tekst, waarde, 2) : tekst;
+        VoegVeldToe(uitvoer, std::string_view(tekst, static_cast<std::size_t>(einde - tekst)), g_.Scheidingsteken,
+                    false, true);
+    };
+    bedrag(u.Brutoloon);
+    bedrag(u.Nettoloon);
+    bedrag(u.Loonheffing);
+    bedrag(u.Werkgeverslasten);
+    VoegVeldToe(uitvoer, melding, g_.Scheidingsteken, false, true);
+    bedrag(u.Arbeidskorting);
+    bedrag(u.SvLoon);
+    bedrag(u.ZvwLoon);
+    bedrag(u.LbLoon);
+    uitvoer += '\n';
+}
+
+} // namespace vkt::cli

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "calc/Berekening.h"
+#include "cli/BerekenOpties.h"
+#include "model/Heffingsgegevens.h"
+
+#include <string>
+#include <vector>
+
+namespace vkt {
+class TdmConstanten;
+}
+
+namespace vkt::cli {
+
+class TCsvBlok;
+class TFondsengeheugen;
+
+// What every row of a batch is computed from, shared by the threads and only
+// read (the funds memory takes turns itself).
+struct TBatchGegevens {
+    const TVasteHeffingsgegevens& Basis; // the regular levy data of a new calculation
+    const TdmConstanten& Constanten;
+    TFondsengeheugen& Fondsen;
+    std::vector<int> Kolommen;           // the option of each column of the header, by its position
+    TBerekeningInvoer Standaard;         // the inputs of a new calculation
+    char Scheidingsteken;
+};
+
+// Computes rows of a batch one after another on one thread. Each row gets the
+// same copy of the regular levy data and the same run, made again for it, so
+// that after the first rows nothing is allocated for a row that computes.
+class TBatchRekenaar {
+public:
+    explicit TBatchRekenaar(const TBatchGegevens& gegevens) : g_(gegevens) {}
+    TBatchRekenaar(const TBatchRekenaar&) = delete;
+    TBatchRekenaar& operator=(const TBatchRekenaar&) = delete;
+
+    // Appends the output line of a row: its fields as the header has them,
+    // then the outcome, or the error in the column melding. False when the
+    // row failed.
+    bool Reken(const TCsvBlok& blok, std::size_t rij, std::string& uitvoer);
+
+private:
+    // Computes the row's calculation; the message the run showed, if any.
+    std::optional<std::string> BerekenRij(const TCsvBlok& blok, std::size_t rij);
+    void SchrijfUitkomst(std::string& uitvoer, const std::string& melding, bool gelukt) const;
+
+    const TBatchGegevens& g_;
+    std::vector<TOptieOpPositie> waarden_;
+    TBerekenOpties opties_;
+    TVasteHeffingsgegevens vast_;
+    TBerekening berekening_;
+};
+
+} // namespace vkt::cli
