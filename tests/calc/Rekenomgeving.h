@@ -30,6 +30,7 @@ public:
     double Kolom(int nummer) const;
     // The regular levy data the next Reken copies.
     TVasteHeffingsgegevens& Vast() { return *vast_; }
+    TdmConstanten& Constanten() { return *constanten_; }
 
     static TBerekeningInvoer StandaardInvoer();
 
