@@ -1,7 +1,9 @@
 #include "calc/Loonverloop.h"
 
 #include "model/Afronding.h"
+#include "model/Enumeraties.h"
 #include "model/Getallen.h"
+#include "model/Heffingsgegevens.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,13 +28,18 @@ std::string Bedrag(long long centen) { return FormatBedrag(Euros(centen)); }
 
 } // namespace
 
-TVerloopBereik StandaardVerloopBereik(double brutoloon)
+TVerloopBereik VerloopBereik(const TGekozenVerloopBereik& gekozen, double brutoloon)
 {
-    const long long tot = std::clamp(2 * Centen(brutoloon), kMinimumStandaardTot, kMaximumBedrag);
-    // Rounded up, so that the steps do not overshoot the number of points.
-    const long long stap = (tot + kStandaardVerloopPunten - 2) / (kStandaardVerloopPunten - 1);
-    return {0, Euros(tot), Euros(stap)};
+    const long long van = Centen(gekozen.Van.value_or(0));
+    const long long tot = gekozen.Tot ? Centen(*gekozen.Tot)
+                                      : std::clamp(2 * Centen(brutoloon), kMinimumStandaardTot, kMaximumBedrag);
+    // Rounded up, so that the steps do not make more points than asked.
+    const long long stap = gekozen.Stap ? Centen(*gekozen.Stap)
+                                        : std::max((tot - van + kStandaardVerloopPunten - 2) / (kStandaardVerloopPunten - 1), 1LL);
+    return {Euros(van), Euros(tot), Euros(stap)};
 }
+
+TVerloopBereik StandaardVerloopBereik(double brutoloon) { return VerloopBereik({}, brutoloon); }
 
 std::optional<std::string> VerloopBereikFout(const TVerloopBereik& bereik)
 {
@@ -83,6 +90,18 @@ std::vector<TVerloopRegel> BerekenLoonverloop(TPuntRekenaar& rekenaar, const TVe
         regels.push_back(regel);
     }
     return regels;
+}
+
+TLoonverloop LoonverloopVan(TBerekening& berekening)
+{
+    TLoonverloop verloop;
+    const TBerekeningInvoer& invoer = berekening.Invoer();
+    if (const THeffingsgegevens* heffing = berekening.Heffingsgegevens())
+        verloop.Brutoloon = RondAfOpCenten(heffing->Kolommen().GetBrutoloon());
+    verloop.Bereik = berekening.BrutoloonBereik();
+    verloop.SoortLoonbedrag = invoer.SoortLoonbedrag;
+    verloop.Loontijdvak = IsLoontijdvak(invoer.Loontijdvak) ? invoer.Loontijdvak : StandaardLoontijdvak;
+    return verloop;
 }
 
 } // namespace vkt

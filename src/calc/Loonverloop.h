@@ -23,8 +23,18 @@ constexpr long long kMaximumVerloopPunten = 10'000;
 // The points of the range a calculation opens with.
 constexpr int kStandaardVerloopPunten = 200;
 
-// From 0 to twice the gross wage (at least 200 euros, so that a calculation
-// of no wage still has a curve) in 200 points with a step in whole cents.
+// The parts of a range the user chose; the others take their standard.
+struct TGekozenVerloopBereik {
+    std::optional<double> Van;
+    std::optional<double> Tot;
+    std::optional<double> Stap;
+};
+
+// The range of a calculation of that gross wage: van 0, tot twice the gross
+// wage (at least 200 euros, so that a calculation of no wage still has a
+// curve), and a step in whole cents that makes 200 points from van to tot.
+TVerloopBereik VerloopBereik(const TGekozenVerloopBereik& gekozen, double brutoloon);
+// All of it standard.
 TVerloopBereik StandaardVerloopBereik(double brutoloon);
 
 // Why the range gives no curve, as a Dutch sentence; nothing when it does.
@@ -47,5 +57,20 @@ std::vector<TVerloopRegel> BerekenLoonverloop(TPuntRekenaar& rekenaar, const TVe
 
 // The marginal pressure between two points, as described above.
 double MarginaleDruk(const TVerloopPunt& vorige, const TVerloopPunt& punt);
+
+// The wage curve of a calculation with what marks it on a chart: the
+// calculation's gross wage and, after a search that reached its target
+// exactly, the gross wages that give the searched amount.
+struct TLoonverloop {
+    std::vector<TVerloopRegel> Regels;
+    double Brutoloon = 0;
+    std::optional<TBrutoloonBereik> Bereik;
+    int SoortLoonbedrag = slBrutoloon; // what was searched
+    int Loontijdvak = ltMaand;
+};
+
+// The marks of the calculation last run, without points yet. Asks the run
+// for its band of gross wages, which a search computes when first asked.
+TLoonverloop LoonverloopVan(TBerekening& berekening);
 
 } // namespace vkt

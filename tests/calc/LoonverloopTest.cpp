@@ -147,6 +147,18 @@ TEST(Loonverloop, TheDefaultRangeRunsToTwiceTheGrossWageIn200Points)
     }
 }
 
+// What the user left open takes its standard: tot twice the gross wage, a
+// step that makes 200 points from van to tot.
+TEST(Loonverloop, APartlyChosenRangeFillsInTheRest)
+{
+    const TVerloopBereik bereik = VerloopBereik({2000, std::nullopt, std::nullopt}, 3000);
+    EXPECT_DOUBLE_EQ(bereik.Tot, 6000);
+    EXPECT_DOUBLE_EQ(bereik.Stap, 20.11); // 4.000 / 199 = 20,1005, rounded up
+    EXPECT_EQ(VerloopBrutolonen(bereik).size(), 200u);
+    const TVerloopBereik stap = VerloopBereik({std::nullopt, 100, 7.5}, 3000);
+    EXPECT_EQ((std::vector<double>{stap.Van, stap.Tot, stap.Stap}), (std::vector<double>{0, 100, 7.5}));
+}
+
 TEST(Loonverloop, TheEndOfTheRangeIsAlwaysAPoint)
 {
     EXPECT_EQ(VerloopBrutolonen({0, 10, 3}), (std::vector<double>{0, 3, 6, 9, 10}));
