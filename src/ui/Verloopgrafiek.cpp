@@ -15,6 +15,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <memory>
 #include <cmath>
 
 namespace vkt::ui {
@@ -98,13 +99,28 @@ void ZetDrukbereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
     as.setTickCount(static_cast<int>((hoog - laag) / (hoog - laag > 100 ? 20 : 10)) + 1);
 }
 
+// A round distance between the labels of an axis: about a seventh of its
+// length, taken 1, 2, 2,5 or 5 times a power of ten.
+double RondeAfstand(double lengte)
+{
+    const double ruw = lengte / 7;
+    const double macht = std::pow(10.0, std::floor(std::log10(ruw)));
+    for (const double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * macht >= ruw)
+            return factor * macht;
+    return 10 * macht;
+}
+
+// Exactly the gross wages of the curve, labelled at round amounts.
 void ZetBrutobereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
 {
     const double van = regels.empty() ? 0 : regels.front().Punt.Brutoloon;
-    const double tot = regels.empty() ? 1 : regels.back().Punt.Brutoloon;
+    const double tot = regels.empty() ? 0 : regels.back().Punt.Brutoloon;
     if (tot > van) {
         as.setRange(van, tot);
-        as.setTickCount(9);
+        as.setTickType(QValueAxis::TicksDynamic);
+        as.setTickAnchor(0);
+        as.setTickInterval(RondeAfstand(tot - van));
     } else {
         as.setRange(van - 1, van + 1);
     }
@@ -130,14 +146,14 @@ void VoegMarkeringToe(QChart* grafiek, const TLoonverloop& g, QValueAxis* x, QVa
         onder->append({{laag, y->min()}, {hoog, y->min()}});
         boven->append({{laag, y->max()}, {hoog, y->max()}});
         auto* band = new QAreaSeries(boven, onder);
-        band->setName("Zelfde " + QString::fromStdString(SoortLoonbedragLabel(g.SoortLoonbedrag)) + ": " +
-                      EuroTekst(laag) + " tot " + EuroTekst(hoog));
+        band->setName("Zelfde " + QString::fromStdString(SoortLoonbedragLabel(g.SoortLoonbedrag)) + " " +
+                      EuroTekst(laag) + " – " + Nederlands().toString(hoog, 'f', 2));
         band->setColor(QColor(255, 200, 0, 90));
         band->setPen(Pen(QColor(220, 160, 0), 1));
         grafiek->addSeries(band);
         Koppel(band, x, y);
     }
-    QLineSeries* marker = Lijn(grafiek, "Brutoloon van de berekening: " + EuroTekst(g.Brutoloon),
+    QLineSeries* marker = Lijn(grafiek, "Berekening " + EuroTekst(g.Brutoloon),
                                Pen(Qt::black, 1.5, Qt::DashLine));
     marker->append({{g.Brutoloon, y->min()}, {g.Brutoloon, y->max()}});
     Koppel(marker, x, y);
@@ -213,23 +229,30 @@ QChart* MaakVerloopgrafiek(const TLoonverloop& g)
     }
     for (QLineSeries* lijn : {netto, heffing, lasten})
         Koppel(lijn, x, y);
-    QLineSeries* marginaal = Lijn(grafiek, "Marginale druk (rechter as)", Pen(QColor(230, 120, 0), 1.5));
+    QLineSeries* marginaal = Lijn(grafiek, "Marginale druk (rechts)", Pen(QColor(230, 120, 0), 1.2));
     VulDruk(*marginaal, g.Regels);
     Koppel(marginaal, x, druk);
     return grafiek;
 }
 
-void TekenVerloopgrafiek(QChart& grafiek, QPainter& schilder, const QRectF& doel) { Teken(grafiek, schilder, doel); }
+void TekenVerloopgrafiek(const TLoonverloop& verloop, QPainter& schilder, const QRectF& doel)
+{
+    const std::unique_ptr<QChart> grafiek(MaakVerloopgrafiek(verloop));
+    Teken(*grafiek, schilder, doel);
+}
 
-void SchrijfVerloopgrafiekPng(const TLoonverloop& verloop, const QString& bestand)
+QImage VerloopgrafiekAfbeelding(const TLoonverloop& verloop)
 {
     QImage afbeelding(kVerloopgrafiekGrootte, QImage::Format_ARGB32_Premultiplied);
     afbeelding.fill(Qt::white);
-    {
-        const std::unique_ptr<QChart> grafiek(MaakVerloopgrafiek(verloop));
-        QPainter schilder(&afbeelding);
-        Teken(*grafiek, schilder, afbeelding.rect());
-    }
+    QPainter schilder(&afbeelding);
+    TekenVerloopgrafiek(verloop, schilder, afbeelding.rect());
+    return afbeelding;
+}
+
+void SchrijfVerloopgrafiekPng(const TLoonverloop& verloop, const QString& bestand)
+{
+    const QImage afbeelding = VerloopgrafiekAfbeelding(verloop);
     QFile uitvoer(bestand);
     OpenOmTeSchrijven(uitvoer, "PNG-bestand");
     if (!afbeelding.save(&uitvoer, "PNG"))
@@ -245,9 +268,8 @@ void SchrijfVerloopgrafiekSvg(const TLoonverloop& verloop, const QString& bestan
     svg.setSize(kVerloopgrafiekGrootte);
     svg.setViewBox(QRect(QPoint(0, 0), kVerloopgrafiekGrootte));
     svg.setTitle("Loonverloop");
-    const std::unique_ptr<QChart> grafiek(MaakVerloopgrafiek(verloop));
     QPainter schilder(&svg);
-    Teken(*grafiek, schilder, QRectF(QPointF(0, 0), kVerloopgrafiekGrootte));
+    TekenVerloopgrafiek(verloop, schilder, QRectF(QPointF(0, 0), kVerloopgrafiekGrootte));
     if (!schilder.end() || uitvoer.error() != QFileDevice::NoError)
         throw EExportException("Kon het SVG-bestand niet schrijven: " + bestand.toStdString());
 }

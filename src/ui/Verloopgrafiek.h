@@ -8,6 +8,7 @@
 
 
 class QChart;
+class QImage;
 class QPainter;
 
 namespace vkt::ui {
@@ -23,9 +24,11 @@ QChart* MaakVerloopgrafiek(const TLoonverloop& verloop);
 // The standard size of the chart as a picture, in pixels.
 constexpr QSize kVerloopgrafiekGrootte(1000, 620);
 
-// Draws a chart that is shown nowhere into doel on any paint device (an
-// image, an SVG file, a printer's page).
-void TekenVerloopgrafiek(QChart& grafiek, QPainter& schilder, const QRectF& doel);
+// Draws the chart anew into doel on any paint device (an image, an SVG
+// file, a printer's page), in proportion to doel.
+void TekenVerloopgrafiek(const TLoonverloop& verloop, QPainter& schilder, const QRectF& doel);
+// The chart as a picture of the standard size on white.
+QImage VerloopgrafiekAfbeelding(const TLoonverloop& verloop);
 
 // Writes the chart as a PNG or an SVG file of the standard size. Needs a
 // QApplication; raises vkt::Exception when the file cannot be written.
