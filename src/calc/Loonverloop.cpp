@@ -48,6 +48,8 @@ std::optional<std::string> VerloopBereikFout(const TVerloopBereik& bereik)
     const long long stap = Centen(bereik.Stap);
     if (van < 0 || tot < 0)
         return "Een brutoloon van het bereik is negatief; van en tot zijn 0 of meer.";
+    if (tot > kMaximumBedrag)
+        return "Tot (" + Bedrag(tot) + ") is groter dan het grootste brutoloon, " + Bedrag(kMaximumBedrag) + ".";
     if (van > tot)
         return "Van (" + Bedrag(van) + ") is groter dan tot (" + Bedrag(tot) + "); kies van kleiner dan of gelijk aan tot.";
     if (stap <= 0)

@@ -176,6 +176,7 @@ TEST(Loonverloop, ARangeThatGivesNoCurveIsToldInDutch)
         {{0, 1000, 0}, "De stap (0,00) moet groter dan 0 zijn."},
         {{0, 1000, -5}, "De stap (-5,00) moet groter dan 0 zijn."},
         {{-1, 1000, 5}, "Een brutoloon van het bereik is negatief; van en tot zijn 0 of meer."},
+        {{0, 100'000'000, 50'000}, "Tot (100000000,00) is groter dan het grootste brutoloon, 99999999,99."},
         {{0, 10000, 0.99},
          "Van 0,00 tot 10000,00 in stappen van 0,99 zijn 10103 punten; ten hoogste 10000. Kies een grotere stap of "
          "een kleiner bereik."},
