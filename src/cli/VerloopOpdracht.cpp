@@ -18,7 +18,7 @@ namespace {
 
 const char* const kVoettekst =
     "Zonder --van, --tot en --stap loopt het brutoloon van 0 tot tweemaal het brutoloon van de berekening (na het "
-    "zoeken: het gevonden brutoloon; ten minste 200) in 200 punten. Zonder --stap maken van en tot samen 200 punten; "
+    "zoeken: het gevonden brutoloon; ten minste 200) in 200 punten. Zonder --stap komen er 200 punten van van tot tot; "
     "tot is altijd een punt, ook als de laatste stap korter is. Ten hoogste 10000 punten.\n"
     "\n"
     "Elk punt is de berekening van de opties bij dat brutoloon (ook na het zoeken van het brutoloon). De marginale "
