@@ -1,5 +1,6 @@
 // Performance of a calculation run that searches the gross wage of a monthly
-// net wage, as "vkt2020-cli bereken --soort-loonbedrag nettoloon" does it.
+// net wage, as "vkt2020-cli bereken --soort-loonbedrag nettoloon" does it, and
+// of the wage curve of a monthly calculation (1.000 gross wages).
 //
 // The regular levy data of a new calculation is made once from the built
 // databases beside the program (or in VKT2020_DATA); every iteration runs the
@@ -7,6 +8,7 @@
 // computation) and the copy of the levy data alone.
 
 #include "calc/Berekening.h"
+#include "calc/Loonverloop.h"
 #include "calc/OpenenBerekening.h"
 #include "common/DataFolder.h"
 #include "common/Meldingen.h"
@@ -85,6 +87,24 @@ void BM_KopieerHeffingsgegevens(benchmark::State& state)
     }
 }
 
+// The curve "vkt2020-cli verloop" and the window draw: 1.000 points from 0 to
+// 9.990 (the goal: 5 ms), with the calculation object built once per curve.
+void BM_Loonverloop(benchmark::State& state)
+{
+    Omgeving& omgeving = DeOmgeving();
+    TBerekeningInvoer invoer = omgeving.invoer;
+    invoer.Loonbedrag = 3000;
+    const TVerloopBereik bereik{0, 9990, 10};
+    std::size_t punten = 0;
+    for (auto _ : state) {
+        TPuntRekenaar rekenaar(*omgeving.vast, invoer, omgeving.constanten);
+        const std::vector<TVerloopRegel> regels = BerekenLoonverloop(rekenaar, bereik);
+        punten = regels.size();
+        benchmark::DoNotOptimize(regels.back().Punt.Nettoloon);
+    }
+    state.counters["punten"] = static_cast<double>(punten);
+}
+
 } // namespace
 
 // 2000 is the monthly search the goal is about; the others show how the
@@ -99,3 +119,4 @@ BENCHMARK(BM_ZoekBrutoloonBijNettoloon)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_BerekenBrutoloon)->Arg(3000)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_KopieerHeffingsgegevens)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Loonverloop)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -33,13 +34,13 @@ bool HeeftBeeldscherm()
 // Saves a picture of the window with each tab in front, the fields at rest.
 bool SlaTabbladenOp(vkt::ui::TfrmMain& venster, const QString& map)
 {
-    static const char* const kNamen[] = {"1-werkgeverslasten", "2-sociale-fondsen", "3-werknemersgegevens",
-                                         "4-berekeningsgegevens", "5-toon-berekening"};
+    static const char* const kNamen[] = {"1-werkgeverslasten",    "2-sociale-fondsen", "3-werknemersgegevens",
+                                         "4-berekeningsgegevens", "5-toon-berekening", "6-verloop"};
     if (!QDir().mkpath(map)) {
         std::fprintf(stderr, "vkt2020: de map '%s' kan niet worden gemaakt.\n", qPrintable(map));
         return false;
     }
-    for (int tab = 0; tab < venster.pgMain->count(); ++tab) {
+    for (int tab = 0; tab < venster.pgMain->count() && tab < static_cast<int>(std::size(kNamen)); ++tab) {
         venster.pgMain->setCurrentIndex(tab);
         QApplication::processEvents();
         if (QWidget* focus = QApplication::focusWidget())

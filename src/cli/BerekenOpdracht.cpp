@@ -145,27 +145,38 @@ int BerekenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     if (klaar)
         return *klaar;
 
-    TDatabases databases(Databasemappen());
+    TNieuweBerekening nieuw;
+    if (const auto einde = RekenNieuweBerekening(nieuw, opties, regel, "bereken", fout))
+        return *einde;
+    if (!SchrijfBestanden(bestanden, *nieuw.Berekening, "bereken", fout))
+        return 1;
+
+    ToonUitkomst(*nieuw.Berekening, *nieuw.Vast, nieuw.Melding, formaat, uit, fout);
+    return 0;
+}
+
+TNieuweBerekening::TNieuweBerekening() : Databases(Databasemappen()), Berekening(std::make_unique<TBerekening>()) {}
+
+TNieuweBerekening::~TNieuweBerekening() = default;
+
+std::optional<int> RekenNieuweBerekening(TNieuweBerekening& nieuw, TBerekenOpties& opties, const TOpdrachtregel& regel,
+                                         const std::string& opdracht, std::ostream& fout)
+{
+    TDatabases& databases = nieuw.Databases;
     if (!OpenDatabases(databases, opties.Invoer.BerekeningDatum, TToegang::Lezen, fout))
         return 1;
-    TBerekening berekening;
-    std::unique_ptr<TVasteHeffingsgegevens> vast;
-    std::optional<std::string> melding;
     try {
-        vast = LaadNieuweHeffingsgegevens(databases.Werknemers, databases.Constanten, opties.Invoer);
+        nieuw.Vast = LaadNieuweHeffingsgegevens(databases.Werknemers, databases.Constanten, opties.Invoer);
         opties.Invoer.SocialeFondsen = GekozenFondsen(databases.Werknemers, opties.Fondsen, "--");
-        melding = Bereken(*vast, opties, databases.Constanten, berekening, "--");
+        nieuw.Melding = Bereken(*nieuw.Vast, opties, databases.Constanten, *nieuw.Berekening, "--");
     } catch (const OptieFout& error) {
         return regel.Gebruiksfout(error, fout);
     } catch (const std::exception& error) {
-        fout << "vkt2020-cli bereken: de berekening is mislukt: " << ZonderWagenterugloop(error.what()) << "\n";
+        fout << "vkt2020-cli " << opdracht << ": de berekening is mislukt: " << ZonderWagenterugloop(error.what())
+             << "\n";
         return 1;
     }
-    if (!SchrijfBestanden(bestanden, berekening, "bereken", fout))
-        return 1;
-
-    ToonUitkomst(berekening, *vast, melding, formaat, uit, fout);
-    return 0;
+    return std::nullopt;
 }
 
 bool SchrijfBestanden(const TRapportbestanden& bestanden, TBerekening& berekening, const std::string& opdracht,

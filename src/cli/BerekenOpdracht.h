@@ -6,6 +6,7 @@
 #include "store/Databases.h"
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,6 +70,29 @@ bool WijzigtHeffingsgegevens(const TBerekenOpties& opties);
 void PasOptiesToe(TVasteHeffingsgegevens& vast, const TBerekenOpties& opties, const std::string& voorvoegsel);
 std::optional<std::string> BerekenMet(const TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
                                       const TdmConstanten& constanten, TBerekening& berekening);
+
+// A new calculation of the options of bereken, run on the databases it
+// opened: the regular levy data it was copied from, the run and the message
+// the run showed, if any.
+struct TNieuweBerekening {
+    TNieuweBerekening();
+    ~TNieuweBerekening();
+
+    TDatabases Databases;
+    std::unique_ptr<TVasteHeffingsgegevens> Vast;
+    std::unique_ptr<TBerekening> Berekening;
+    std::optional<std::string> Melding;
+};
+
+class TOpdrachtregel;
+
+// Opens the databases, loads the regular levy data of a new calculation with
+// the chosen funds and runs the options' calculation, as bereken does.
+// Returns the exit code when the command ends there: 2 for a line or fund
+// the options name wrongly (told as a usage error of regel), 1 when a
+// database or the calculation failed (told on fout after the command's name).
+std::optional<int> RekenNieuweBerekening(TNieuweBerekening& nieuw, TBerekenOpties& opties, const TOpdrachtregel& regel,
+                                         const std::string& opdracht, std::ostream& fout);
 
 struct TRapportbestanden;
 

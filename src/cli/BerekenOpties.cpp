@@ -61,12 +61,7 @@ Getal LeesGetal(std::string_view tekst, int decimalen, const char* soort)
 
 double Bedrag(const Lezer& lezer, std::string_view naam, std::string_view tekst)
 {
-    const Getal getal = LeesGetal(tekst, 2, "een bedrag");
-    if (!getal.waarde)
-        Ongeldig(lezer, "ongeldig bedrag", naam, tekst, getal.fout);
-    if (*getal.waarde < 0 || *getal.waarde > kMaximumBedrag)
-        Ongeldig(lezer, "ongeldig bedrag", naam, tekst, "kies een bedrag van 0 tot en met 99.999.999,99.");
-    return *getal.waarde;
+    return LeesBedrag(Naam(lezer, naam), tekst);
 }
 
 // A percentage from 0 to 100, with or without "%"; ondergrensUitgesloten
@@ -490,6 +485,17 @@ std::string Woord(int positie, const std::array<const char*, N>& woorden)
 }
 
 } // namespace
+
+double LeesBedrag(const std::string& optie, const std::string& tekst)
+{
+    const Getal getal = LeesGetal(tekst, 2, "een bedrag");
+    std::string fout = getal.fout;
+    if (getal.waarde && (*getal.waarde < 0 || *getal.waarde > kMaximumBedrag))
+        fout = "kies een bedrag van 0 tot en met 99.999.999,99.";
+    if (!fout.empty())
+        throw OptieFout("ongeldig bedrag '" + tekst + "' bij " + optie + ": " + fout);
+    return *getal.waarde;
+}
 
 const std::vector<TBerekenOptie>& BerekenOptieLijst()
 {

@@ -5,6 +5,7 @@
 #include "cli/ConstantenOpdracht.h"
 #include "cli/FondsenOpdracht.h"
 #include "cli/OpgeslagenOpdrachten.h"
+#include "cli/VerloopOpdracht.h"
 #include "cli/Opties.h"
 #include "common/Text.h"
 
@@ -35,6 +36,11 @@ const TOpdracht kOpdrachten[] = {
      "Maakt één berekening per rij van een CSV-bestand waarvan de kopregel de opties van bereken noemt, en herhaalt "
      "elke rij met de uitkomst.",
      BatchOpdracht},
+    {"verloop",
+     "Toont het loonverloop van één berekening met de opties van bereken: per brutoloon van --van tot --tot het "
+     "nettoloon, de loonheffing, de arbeidskorting, de werkgeverslasten en de marginale druk, als CSV of JSON, en "
+     "tekent desgewenst de grafiek.",
+     VerloopOpdracht},
     {"lijst", "Toont het nummer en de naam van elke opgeslagen berekening.", LijstOpdracht},
     {"toon", "Rekent een opgeslagen berekening door en toont haar zoals bereken dat doet.", ToonOpdracht},
     {"opslaan", "Slaat een nieuwe berekening op met de opties van bereken en toont haar nummer.", OpslaanOpdracht},
@@ -46,7 +52,7 @@ const char* const kVoettekst =
     "Zie vkt2020-cli <opdracht> --help voor de argumenten en opties van elke opdracht. Opties en keuzewoorden "
     "mogen in hoofd- of kleine letters.\n"
     "\n"
-    "bereken, batch, lijst, toon, fondsen en constanten lezen de databases alleen en kunnen naast elkaar lopen. "
+    "bereken, batch, verloop, lijst, toon, fondsen en constanten lezen de databases alleen en kunnen naast elkaar lopen. "
     "opslaan en verwijder houden de werknemersdatabase zolang ze lopen voor zich alleen, net als het programma "
     "Vkt2020. Een lezende opdracht wacht dan enkele seconden en meldt daarna \"Vektaris is al in gebruik.\"; "
     "opslaan en verwijder melden dat meteen als een ander de database gebruikt.\n"

@@ -134,17 +134,23 @@ std::optional<std::pair<std::string, std::vector<std::string>>> TOpdrachtregel::
 
 std::string TOpdrachtregel::Hulp() const { return app_->help(); }
 
-void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat)
+void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat, const std::vector<std::string>& formaten)
 {
-    regel.Optie("formaat", "tekst|json", wat + " (standaard: tekst)");
+    std::string waarden;
+    for (const std::string& formaat : formaten)
+        waarden += (waarden.empty() ? "" : "|") + formaat;
+    regel.Optie("formaat", waarden, wat + " (standaard: " + formaten.front() + ")");
 }
 
-std::string LeesFormaat(const TOpdrachtregel& regel)
+std::string LeesFormaat(const TOpdrachtregel& regel, const std::vector<std::string>& formaten)
 {
-    const std::string formaat = ToLowerAscii(regel.Waarde("formaat").value_or("tekst"));
-    if (formaat != "tekst" && formaat != "json")
-        throw OptieFout("ongeldig formaat '" + *regel.Waarde("formaat") + "' bij --formaat: kies tekst of json.");
-    return formaat;
+    const std::string formaat = ToLowerAscii(regel.Waarde("formaat").value_or(formaten.front()));
+    if (std::find(formaten.begin(), formaten.end(), formaat) != formaten.end())
+        return formaat;
+    std::string keuzes;
+    for (std::size_t i = 0; i < formaten.size(); ++i)
+        keuzes += (i == 0 ? "" : i + 1 == formaten.size() ? " of " : ", ") + formaten[i];
+    throw OptieFout("ongeldig formaat '" + *regel.Waarde("formaat") + "' bij --formaat: kies " + keuzes + ".");
 }
 
 std::optional<int> TOpdrachtregel::Verwerk(const std::vector<std::string>& argumenten,

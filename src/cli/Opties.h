@@ -81,9 +81,11 @@ private:
 };
 
 // The option "--formaat tekst|json"; wat says what the text and the JSON are.
-void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat = "als tekst of als JSON");
-// The value of "--formaat": "tekst" (also when not given) or "json"; any
-// other value is an OptieFout.
-std::string LeesFormaat(const TOpdrachtregel& regel);
+// A command with other formats names them, the standard first.
+void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat = "als tekst of als JSON",
+                    const std::vector<std::string>& formaten = {"tekst", "json"});
+// The value of "--formaat", in lower case: one of the formats, the first
+// when the option is not given; any other value is an OptieFout.
+std::string LeesFormaat(const TOpdrachtregel& regel, const std::vector<std::string>& formaten = {"tekst", "json"});
 
 } // namespace vkt::cli

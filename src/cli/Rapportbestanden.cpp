@@ -3,42 +3,13 @@
 #include "cli/Opties.h"
 
 #if VKT_RAPPORTBESTANDEN
+#include "cli/Tekentoepassing.h"
 #include "ui/Rapportuitvoer.h"
-
-#include <QGuiApplication>
-
-#include <cstdio>
-#include <memory>
 #endif
 
 namespace vkt::cli {
 
 #if VKT_RAPPORTBESTANDEN
-namespace {
-
-// Qt draws text only within a GUI application; a script has no display, so
-// without one (and without a platform chosen by the user) it draws offscreen.
-// Made only when the program has none, for as long as the files are written.
-std::unique_ptr<QGuiApplication> MaakGuiToepassing()
-{
-    if (QCoreApplication::instance() != nullptr)
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own notes (such as a missing runtime folder) are no output of this program.
-    qInstallMessageHandler([](QtMsgType soort, const QMessageLogContext&, const QString& tekst) {
-        if (soort == QtCriticalMsg || soort == QtFatalMsg)
-            fprintf(stderr, "%s\n", qPrintable(tekst));
-    });
-    static int argc = 1;
-    static char naam[] = "vkt2020-cli";
-    static char* argv[] = {naam, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-} // namespace
-
 void VoegRapportbestandenToe(TOpdrachtregel& regel)
 {
     regel.Optie("pdf", "BESTAND", "schrijft ook het overzicht als PDF-bestand, zoals Vkt2020 het afdrukt");
@@ -62,7 +33,7 @@ void SchrijfRapportbestanden(const TRapportbestanden& bestanden, const std::vect
 {
     if (bestanden.Pdf.empty() && bestanden.Odt.empty())
         return;
-    const std::unique_ptr<QGuiApplication> toepassing = MaakGuiToepassing();
+    const auto toepassing = MaakTekentoepassing();
     QStringList tekst;
     for (const std::string& regel : regels)
         tekst << QString::fromStdString(regel);

@@ -18,9 +18,11 @@
 #include "ui/TabBerekeningsgegevens.h"
 #include "ui/TabSocialeFondsen.h"
 #include "ui/TabToonBerekening.h"
+#include "ui/TabVerloop.h"
 #include "ui/TabWerkgeverslasten.h"
 #include "ui/TabWerknemersgegevens.h"
 #include "ui/Tabwachter.h"
+#include "ui/Verloopgrafiek.h"
 #include "ui/Wachtcursor.h"
 #include "widgets/Afbeeldingen.h"
 #include "widgets/FrmAbout.h"
@@ -196,11 +198,13 @@ void TfrmMain::MaakTabs()
     tsWerknemerGegevens_ = new TtsWerknemersgegevens(kern_.Scherm, koppeling_);
     tsBerekeningsGegevens_ = new TtsBerekeningsgegevens(kern_.Scherm, koppeling_);
     tsToonBerekening = new TtsToonBerekening;
+    tsVerloop = new TtsVerloop;
     pgMain->addTab(tsAlgemeen_, "Werkgeversl&asten");
     pgMain->addTab(tsSocialeFondsen_, "Sociale &Fondsen");
     pgMain->addTab(tsWerknemerGegevens_, "&Werknemersgegevens");
     pgMain->addTab(tsBerekeningsGegevens_, "&Berekeningsgegevens");
     pgMain->addTab(tsToonBerekening, "&Toon Berekening");
+    pgMain->addTab(tsVerloop, "&Verloop");
 }
 
 void TfrmMain::Verbind()
@@ -232,11 +236,18 @@ void TfrmMain::Verbind()
     connect(tsSocialeFondsen_->btnSocialeFondsen, &QPushButton::clicked, this, &TfrmMain::BeschikbareSocialeFondsen);
 }
 
-void TfrmMain::ZetRapportActies(bool rapport)
+// The text commands belong to the statement; printing and export to the
+// statement and the chart, whose export is a picture.
+void TfrmMain::ZetRapportActies(int tab)
 {
-    for (QAction* actie : {Afdrukken1_, Knippen1_, Kopieren1_, Plakken1_, Lettertype1_, Marges1_, Exporteren1_})
+    const bool rapport = tab == tabToonBerekening;
+    const bool uitvoer = rapport || tab == tabVerloop;
+    for (QAction* actie : {Knippen1_, Kopieren1_, Plakken1_, Lettertype1_, Marges1_})
         actie->setEnabled(rapport);
-    sbAfdrukken_->setEnabled(rapport);
+    Afdrukken1_->setEnabled(uitvoer);
+    Exporteren1_->setEnabled(uitvoer);
+    sbAfdrukken_->setEnabled(uitvoer);
+    Exporteren1_->setText(tab == tabVerloop ? "E&xporteren als afbeelding" : "E&xporteren naar Word");
 }
 
 void TfrmMain::TabGewijzigd(int tab)
@@ -244,20 +255,36 @@ void TfrmMain::TabGewijzigd(int tab)
     VoerUitMetFoutmelding(kern_.Meldingen, [&] {
         if (tab == tabToonBerekening)
             ToonBerekening();
+        else if (tab == tabVerloop)
+            ToonVerloop();
         else
             regels_->TabGetoond(tab);
     });
-    ZetRapportActies(tab == tabToonBerekening);
-    if (tab == tabToonBerekening)
+    ZetRapportActies(tab);
+    if (tab == tabToonBerekening || tab == tabVerloop)
         regels_->ControleerLeeftijd();
+}
+
+bool TfrmMain::RekenHuidige()
+{
+    fondsRegels_->NeemWaardenOver();
+    return kern_.Berekening.Run(kern_.Vast.get(), regels_->LeesInvoer(), kern_.Constanten, kern_.Meldingen);
 }
 
 void TfrmMain::ToonBerekening()
 {
     const TWachtcursor wacht;
-    fondsRegels_->NeemWaardenOver();
-    kern_.Berekening.Run(kern_.Vast.get(), regels_->LeesInvoer(), kern_.Constanten, kern_.Meldingen);
+    RekenHuidige();
     tsToonBerekening->ToonRapport(SchrijfRapport(kern_.Berekening));
+}
+
+void TfrmMain::ToonVerloop()
+{
+    const TWachtcursor wacht;
+    if (RekenHuidige())
+        tsVerloop->Toon(kern_.Berekening, *kern_.Vast, kern_.Constanten);
+    else
+        tsVerloop->Wis("Er is geen berekening om het verloop van te tonen.");
 }
 
 void TfrmMain::Informatie()
@@ -271,15 +298,29 @@ void TfrmMain::Kopieren() { tsToonBerekening->memoToonBerekening->copy(); }
 void TfrmMain::Plakken() { tsToonBerekening->memoToonBerekening->paste(); }
 
 // Printing and export take the statement as it stands in the view, with the
-// user's edits.
+// user's edits, or the chart of the wage curve.
 void TfrmMain::Afdrukken()
 {
-    VoerUitMetFoutmelding(kern_.Meldingen, [this] { afdrukken_.Afdrukken(tsToonBerekening->Regels(), this); });
+    VoerUitMetFoutmelding(kern_.Meldingen, [this] {
+        if (pgMain->currentIndex() == tabVerloop)
+            afdrukken_.AfdrukkenTekening(
+                [this](QPainter& schilder, const QRectF& doel) {
+                    TekenVerloopgrafiek(tsVerloop->Verloop(), schilder, doel);
+                },
+                kVerloopgrafiekGrootte, this);
+        else
+            afdrukken_.Afdrukken(tsToonBerekening->Regels(), this);
+    });
 }
 
 void TfrmMain::ExporterenNaarWord()
 {
-    VoerUitMetFoutmelding(kern_.Meldingen, [this] { afdrukken_.Exporteren(tsToonBerekening->Regels(), kern_.Meldingen); });
+    VoerUitMetFoutmelding(kern_.Meldingen, [this] {
+        if (pgMain->currentIndex() == tabVerloop)
+            afdrukken_.ExporterenAfbeelding(VerloopgrafiekAfbeelding(tsVerloop->Verloop()), kern_.Meldingen);
+        else
+            afdrukken_.Exporteren(tsToonBerekening->Regels(), kern_.Meldingen);
+    });
 }
 
 void TfrmMain::PrinterInstellingen() { afdrukken_.PrinterInstellingen(this); }

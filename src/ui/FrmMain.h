@@ -19,12 +19,13 @@ class TSelectieband;
 class TtsBerekeningsgegevens;
 class TtsSocialeFondsen;
 class TtsToonBerekening;
+class TtsVerloop;
 class TtsWerkgeverslasten;
 class TtsWerknemersgegevens;
 
 // The program's main window: a tool bar, the choice of the saved
-// calculation with its date, and five tabs holding every input of the
-// calculation and, on the last, its statement. It builds its menus, tool
+// calculation with its date, and six tabs holding every input of the
+// calculation, its statement and its wage curve. It builds its menus, tool
 // bar and tabs and wires them to small slots; the rules between the fields
 // are TSchermregels', the record commands TKaartcommandos'. The first time
 // the window becomes active it loads the fiscal parameters and opens the
@@ -45,6 +46,7 @@ public:
     QTabWidget* pgMain;
     TSelectieband* Selectie;
     TtsToonBerekening* tsToonBerekening;
+    TtsVerloop* tsVerloop;
 
 signals:
     // The first activation has finished loading, successfully or not.
@@ -79,8 +81,11 @@ private:
     void Verbind();
     QToolButton* MaakKnop(QWidget* balk, const char* naam, const QString& bijschrift, const QString& afbeelding,
                           const QString& hint);
-    void ZetRapportActies(bool rapport);
+    void ZetRapportActies(int tab);
+    // Runs the calculation of the window's inputs; false when there is none to run.
+    bool RekenHuidige();
     void ToonBerekening();
+    void ToonVerloop();
     void EersteWeergave();
     void EersteActivering();
     void StartLaden();

@@ -63,15 +63,13 @@ private:
     int regel_ = 0;
 };
 
-// Opens the file to write, or says plainly that it cannot; the writers of
-// Qt would fail with a warning only.
+} // namespace
+
 void OpenOmTeSchrijven(QFile& bestand, const std::string& soort)
 {
     if (!bestand.open(QIODevice::WriteOnly))
         throw EExportException("Kon geen " + soort + " aanmaken: " + bestand.fileName().toStdString());
 }
-
-} // namespace
 
 QFont RapportLettertype()
 {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFile;
 class QPagedPaintDevice;
 
 namespace vkt::ui {
@@ -27,6 +28,11 @@ class EExportException : public Exception {
 public:
     using Exception::Exception;
 };
+
+// Opens a file to write, or raises EExportException saying plainly that
+// it cannot ("Kon geen <soort> aanmaken: <file>"); Qt's writers would fail
+// with a warning only.
+void OpenOmTeSchrijven(QFile& bestand, const std::string& soort);
 
 // The statement's font: Courier New 10 points bold, or the fixed-pitch font
 // the system puts in its place.

@@ -26,6 +26,7 @@ enum TTab : int {
     tabWerknemersgegevens = 2,
     tabBerekeningsgegevens = 3,
     tabToonBerekening = 4,
+    tabVerloop = 5,
 };
 
 // The parts of the main window the rules work on.

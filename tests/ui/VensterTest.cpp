@@ -7,6 +7,7 @@
 #include "ui/Schermregels.h"
 #include "ui/Selectieband.h"
 #include "ui/TabToonBerekening.h"
+#include "ui/TabVerloop.h"
 #include "widgets/Datumveld.h"
 #include "widgets/KolomRegelControl.h"
 #include "widgets/NumeriekVeld.h"
@@ -14,7 +15,16 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineSeries>
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -630,6 +640,122 @@ private slots:
         QCOMPARE(alineas[0], QString("Notitie"));
         QCOMPARE(alineas[2], QString("Zyrdo Vektaris-programma 2020"));
         QVERIFY(programma.Meldingen.Meldingen.isEmpty() && programma.Meldingen.Foutmeldingen.isEmpty());
+    }
+
+    // The chart tab computes the curve of the open calculation as the command
+    // line does, follows the range typed in its fields, tells a range without
+    // a curve, and starts again around a new gross wage when it is shown.
+    void TheChartTabShowsTheCurveAndFollowsItsRange()
+    {
+        TOpgeslagen opgeslagen({"--loonbedrag", "3000"});
+        // The command line first: the program holds the database while it runs.
+        const QJsonArray cli =
+            QJsonDocument::fromJson(opgeslagen.Map.Cli({"verloop", "--loonbedrag", "3000", "--formaat", "json"}).toUtf8())
+                .array();
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
+        ui::TtsVerloop& tab = *programma.Venster().tsVerloop;
+        programma.KlikTab(ui::tabVerloop);
+        QCOMPARE(programma.Venster().pgMain->currentIndex(), int(ui::tabVerloop));
+        QCOMPARE(tab.Verloop().Brutoloon, 3000.0);
+        QCOMPARE(tab.Verloop().Regels.size(), std::size_t{200});
+        QCOMPARE(tab.edTot->Value(), 6000.0);
+        QCOMPARE(tab.edStap->Value(), 30.16);
+        QCOMPARE(cli.size(), 200);
+        for (const int i : {1, 99, 150, 199}) {
+            QCOMPARE(tab.Verloop().Regels[i].Punt.Brutoloon, cli[i].toObject()["brutoloon"].toDouble());
+            QCOMPARE(tab.Verloop().Regels[i].Punt.Nettoloon, cli[i].toObject()["nettoloon"].toDouble());
+        }
+        QStringList namen;
+        for (const QAbstractSeries* reeks : tab.grVerloop->chart()->series())
+            namen << reeks->name();
+        QCOMPARE(namen, (QStringList{"Berekening € 3.000,00", "Nettoloon", "Loonheffing", "Werkgeverslasten",
+                                     "Marginale druk (rechts)"}));
+
+        TypOver(tab.edVan, "2000");
+        TypOver(tab.edTot, "4000");
+        TypOver(tab.edStap, "100");
+        QCOMPARE(tab.Verloop().Regels.size(), std::size_t{21});
+        QCOMPARE(tab.Verloop().Regels.back().Punt.Brutoloon, 4000.0);
+        QVERIFY(!tab.lblMelding->isVisible());
+        TypOver(tab.edVan, "5000");
+        QVERIFY(tab.lblMelding->isVisible());
+        QCOMPARE(tab.lblMelding->text(),
+                 QString("Van (5000,00) is groter dan tot (4000,00); kies van kleiner dan of gelijk aan tot."));
+        QCOMPARE(tab.Verloop().Regels.size(), std::size_t{21});
+
+        // Hovering over the net wage line at 3.000 shows that point.
+        auto* netto = qobject_cast<QLineSeries*>(tab.grVerloop->chart()->series()[1]);
+        const QPointF plek = tab.grVerloop->chart()->mapToPosition(netto->at(10), netto);
+        QTest::mouseMove(tab.grVerloop->viewport(), tab.grVerloop->mapFromScene(tab.grVerloop->chart()->mapToScene(plek)));
+        QTRY_VERIFY(tab.lblPunt->text().startsWith("Brutoloon: € 3.000,00   Nettoloon: € "));
+
+        programma.KlikTab(ui::tabBerekeningsgegevens);
+        TypOver(programma.Veld("edLoonbedrag"), "4000");
+        programma.KlikTab(ui::tabVerloop);
+        QCOMPARE(tab.Verloop().Brutoloon, 4000.0);
+        QCOMPARE(tab.Verloop().Regels.back().Punt.Brutoloon, 8000.0);
+        QCOMPARE(tab.edVan->Value(), 0.0);
+        QVERIFY(!tab.lblMelding->isVisible());
+        QVERIFY2(programma.Meldingen.Foutmeldingen.isEmpty(), qPrintable(programma.Meldingen.Foutmeldingen.join("|")));
+    }
+
+    // On the chart tab printing draws the chart on a page and the export
+    // saves it as a picture; the text commands stay with the statement.
+    void PrintAndExportTakeTheChartOnItsTab()
+    {
+        TOpgeslagen opgeslagen({"--soort-loonbedrag", "nettoloon", "--loonbedrag", "2000"});
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
+        ui::TfrmMain& venster = programma.Venster();
+        programma.KlikTab(ui::tabVerloop);
+        QVERIFY(venster.tsVerloop->Verloop().Bereik.has_value()); // the band of the search
+        QVERIFY(venster.findChild<QAction*>("Afdrukken1")->isEnabled());
+        QVERIFY(!venster.findChild<QAction*>("Kopieren1")->isEnabled());
+        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(), QString("E&xporteren als afbeelding"));
+
+        QTemporaryDir map;
+        const QString pdf = map.filePath("verloop.pdf");
+        venster.Uitvoer().Printer().setOutputFormat(QPrinter::PdfFormat);
+        venster.Uitvoer().Printer().setOutputFileName(pdf);
+        BeantwoordZodra("", [](QWidget& dialoog) { QMetaObject::invokeMethod(&dialoog, "accept"); });
+        venster.findChild<QAction*>("Afdrukken1")->trigger();
+        const auto paginas = PdfWoorden(pdf);
+        QCOMPARE(paginas.size(), std::size_t{1});
+        QVERIFY(Plaats(paginas[0], "Loonverloop").x() >= 0);
+        QVERIFY(Plaats(paginas[0], "Nettoloon").x() >= 0);
+
+        venster.Uitvoer().Exportmap = map.path();
+        QUrl geopend;
+        venster.Uitvoer().Opener = [&geopend](const QUrl& url) {
+            geopend = url;
+            return true;
+        };
+        venster.findChild<QAction*>("ExporterenNaarWord1")->trigger();
+        QVERIFY(geopend.toLocalFile().endsWith(".png"));
+        QCOMPARE(QImage(geopend.toLocalFile()).size(), QSize(1000, 620));
+
+        programma.KlikTab(ui::tabToonBerekening);
+        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(), QString("E&xporteren naar Word"));
+        QVERIFY(venster.findChild<QAction*>("Kopieren1")->isEnabled());
+        QVERIFY(programma.Meldingen.Meldingen.isEmpty() && programma.Meldingen.Foutmeldingen.isEmpty());
+    }
+
+    void TheScreenshotsHoldEveryTab()
+    {
+        TOpgeslagen opgeslagen({"--loonbedrag", "3000"});
+        QTemporaryDir map;
+        QProcess programma;
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        omgeving.insert("VKT2020_DATA", QString::fromStdString(opgeslagen.Map.Pad().string()));
+        omgeving.insert("XDG_CONFIG_HOME", map.filePath("instellingen"));
+        programma.setProcessEnvironment(omgeving);
+        programma.start(QString::fromStdString((DataFolder() / "vkt2020").string()),
+                        {"--schermafdrukken", map.filePath("tabs"), "-sso_start"});
+        QVERIFY(programma.waitForFinished(60000));
+        QCOMPARE(programma.exitCode(), 0);
+        QCOMPARE(QDir(map.filePath("tabs")).entryList(QDir::Files).size(), 6);
+        QCOMPARE(QImage(map.filePath("tabs/6-verloop.png")).isNull(), false);
     }
 
     void EveryInputHasItsCaptionAsAccessibleName()

@@ -1,0 +1,277 @@
+#include "ui/Verloopgrafiek.h"
+
+#include "model/Enumeraties.h"
+#include "ui/Rapportuitvoer.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QFile>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <memory>
+#include <cmath>
+
+namespace vkt::ui {
+namespace {
+
+const QLocale& Nederlands()
+{
+    static const QLocale kNederlands(QLocale::Dutch, QLocale::Netherlands);
+    return kNederlands;
+}
+
+QString Periode(int loontijdvak)
+{
+    return QString::fromStdString(LoontijdvakLabel(IsLoontijdvak(loontijdvak) ? loontijdvak : StandaardLoontijdvak))
+        .toLower();
+}
+
+QPen Pen(const QColor& kleur, qreal dikte, Qt::PenStyle stijl = Qt::SolidLine)
+{
+    QPen pen(kleur, dikte, stijl);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+QLineSeries* Lijn(QChart* grafiek, const QString& naam, const QPen& pen)
+{
+    auto* lijn = new QLineSeries(grafiek);
+    lijn->setName(naam);
+    lijn->setPen(pen);
+    grafiek->addSeries(lijn);
+    return lijn;
+}
+
+QValueAxis* As(QChart* grafiek, const QString& titel, const QString& opmaak, Qt::Alignment kant)
+{
+    auto* as = new QValueAxis(grafiek);
+    as->setTitleText(titel);
+    as->setLabelFormat(opmaak);
+    QFont titelLetter = as->titleFont();
+    titelLetter.setBold(false);
+    as->setTitleFont(titelLetter);
+    grafiek->addAxis(as, kant);
+    return as;
+}
+
+void Koppel(QAbstractSeries* reeks, QAbstractAxis* x, QAbstractAxis* y)
+{
+    reeks->attachAxis(x);
+    reeks->attachAxis(y);
+}
+
+// The amounts of the three lines, from 0 (or the lowest, should one be
+// negative) to the highest, widened to round numbers.
+void ZetBedragbereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
+{
+    double laag = 0;
+    double hoog = 1;
+    for (const TVerloopRegel& r : regels) {
+        laag = std::min({laag, r.Punt.Nettoloon, r.Punt.Loonheffing, r.Punt.Werkgeverslasten});
+        hoog = std::max({hoog, r.Punt.Nettoloon, r.Punt.Loonheffing, r.Punt.Werkgeverslasten});
+    }
+    as.setRange(laag, hoog);
+    as.applyNiceNumbers();
+}
+
+// 0 to 100 % at least; a step of the wage-tax table over a small step of
+// gross wage can give far more or less, so the axis stops at -100 and 200 %
+// and such a spike runs off the plot.
+void ZetDrukbereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
+{
+    double laag = 0;
+    double hoog = 100;
+    for (const TVerloopRegel& r : regels)
+        if (r.MarginaleDruk) {
+            laag = std::min(laag, *r.MarginaleDruk);
+            hoog = std::max(hoog, *r.MarginaleDruk);
+        }
+    laag = std::max(-100.0, std::floor(laag / 10) * 10);
+    hoog = std::min(200.0, std::ceil(hoog / 10) * 10);
+    as.setRange(laag, hoog);
+    as.setTickCount(static_cast<int>((hoog - laag) / (hoog - laag > 100 ? 20 : 10)) + 1);
+}
+
+// A round distance between the labels of an axis: about a seventh of its
+// length, taken 1, 2, 2,5 or 5 times a power of ten.
+double RondeAfstand(double lengte)
+{
+    const double ruw = lengte / 7;
+    const double macht = std::pow(10.0, std::floor(std::log10(ruw)));
+    for (const double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * macht >= ruw)
+            return factor * macht;
+    return 10 * macht;
+}
+
+// Exactly the gross wages of the curve, labelled at round amounts.
+void ZetBrutobereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
+{
+    const double van = regels.empty() ? 0 : regels.front().Punt.Brutoloon;
+    const double tot = regels.empty() ? 0 : regels.back().Punt.Brutoloon;
+    if (tot > van) {
+        as.setRange(van, tot);
+        as.setTickType(QValueAxis::TicksDynamic);
+        as.setTickAnchor(0);
+        as.setTickInterval(RondeAfstand(tot - van));
+    } else {
+        as.setRange(van - 1, van + 1);
+    }
+}
+
+// The marginal pressure holds for the whole step that led to a point, so it
+// is drawn as a level over that step.
+void VulDruk(QLineSeries& lijn, const std::vector<TVerloopRegel>& regels)
+{
+    for (std::size_t i = 1; i < regels.size(); ++i) {
+        lijn.append(regels[i - 1].Punt.Brutoloon, *regels[i].MarginaleDruk);
+        lijn.append(regels[i].Punt.Brutoloon, *regels[i].MarginaleDruk);
+    }
+}
+
+void VoegMarkeringToe(QChart* grafiek, const TLoonverloop& g, QValueAxis* x, QValueAxis* y)
+{
+    if (g.Bereik) {
+        const double laag = static_cast<double>(g.Bereik->Laag) / 100;
+        const double hoog = static_cast<double>(g.Bereik->Hoog) / 100;
+        auto* onder = new QLineSeries(grafiek);
+        auto* boven = new QLineSeries(grafiek);
+        onder->append({{laag, y->min()}, {hoog, y->min()}});
+        boven->append({{laag, y->max()}, {hoog, y->max()}});
+        auto* band = new QAreaSeries(boven, onder);
+        band->setName("Zelfde " + QString::fromStdString(SoortLoonbedragLabel(g.SoortLoonbedrag)) + " " +
+                      EuroTekst(laag) + " – " + Nederlands().toString(hoog, 'f', 2));
+        band->setColor(QColor(255, 200, 0, 90));
+        band->setPen(Pen(QColor(220, 160, 0), 1));
+        grafiek->addSeries(band);
+        Koppel(band, x, y);
+    }
+    QLineSeries* marker = Lijn(grafiek, "Berekening " + EuroTekst(g.Brutoloon),
+                               Pen(Qt::black, 1.5, Qt::DashLine));
+    marker->append({{g.Brutoloon, y->min()}, {g.Brutoloon, y->max()}});
+    Koppel(marker, x, y);
+}
+
+QChart* MaakLegeGrafiek(const TLoonverloop& g)
+{
+    auto* grafiek = new QChart;
+    grafiek->setAnimationOptions(QChart::NoAnimation);
+    grafiek->setLocale(Nederlands());
+    grafiek->setLocalizeNumbers(true);
+    grafiek->setTitle("Loonverloop per " + Periode(g.Loontijdvak) + ": wat van het brutoloon netto overblijft");
+    QFont titel = grafiek->titleFont();
+    titel.setPointSizeF(titel.pointSizeF() * 1.2);
+    titel.setBold(true);
+    grafiek->setTitleFont(titel);
+    grafiek->legend()->setAlignment(Qt::AlignBottom);
+    grafiek->setBackgroundRoundness(0);
+    grafiek->setMargins(QMargins(8, 4, 8, 4));
+    return grafiek;
+}
+
+// Draws a chart that lives in no view: it is put in a scene of its own for
+// the time of the drawing, at a size in proportion to the target.
+void Teken(QChart& grafiek, QPainter& schilder, const QRectF& doel)
+{
+    const qreal breedte = kVerloopgrafiekGrootte.width();
+    const QSizeF grootte(breedte, breedte * doel.height() / doel.width());
+    QGraphicsScene scene;
+    scene.addItem(&grafiek);
+    grafiek.resize(grootte);
+    scene.setSceneRect(QRectF(QPointF(0, 0), grootte));
+    schilder.setRenderHint(QPainter::Antialiasing);
+    scene.render(&schilder, doel, scene.sceneRect());
+    scene.removeItem(&grafiek);
+}
+
+} // namespace
+
+QString EuroTekst(double bedrag) { return "€ " + Nederlands().toString(bedrag, 'f', 2); }
+
+QString PuntTekst(const TVerloopRegel& regel)
+{
+    const TVerloopPunt& p = regel.Punt;
+    QString tekst = "Brutoloon: " + EuroTekst(p.Brutoloon) + "\nNettoloon: " + EuroTekst(p.Nettoloon) +
+                    "\nLoonheffing: " + EuroTekst(p.Loonheffing) + "\nArbeidskorting: " + EuroTekst(p.Arbeidskorting) +
+                    "\nWerkgeverslasten: " + EuroTekst(p.Werkgeverslasten);
+    if (regel.MarginaleDruk)
+        tekst += "\nMarginale druk: " + Nederlands().toString(*regel.MarginaleDruk, 'f', 2) + " %";
+    return tekst;
+}
+
+QChart* MaakVerloopgrafiek(const TLoonverloop& g)
+{
+    QChart* grafiek = MaakLegeGrafiek(g);
+    const QString periode = Periode(g.Loontijdvak);
+    QValueAxis* x = As(grafiek, "Brutoloon per " + periode, "€ %.0f", Qt::AlignBottom);
+    QValueAxis* y = As(grafiek, "Bedrag per " + periode, "€ %.0f", Qt::AlignLeft);
+    QValueAxis* druk = As(grafiek, "Marginale druk", "%.0f %", Qt::AlignRight);
+    druk->setGridLineVisible(false);
+    ZetBrutobereik(*x, g.Regels);
+    ZetBedragbereik(*y, g.Regels);
+    ZetDrukbereik(*druk, g.Regels);
+
+    VoegMarkeringToe(grafiek, g, x, y);
+    QLineSeries* netto = Lijn(grafiek, "Nettoloon", Pen(QColor(0, 128, 60), 2.5));
+    QLineSeries* heffing = Lijn(grafiek, "Loonheffing", Pen(QColor(200, 30, 30), 2));
+    QLineSeries* lasten = Lijn(grafiek, "Werkgeverslasten", Pen(QColor(30, 80, 200), 2));
+    for (const TVerloopRegel& r : g.Regels) {
+        netto->append(r.Punt.Brutoloon, r.Punt.Nettoloon);
+        heffing->append(r.Punt.Brutoloon, r.Punt.Loonheffing);
+        lasten->append(r.Punt.Brutoloon, r.Punt.Werkgeverslasten);
+    }
+    for (QLineSeries* lijn : {netto, heffing, lasten})
+        Koppel(lijn, x, y);
+    QLineSeries* marginaal = Lijn(grafiek, "Marginale druk (rechts)", Pen(QColor(230, 120, 0), 1.2));
+    VulDruk(*marginaal, g.Regels);
+    Koppel(marginaal, x, druk);
+    return grafiek;
+}
+
+void TekenVerloopgrafiek(const TLoonverloop& verloop, QPainter& schilder, const QRectF& doel)
+{
+    const std::unique_ptr<QChart> grafiek(MaakVerloopgrafiek(verloop));
+    Teken(*grafiek, schilder, doel);
+}
+
+QImage VerloopgrafiekAfbeelding(const TLoonverloop& verloop)
+{
+    QImage afbeelding(kVerloopgrafiekGrootte, QImage::Format_ARGB32_Premultiplied);
+    afbeelding.fill(Qt::white);
+    QPainter schilder(&afbeelding);
+    TekenVerloopgrafiek(verloop, schilder, afbeelding.rect());
+    return afbeelding;
+}
+
+void SchrijfVerloopgrafiekPng(const TLoonverloop& verloop, const QString& bestand)
+{
+    const QImage afbeelding = VerloopgrafiekAfbeelding(verloop);
+    QFile uitvoer(bestand);
+    OpenOmTeSchrijven(uitvoer, "PNG-bestand");
+    if (!afbeelding.save(&uitvoer, "PNG"))
+        throw EExportException("Kon het PNG-bestand niet schrijven: " + bestand.toStdString());
+}
+
+void SchrijfVerloopgrafiekSvg(const TLoonverloop& verloop, const QString& bestand)
+{
+    QFile uitvoer(bestand);
+    OpenOmTeSchrijven(uitvoer, "SVG-bestand");
+    QSvgGenerator svg;
+    svg.setOutputDevice(&uitvoer);
+    svg.setSize(kVerloopgrafiekGrootte);
+    svg.setViewBox(QRect(QPoint(0, 0), kVerloopgrafiekGrootte));
+    svg.setTitle("Loonverloop");
+    QPainter schilder(&svg);
+    TekenVerloopgrafiek(verloop, schilder, QRectF(QPointF(0, 0), kVerloopgrafiekGrootte));
+    if (!schilder.end() || uitvoer.error() != QFileDevice::NoError)
+        throw EExportException("Kon het SVG-bestand niet schrijven: " + bestand.toStdString());
+}
+
+} // namespace vkt::ui
