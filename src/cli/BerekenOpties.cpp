@@ -486,14 +486,14 @@ std::string Woord(int positie, const std::array<const char*, N>& woorden)
 
 } // namespace
 
-double LeesBedrag(const std::string& optie, const std::string& tekst)
+double LeesBedrag(const std::string& optie, std::string_view tekst)
 {
     const Getal getal = LeesGetal(tekst, 2, "een bedrag");
     std::string fout = getal.fout;
     if (getal.waarde && (*getal.waarde < 0 || *getal.waarde > kMaximumBedrag))
         fout = "kies een bedrag van 0 tot en met 99.999.999,99.";
     if (!fout.empty())
-        throw OptieFout("ongeldig bedrag '" + tekst + "' bij " + optie + ": " + fout);
+        throw OptieFout("ongeldig bedrag '" + std::string(tekst) + "' bij " + optie + ": " + fout);
     return *getal.waarde;
 }
 

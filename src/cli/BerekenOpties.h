@@ -75,7 +75,7 @@ void LeesBerekenOpties(std::span<const TOptieOpPositie> waarden, const TBerekeni
 // An amount of an option from 0 to 99.999.999,99 with at most two decimals,
 // written as the options take it; throws OptieFout naming the option (as
 // written, "--loonbedrag") and the value.
-double LeesBedrag(const std::string& optie, const std::string& tekst);
+double LeesBedrag(const std::string& optie, std::string_view tekst);
 
 // Gives the lines of the line edits their amount or percentage, as the
 // screen's line control does. Throws OptieFout for a line that the
