@@ -410,21 +410,19 @@ int Positie(std::string_view naam)
     return -1;
 }
 
-// Whether the option of that name was given; the few names asked for are
-// looked up once.
-bool Gegeven(const Lezer& lezer, const char* naam)
+// Whether the option was given. The rules below ask for a few options by
+// name in every calculation; each name is looked up once.
+template <const char* Naam>
+bool Gegeven(const Lezer& lezer)
 {
-    static const std::array<std::pair<const char*, int>, 4> kPosities = {{
-        {"percentage-loonheffing", Positie("percentage-loonheffing")},
-        {"artiest-loonheffing", Positie("artiest-loonheffing")},
-        {"artiest-kostenvergoeding", Positie("artiest-kostenvergoeding")},
-        {"jaarloon-vorig-jaar", Positie("jaarloon-vorig-jaar")},
-    }};
-    for (const auto& [optie, positie] : kPosities)
-        if (std::string_view(optie) == naam)
-            return lezer.gegeven.test(static_cast<std::size_t>(positie));
-    return lezer.gegeven.test(static_cast<std::size_t>(Positie(naam)));
+    static const int positie = Positie(Naam);
+    return lezer.gegeven.test(static_cast<std::size_t>(positie));
 }
+
+constexpr char kPercentageLoonheffing[] = "percentage-loonheffing";
+constexpr char kArtiestLoonheffing[] = "artiest-loonheffing";
+constexpr char kArtiestKostenvergoeding[] = "artiest-kostenvergoeding";
+constexpr char kJaarloonVorigJaar[] = "jaarloon-vorig-jaar";
 
 // Refuses an option that the kind of calculation does not use.
 void ControleerSoortopties(const Lezer& lezer)
@@ -434,19 +432,21 @@ void ControleerSoortopties(const Lezer& lezer)
     if (!IsLoontijdvakKiesbaar(soort) && lezer.gekozen.Loontijdvak && invoer.Loontijdvak != ltMaand)
         throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") +
                         " werknemer worden gekozen; de andere soorten rekenen per maand.");
-    const auto alleenBij = [&](const char* optie, bool geldt, const char* soorten) {
-        if (!geldt && Gegeven(lezer, optie))
+    const auto alleenBij = [&](const char* optie, bool gegeven, bool geldt, const char* soorten) {
+        if (!geldt && gegeven)
             throw OptieFout("de optie " + Naam(lezer, optie) + " geldt alleen bij " + Naam(lezer, "soort") + " " +
                             soorten + ", niet bij " + SoortWoord(soort) + ".");
     };
-    alleenBij("percentage-loonheffing", soort == spVrijeBerekeningWerknemers || soort == spVrijeBerekeningArtiest,
+    alleenBij(kPercentageLoonheffing, Gegeven<kPercentageLoonheffing>(lezer),
+              soort == spVrijeBerekeningWerknemers || soort == spVrijeBerekeningArtiest,
               "vrij-werknemers en vrij-artiest");
-    alleenBij("artiest-loonheffing", soort == spBinnenlandseArtiest || soort == spBuitenlandseArtiest,
+    alleenBij(kArtiestLoonheffing, Gegeven<kArtiestLoonheffing>(lezer),
+              soort == spBinnenlandseArtiest || soort == spBuitenlandseArtiest,
               "artiest-binnenland en artiest-buitenland");
-    alleenBij("artiest-kostenvergoeding", IsArtiestPositie(soort),
+    alleenBij(kArtiestKostenvergoeding, Gegeven<kArtiestKostenvergoeding>(lezer), IsArtiestPositie(soort),
               "artiest-binnenland, artiest-buitenland en vrij-artiest");
-    alleenBij("jaarloon-vorig-jaar", soort == spBijzonderLoon, "bijzonder-loon");
-    if (soort == spBijzonderLoon && !Gegeven(lezer, "jaarloon-vorig-jaar"))
+    alleenBij(kJaarloonVorigJaar, Gegeven<kJaarloonVorigJaar>(lezer), soort == spBijzonderLoon, "bijzonder-loon");
+    if (soort == spBijzonderLoon && !Gegeven<kJaarloonVorigJaar>(lezer))
         throw OptieFout("bij " + Naam(lezer, "soort") + " bijzonder-loon hoort " + Naam(lezer, "jaarloon-vorig-jaar") +
                         " (0 mag).");
 }
