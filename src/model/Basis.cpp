@@ -62,11 +62,8 @@ void TBaseKolommen::Append(std::unique_ptr<TBaseKolom> kolom)
     kolommen_.push_back(std::move(kolom));
 }
 
-TBaseKolom& TBaseKolommen::GetKolom(int kolomnummer) const
+TBaseKolom& TBaseKolommen::ZoekKolom(int kolomnummer) const
 {
-    if (kolomnummer >= 0 && kolomnummer < static_cast<int>(opNummer_.size()))
-        if (TBaseKolom* kolom = opNummer_[static_cast<std::size_t>(kolomnummer)])
-            return *kolom;
     for (const auto& kolom : kolommen_)
         if (kolom->Kolomnummer == kolomnummer)
             return *kolom;

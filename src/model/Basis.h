@@ -202,7 +202,13 @@ public:
 
     // The column of that number; a number that is no column raises the
     // column-removed error (a vkt::Exception).
-    TBaseKolom& GetKolom(int kolomnummer) const;
+    TBaseKolom& GetKolom(int kolomnummer) const
+    {
+        if (kolomnummer >= 0 && kolomnummer < static_cast<int>(opNummer_.size()))
+            if (TBaseKolom* kolom = opNummer_[static_cast<std::size_t>(kolomnummer)])
+                return *kolom;
+        return ZoekKolom(kolomnummer);
+    }
 
     int Werknemersoort() const;
     bool GeenHeffingsrecord() const;
@@ -219,6 +225,8 @@ public:
     TBaseHeffingen* Heffingsgegevens; // owning levy data, not owned
 
 private:
+    TBaseKolom& ZoekKolom(int kolomnummer) const;
+
     std::vector<std::unique_ptr<TBaseKolom>> kolommen_;
     // The columns by their number, which every line asks for many times in
     // each pass.
