@@ -119,12 +119,12 @@ int Keuze(const Lezer& lezer, std::string_view naam, std::string_view tekst,
           const std::array<const char*, N>& keuzes)
 {
     const std::string waarde = ToLowerAscii(tekst);
-    std::string lijst;
-    for (std::size_t i = 0; i < N; ++i) {
+    for (std::size_t i = 0; i < N; ++i)
         if (waarde == keuzes[i])
             return static_cast<int>(i);
+    std::string lijst;
+    for (std::size_t i = 0; i < N; ++i)
         lijst += (i == 0 ? "" : i + 1 == N ? " of " : ", ") + std::string(keuzes[i]);
-    }
     Ongeldig(lezer, "ongeldige waarde", naam, tekst, "kies " + lijst + ".");
 }
 
@@ -134,23 +134,25 @@ std::array<bool, N> Lijst(const Lezer& lezer, std::string_view naam, std::string
                           const std::array<const char*, N>& keuzes)
 {
     std::array<bool, N> gekozen{};
-    std::string lijst;
-    for (std::size_t i = 0; i < N; ++i)
-        lijst += std::string(keuzes[i]) + ", ";
-    const std::string uitleg = "geef een lijst met komma's uit " + lijst + "of geen.";
+    const auto uitleg = [&] {
+        std::string lijst;
+        for (std::size_t i = 0; i < N; ++i)
+            lijst += std::string(keuzes[i]) + ", ";
+        return "geef een lijst met komma's uit " + lijst + "of geen.";
+    };
     const std::string waarde = ToLowerAscii(tekst);
     if (waarde == "geen")
         return gekozen;
     std::size_t begin = 0;
     while (begin <= waarde.size()) {
         const std::size_t komma = std::min(waarde.find(',', begin), waarde.size());
-        const std::string deel = Trim(waarde.substr(begin, komma - begin));
+        const std::string_view deel = TrimView(std::string_view(waarde).substr(begin, komma - begin));
         bool bekend = false;
         for (std::size_t i = 0; i < N; ++i)
             if (deel == keuzes[i])
                 gekozen[i] = bekend = true;
         if (!bekend)
-            Ongeldig(lezer, "ongeldige waarde", naam, tekst, uitleg);
+            Ongeldig(lezer, "ongeldige waarde", naam, tekst, uitleg());
         begin = komma + 1;
     }
     return gekozen;
