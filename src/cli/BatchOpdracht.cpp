@@ -252,6 +252,10 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     } catch (const CsvFout& error) {
         return regel.Gebruiksfout(OptieFout("'" + gelezen.invoer + "' is geen geldig CSV-bestand: " + error.what()),
                                   fout);
+    } catch (const std::exception& error) {
+        // Such as threads the system would not start, or memory it would not give.
+        fout << "vkt2020-cli batch: de rijen konden niet worden berekend: " << error.what() << "\n";
+        return 1;
     }
     doel.flush();
     if (!doel) {

@@ -61,11 +61,20 @@ void TBatchRekenaar::SchrijfUitkomst(std::string& uitvoer, const std::string& me
     TUitkomst u;
     if (gelukt)
         u = Uitkomst(berekening_);
+    // An amount holds digits, a minus sign and the decimal comma: never a
+    // formula, quoted only where the comma is the delimiter.
     const auto bedrag = [&](double waarde) {
         char tekst[kMaximumVastLengte];
         const char* einde = gelukt ? SchrijfVast(tekst, tekst + sizeof tekst, waarde, 2) : tekst;
-        VoegVeldToe(uitvoer, std::string_view(tekst, static_cast<std::size_t>(einde - tekst)), g_.Scheidingsteken,
-                    false, true);
+        const std::string_view getal(tekst, static_cast<std::size_t>(einde - tekst));
+        uitvoer += g_.Scheidingsteken;
+        if (g_.Scheidingsteken == ',' && !getal.empty()) {
+            uitvoer += '"';
+            uitvoer += getal;
+            uitvoer += '"';
+        } else {
+            uitvoer += getal;
+        }
     };
     bedrag(u.Brutoloon);
     bedrag(u.Nettoloon);

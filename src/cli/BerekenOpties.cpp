@@ -114,12 +114,12 @@ int Keuze(const Lezer& lezer, std::string_view naam, std::string_view tekst,
           const std::array<const char*, N>& keuzes)
 {
     const std::string waarde = ToLowerAscii(tekst);
-    std::string lijst;
-    for (std::size_t i = 0; i < N; ++i) {
+    for (std::size_t i = 0; i < N; ++i)
         if (waarde == keuzes[i])
             return static_cast<int>(i);
+    std::string lijst;
+    for (std::size_t i = 0; i < N; ++i)
         lijst += (i == 0 ? "" : i + 1 == N ? " of " : ", ") + std::string(keuzes[i]);
-    }
     Ongeldig(lezer, "ongeldige waarde", naam, tekst, "kies " + lijst + ".");
 }
 
@@ -129,23 +129,25 @@ std::array<bool, N> Lijst(const Lezer& lezer, std::string_view naam, std::string
                           const std::array<const char*, N>& keuzes)
 {
     std::array<bool, N> gekozen{};
-    std::string lijst;
-    for (std::size_t i = 0; i < N; ++i)
-        lijst += std::string(keuzes[i]) + ", ";
-    const std::string uitleg = "geef een lijst met komma's uit " + lijst + "of geen.";
+    const auto uitleg = [&] {
+        std::string lijst;
+        for (std::size_t i = 0; i < N; ++i)
+            lijst += std::string(keuzes[i]) + ", ";
+        return "geef een lijst met komma's uit " + lijst + "of geen.";
+    };
     const std::string waarde = ToLowerAscii(tekst);
     if (waarde == "geen")
         return gekozen;
     std::size_t begin = 0;
     while (begin <= waarde.size()) {
         const std::size_t komma = std::min(waarde.find(',', begin), waarde.size());
-        const std::string deel = Trim(waarde.substr(begin, komma - begin));
+        const std::string_view deel = TrimView(std::string_view(waarde).substr(begin, komma - begin));
         bool bekend = false;
         for (std::size_t i = 0; i < N; ++i)
             if (deel == keuzes[i])
                 gekozen[i] = bekend = true;
         if (!bekend)
-            Ongeldig(lezer, "ongeldige waarde", naam, tekst, uitleg);
+            Ongeldig(lezer, "ongeldige waarde", naam, tekst, uitleg());
         begin = komma + 1;
     }
     return gekozen;
@@ -405,21 +407,19 @@ int Positie(std::string_view naam)
     return -1;
 }
 
-// Whether the option of that name was given; the few names asked for are
-// looked up once.
-bool Gegeven(const Lezer& lezer, const char* naam)
+// Whether the option was given. The rules below ask for a few options by
+// name in every calculation; each name is looked up once.
+template <const char* Naam>
+bool Gegeven(const Lezer& lezer)
 {
-    static const std::array<std::pair<const char*, int>, 4> kPosities = {{
-        {"percentage-loonheffing", Positie("percentage-loonheffing")},
-        {"artiest-loonheffing", Positie("artiest-loonheffing")},
-        {"artiest-kostenvergoeding", Positie("artiest-kostenvergoeding")},
-        {"jaarloon-vorig-jaar", Positie("jaarloon-vorig-jaar")},
-    }};
-    for (const auto& [optie, positie] : kPosities)
-        if (std::string_view(optie) == naam)
-            return lezer.gegeven.test(static_cast<std::size_t>(positie));
-    return lezer.gegeven.test(static_cast<std::size_t>(Positie(naam)));
+    static const int positie = Positie(Naam);
+    return lezer.gegeven.test(static_cast<std::size_t>(positie));
 }
+
+constexpr char kPercentageLoonheffing[] = "percentage-loonheffing";
+constexpr char kArtiestLoonheffing[] = "artiest-loonheffing";
+constexpr char kArtiestKostenvergoeding[] = "artiest-kostenvergoeding";
+constexpr char kJaarloonVorigJaar[] = "jaarloon-vorig-jaar";
 
 // Refuses an option that the kind of calculation does not use.
 void ControleerSoortopties(const Lezer& lezer)
@@ -429,19 +429,21 @@ void ControleerSoortopties(const Lezer& lezer)
     if (!IsLoontijdvakKiesbaar(soort) && lezer.gekozen.Loontijdvak && invoer.Loontijdvak != ltMaand)
         throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") +
                         " werknemer worden gekozen; de andere soorten rekenen per maand.");
-    const auto alleenBij = [&](const char* optie, bool geldt, const char* soorten) {
-        if (!geldt && Gegeven(lezer, optie))
+    const auto alleenBij = [&](const char* optie, bool gegeven, bool geldt, const char* soorten) {
+        if (!geldt && gegeven)
             throw OptieFout("de optie " + Naam(lezer, optie) + " geldt alleen bij " + Naam(lezer, "soort") + " " +
                             soorten + ", niet bij " + SoortWoord(soort) + ".");
     };
-    alleenBij("percentage-loonheffing", soort == spVrijeBerekeningWerknemers || soort == spVrijeBerekeningArtiest,
+    alleenBij(kPercentageLoonheffing, Gegeven<kPercentageLoonheffing>(lezer),
+              soort == spVrijeBerekeningWerknemers || soort == spVrijeBerekeningArtiest,
               "vrij-werknemers en vrij-artiest");
-    alleenBij("artiest-loonheffing", soort == spBinnenlandseArtiest || soort == spBuitenlandseArtiest,
+    alleenBij(kArtiestLoonheffing, Gegeven<kArtiestLoonheffing>(lezer),
+              soort == spBinnenlandseArtiest || soort == spBuitenlandseArtiest,
               "artiest-binnenland en artiest-buitenland");
-    alleenBij("artiest-kostenvergoeding", IsArtiestPositie(soort),
+    alleenBij(kArtiestKostenvergoeding, Gegeven<kArtiestKostenvergoeding>(lezer), IsArtiestPositie(soort),
               "artiest-binnenland, artiest-buitenland en vrij-artiest");
-    alleenBij("jaarloon-vorig-jaar", soort == spBijzonderLoon, "bijzonder-loon");
-    if (soort == spBijzonderLoon && !Gegeven(lezer, "jaarloon-vorig-jaar"))
+    alleenBij(kJaarloonVorigJaar, Gegeven<kJaarloonVorigJaar>(lezer), soort == spBijzonderLoon, "bijzonder-loon");
+    if (soort == spBijzonderLoon && !Gegeven<kJaarloonVorigJaar>(lezer))
         throw OptieFout("bij " + Naam(lezer, "soort") + " bijzonder-loon hoort " + Naam(lezer, "jaarloon-vorig-jaar") +
                         " (0 mag).");
 }

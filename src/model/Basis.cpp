@@ -29,14 +29,6 @@ void TBaseKolomRegel::LoadFromDataSet(const db::Record& record)
     ResultaatBedrag = record.AsDouble("ResultaatBedrag");
 }
 
-double TBaseKolomRegel::GetKolomTotaal(int kolomnummer) const { return Kolom->GetKolomTotaal(kolomnummer); }
-
-int TBaseKolomRegel::GetEffectieveStatus() const
-{
-    if (Kolom != nullptr && Kolom->GeenHeffingsrecord())
-        return Status == rsVerwijderd ? rsVerwijderd : rsNieuw;
-    return Status;
-}
 
 TKolomRegelValues TBaseKolomRegel::Values() const
 {
@@ -47,12 +39,6 @@ TKolomRegelValues TBaseKolomRegel::Values() const
 
 TBaseKolom::TBaseKolom(TBaseKolommen* kolommen, int kolomnummer) : Kolommen(kolommen), Kolomnummer(kolomnummer) {}
 
-int TBaseKolom::Werknemersoort() const { return Kolommen->Werknemersoort(); }
-bool TBaseKolom::GeenHeffingsrecord() const { return Kolommen->GeenHeffingsrecord(); }
-const TQuelvarConst* TBaseKolom::Constanten() const { return Kolommen->Constanten(); }
-int TBaseKolom::TabelLoontijdvak() const { return Kolommen->TabelLoontijdvak(); }
-bool TBaseKolom::DagTabelToepassen() const { return Kolommen->DagTabelToepassen(); }
-double TBaseKolom::DagTabelDagen() const { return Kolommen->DagTabelDagen(); }
 
 int TBaseKolom::Append(std::unique_ptr<TBaseKolomRegel> regel)
 {
@@ -76,11 +62,8 @@ void TBaseKolommen::Append(std::unique_ptr<TBaseKolom> kolom)
     kolommen_.push_back(std::move(kolom));
 }
 
-TBaseKolom& TBaseKolommen::GetKolom(int kolomnummer) const
+TBaseKolom& TBaseKolommen::ZoekKolom(int kolomnummer) const
 {
-    if (kolomnummer >= 0 && kolomnummer < static_cast<int>(opNummer_.size()))
-        if (TBaseKolom* kolom = opNummer_[static_cast<std::size_t>(kolomnummer)])
-            return *kolom;
     for (const auto& kolom : kolommen_)
         if (kolom->Kolomnummer == kolomnummer)
             return *kolom;
@@ -88,12 +71,5 @@ TBaseKolom& TBaseKolommen::GetKolom(int kolomnummer) const
                     "Deze mag niet meer in afwijkende grondslagen en sociale fondsen gebruikt worden.");
 }
 
-int TBaseKolommen::Werknemersoort() const { return Heffingsgegevens->Werknemersoort; }
-bool TBaseKolommen::GeenHeffingsrecord() const { return Heffingsgegevens->GeenHeffingsrecord; }
-const TQuelvarConst* TBaseKolommen::Constanten() const { return Heffingsgegevens->Constanten; }
-int TBaseKolommen::TabelLoontijdvak() const { return Heffingsgegevens->TabelLoontijdvak(); }
-bool TBaseKolommen::DagTabelToepassen() const { return Heffingsgegevens->DagTabelToepassen; }
-double TBaseKolommen::DagTabelDagen() const { return Heffingsgegevens->DagTabelDagen; }
-bool TBaseKolommen::GeenWAOVastPremie() const { return Heffingsgegevens->GeenWAOVastPremie(); }
 
 } // namespace vkt

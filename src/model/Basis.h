@@ -202,7 +202,13 @@ public:
 
     // The column of that number; a number that is no column raises the
     // column-removed error (a vkt::Exception).
-    TBaseKolom& GetKolom(int kolomnummer) const;
+    TBaseKolom& GetKolom(int kolomnummer) const
+    {
+        if (kolomnummer >= 0 && kolomnummer < static_cast<int>(opNummer_.size()))
+            if (TBaseKolom* kolom = opNummer_[static_cast<std::size_t>(kolomnummer)])
+                return *kolom;
+        return ZoekKolom(kolomnummer);
+    }
 
     int Werknemersoort() const;
     bool GeenHeffingsrecord() const;
@@ -219,6 +225,8 @@ public:
     TBaseHeffingen* Heffingsgegevens; // owning levy data, not owned
 
 private:
+    TBaseKolom& ZoekKolom(int kolomnummer) const;
+
     std::vector<std::unique_ptr<TBaseKolom>> kolommen_;
     // The columns by their number, which every line asks for many times in
     // each pass.
@@ -279,5 +287,33 @@ public:
     bool GeenHeffingsrecord = false;
     const TQuelvarConst* Constanten = nullptr; // not owned
 };
+
+// The questions that go from a line to its column, to the column set and on
+// to the levy data, asked many times in every pass: defined here so that
+// they cost no calls of their own.
+
+inline double TBaseKolomRegel::GetKolomTotaal(int kolomnummer) const { return Kolom->GetKolomTotaal(kolomnummer); }
+
+inline int TBaseKolomRegel::GetEffectieveStatus() const
+{
+    if (Kolom != nullptr && Kolom->GeenHeffingsrecord())
+        return Status == rsVerwijderd ? rsVerwijderd : rsNieuw;
+    return Status;
+}
+
+inline int TBaseKolom::Werknemersoort() const { return Kolommen->Werknemersoort(); }
+inline bool TBaseKolom::GeenHeffingsrecord() const { return Kolommen->GeenHeffingsrecord(); }
+inline const TQuelvarConst* TBaseKolom::Constanten() const { return Kolommen->Constanten(); }
+inline int TBaseKolom::TabelLoontijdvak() const { return Kolommen->TabelLoontijdvak(); }
+inline bool TBaseKolom::DagTabelToepassen() const { return Kolommen->DagTabelToepassen(); }
+inline double TBaseKolom::DagTabelDagen() const { return Kolommen->DagTabelDagen(); }
+
+inline int TBaseKolommen::Werknemersoort() const { return Heffingsgegevens->Werknemersoort; }
+inline bool TBaseKolommen::GeenHeffingsrecord() const { return Heffingsgegevens->GeenHeffingsrecord; }
+inline const TQuelvarConst* TBaseKolommen::Constanten() const { return Heffingsgegevens->Constanten; }
+inline int TBaseKolommen::TabelLoontijdvak() const { return Heffingsgegevens->TabelLoontijdvak(); }
+inline bool TBaseKolommen::DagTabelToepassen() const { return Heffingsgegevens->DagTabelToepassen; }
+inline double TBaseKolommen::DagTabelDagen() const { return Heffingsgegevens->DagTabelDagen; }
+inline bool TBaseKolommen::GeenWAOVastPremie() const { return Heffingsgegevens->GeenWAOVastPremie(); }
 
 } // namespace vkt

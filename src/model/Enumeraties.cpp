@@ -16,14 +16,7 @@ std::string Label(const std::array<const char*, N>& labels, int code, int first 
 
 } // namespace
 
-bool IsLoontijdvak(int code) { return code >= ltKwartaal && code <= ltDag; }
-
-int GeldigLoontijdvak(int code)
-{
-    if (!IsLoontijdvak(code))
-        throw Exception("Onbekend loontijdvak " + std::to_string(code) + ".");
-    return code;
-}
+void OnbekendLoontijdvak(int code) { throw Exception("Onbekend loontijdvak " + std::to_string(code) + "."); }
 
 std::string LoontijdvakLabel(int code)
 {

@@ -11,10 +11,16 @@ namespace vkt {
 // Pay period (field Loontijdvak); a missing choice counts as a month.
 enum TLoontijdvak : int { ltKwartaal = 1, ltMaand = 2, lt4Weken = 3, ltWeek = 4, ltDag = 5 };
 constexpr TLoontijdvak StandaardLoontijdvak = ltMaand;
-bool IsLoontijdvak(int code);
+inline bool IsLoontijdvak(int code) { return code >= ltKwartaal && code <= ltDag; }
 // The code itself; a vkt::Exception for a code that is no pay period (a
 // damaged record), rather than computing with it.
-int GeldigLoontijdvak(int code);
+[[noreturn]] void OnbekendLoontijdvak(int code);
+inline int GeldigLoontijdvak(int code)
+{
+    if (!IsLoontijdvak(code))
+        OnbekendLoontijdvak(code);
+    return code;
+}
 // "Kwartaal", "Maand", "4 Weken", "Week", "Dag"; empty for an unknown code.
 std::string LoontijdvakLabel(int code);
 // The period's part of the constants database's column names: "Kwartaal",

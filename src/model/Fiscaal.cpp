@@ -159,13 +159,6 @@ double TFiscaal::FactorGeenBon(int loontijdvak) const
     }
 }
 
-double TFiscaal::Korting(TKorting korting, int inwonergroep) const
-{
-    if (inwonergroep < 0 || inwonergroep >= AantalInwonergroepen)
-        return 0;
-    return kortingen_[inwonergroep][korting];
-}
-
 TMinimumloonRij TFiscaal::Minimumloon(int leeftijd) const
 {
     const int index = std::clamp(leeftijd - EersteMinimumloonLeeftijd, 0, AantalMinimumloonRijen - 1);

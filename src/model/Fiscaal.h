@@ -128,7 +128,12 @@ public:
     TSchijventabel SchijvenBoven65Geboren1946EnLater() const { return schijvenBoven65Geboren1946EnLater_; }
 
     // The credit parameter of a residence group (0..4).
-    double Korting(TKorting korting, int inwonergroep) const;
+    double Korting(TKorting korting, int inwonergroep) const
+    {
+        if (inwonergroep < 0 || inwonergroep >= static_cast<int>(kortingen_.size()))
+            return 0;
+        return kortingen_[static_cast<std::size_t>(inwonergroep)][korting];
+    }
     // The minimum wage of an age, clamped to 15..21.
     TMinimumloonRij Minimumloon(int leeftijd) const;
     // The row with the greatest Jaarloon not above the wage, of the white or

@@ -97,29 +97,26 @@ namespace {
 // The number of units of the last decimal as "-12,34": for up to three
 // decimals and fewer than 10^12 units, the double nearest to it lies within a
 // tenth of a unit, so printing that double with the decimals would give
-// these digits too.
+// these digits too. Written from the last digit back.
 char* SchrijfEenheden(char* begin, char* einde, long long eenheden, int decimalen)
 {
-    char cijfers[24];
-    const bool negatief = eenheden < 0;
-    const char* eind = std::to_chars(cijfers, cijfers + sizeof cijfers, negatief ? -eenheden : eenheden).ptr;
-    // At least one digit before the decimal comma.
-    const std::string_view tekst(cijfers, static_cast<std::size_t>(eind - cijfers));
-    const std::size_t nodig = static_cast<std::size_t>(decimalen) + 1;
-    const std::size_t nullen = tekst.size() < nodig ? nodig - tekst.size() : 0;
-    const std::size_t lengte = (negatief ? 1 : 0) + nullen + tekst.size() + (decimalen > 0 ? 1 : 0);
+    char cijfers[32];
+    char* p = cijfers + sizeof cijfers;
+    auto rest = static_cast<unsigned long long>(eenheden < 0 ? -eenheden : eenheden);
+    for (int i = 0; i < decimalen; ++i, rest /= 10)
+        *--p = static_cast<char>('0' + rest % 10);
+    if (decimalen > 0)
+        *--p = ',';
+    do {
+        *--p = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    if (eenheden < 0)
+        *--p = '-';
+    const auto lengte = static_cast<std::size_t>(cijfers + sizeof cijfers - p);
     if (static_cast<std::size_t>(einde - begin) < lengte)
         return begin;
-    char* p = begin;
-    if (negatief)
-        *p++ = '-';
-    const std::size_t geheel = nullen + tekst.size() - static_cast<std::size_t>(decimalen);
-    for (std::size_t i = 0; i < nullen + tekst.size(); ++i) {
-        if (i == geheel)
-            *p++ = ',';
-        *p++ = i < nullen ? '0' : tekst[i - nullen];
-    }
-    return p;
+    return std::copy(p, cijfers + sizeof cijfers, begin);
 }
 
 } // namespace

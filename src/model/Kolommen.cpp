@@ -5,6 +5,7 @@
 #include "model/Afronding.h"
 #include "model/Kolomregels.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace vkt {
@@ -415,12 +416,21 @@ void TKolommen::NeemOver(const TKolommen& bron)
         const TBaseKolom& bronKolom = bron.GetKolom(kolom.Kolomnummer);
         kolom.Totaal = 0.0 + bronKolom.Totaal; // as an emptied column adds it: never a negative zero
         int aantal = 0;
+        // The wage components below 64 taken so far: a component not among
+        // them needs no search for a line to add into.
+        std::uint64_t genomen = 0;
         for (int i = 0; i < bronKolom.Count(); ++i) {
             const TBaseKolomRegel& p = bronKolom.GetRegel(i);
-            if (TBaseKolomRegel* q = MetLooncomponent(kolom, aantal, p.Looncomponentnummer)) {
-                TelOp(p, *q);
-                continue;
+            const int component = p.Looncomponentnummer;
+            const bool klein = component >= 0 && component < 64;
+            const std::uint64_t bit = klein ? std::uint64_t{1} << component : 0;
+            if (!klein || (genomen & bit) != 0) {
+                if (TBaseKolomRegel* q = MetLooncomponent(kolom, aantal, component)) {
+                    TelOp(p, *q);
+                    continue;
+                }
             }
+            genomen |= bit;
             // A line type always makes a line of the same class, whose own
             // type is that type again: equal types mean equal classes.
             if (aantal < kolom.Count() && kolom.GetRegel(aantal).Regeltype == p.Regeltype) {

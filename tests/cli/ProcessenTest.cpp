@@ -109,3 +109,33 @@ TEST(Processen, AWriteErrorOnTheOutputFailsWithAMessage)
         EXPECT_EQ(test::LeesBestand(fouten), "vkt2020-cli: de uitvoer kon niet worden geschreven.\n") << argumenten;
     }
 }
+
+TEST(Processen, ABatchReadFromAPipeKeepsTheOrderOfItsRowsAndStopsAtABrokenQuote)
+{
+    test::EigenDatabases databases;
+    const std::string goed = databases.Map().File("goed.csv");
+    std::ofstream(goed) << "loonbedrag\n1000\n2000\n3000\n";
+    const std::string kapot = databases.Map().File("kapot.csv");
+    std::ofstream(kapot) << "loonbedrag\n1000\n\"2000\n";
+    const std::string uitvoer = databases.Map().File("uitvoer");
+    const auto batch = [&](const std::string& invoer) {
+        return std::system(("cat " + invoer + " | " + test::Programma() + " batch /dev/stdin --taken 2 > " + uitvoer +
+                            " 2>&1")
+                               .c_str());
+    };
+
+    int status = batch(goed);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const std::string tekst = test::LeesBestand(uitvoer);
+    EXPECT_LT(tekst.find("\n1000,"), tekst.find("\n2000,"));
+    EXPECT_LT(tekst.find("\n2000,"), tekst.find("\n3000,"));
+
+    // A pipe is read once, so the broken quote is found only where it is: the batch stops there.
+    status = batch(kapot);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+    const std::string fout = test::LeesBestand(uitvoer);
+    EXPECT_EQ(fout.rfind("loonbedrag,brutoloon,", 0), 0u) << fout;
+    EXPECT_NE(fout.find("is geen geldig CSV-bestand: het aanhalingsteken op regel 3 wordt niet gesloten."),
+              std::string::npos)
+        << fout;
+}
