@@ -8,6 +8,7 @@
 #include "ui/Selectieband.h"
 #include "widgets/ZNODBComponent.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 namespace vkt::test {
 
@@ -175,6 +177,18 @@ void TypOver(QWidget* invoer, const QString& tekst)
     QTest::keyClick(invoer, Qt::Key_Delete);
     QTest::keyClicks(invoer, tekst);
     QTest::keyClick(invoer, Qt::Key_Tab);
+}
+
+QString Exporteer(ui::TfrmMain& venster, const QString& map)
+{
+    venster.Uitvoer().Exportmap = map;
+    QUrl geopend;
+    venster.Uitvoer().Opener = [&geopend](const QUrl& url) {
+        geopend = url;
+        return true;
+    };
+    venster.findChild<QAction*>("ExporterenNaarWord1")->trigger();
+    return geopend.toLocalFile();
 }
 
 } // namespace vkt::test
