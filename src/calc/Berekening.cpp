@@ -100,6 +100,15 @@ void TBerekening::BerekenBij(double brutoloon)
     BerekenEenmaal();
 }
 
+void TBerekening::BerekenBedrag(double loonbedrag, TMeldingen& meldingen)
+{
+    invoer_.Loonbedrag = loonbedrag;
+    aantalBerekeningen_ = 0;
+    exact_ = false;
+    bereik_.reset();
+    Bereken(meldingen);
+}
+
 void TBerekening::VulHeffingsgegevens(THeffingsgegevens& t, const TBerekeningInvoer& invoer)
 {
     const int p = invoer.SoortBerekening;

@@ -82,6 +82,11 @@ public:
     void Bereken(TMeldingen& meldingen);
     // Computes the object made by ZetInvoer at this gross wage.
     void BerekenBij(double brutoloon);
+    // Computes the object made by ZetInvoer as Bereken does, for another
+    // entered amount: what ZetInvoer and Bereken give for inputs that differ
+    // from the last ones only in their amount, without copying the levy
+    // data in again.
+    void BerekenBedrag(double loonbedrag, TMeldingen& meldingen);
 
     // The calculation object of the last run; nullptr before the first.
     const THeffingsgegevens* Heffingsgegevens() const { return heffingsgegevens_; }

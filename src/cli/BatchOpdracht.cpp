@@ -157,6 +157,15 @@ struct TBlok {
 
 // Computes the rows on the threads asked for and writes them in their order;
 // true when every row computed.
+// The one column of the amount, or -1.
+int Bedragkolom(const std::vector<int>& kolommen)
+{
+    const int bedrag = BerekenOptiePositie("loonbedrag");
+    if (std::count(kolommen.begin(), kolommen.end(), bedrag) != 1)
+        return -1;
+    return static_cast<int>(std::find(kolommen.begin(), kolommen.end(), bedrag) - kolommen.begin());
+}
+
 bool RekenRijen(TCsvLezer& lezer, const TBatchGegevens& gegevens, int taken, std::ostream& doel)
 {
     std::vector<std::unique_ptr<TBatchRekenaar>> rekenaars;
@@ -244,8 +253,9 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     std::ostream& doel = uitvoerbestand.is_open() ? uitvoerbestand : uit;
     doel << Kopregel(kop, lezer->Scheidingsteken());
     TFondsengeheugen fondsen(databases.Werknemers);
-    const TBatchGegevens gegevens{*basis,    databases.Constanten, fondsen, kolommen,
-                                  standaard, lezer->Scheidingsteken()};
+    const TBatchGegevens gegevens{*basis,    databases.Constanten, fondsen,
+                                  kolommen,  Bedragkolom(kolommen), standaard,
+                                  lezer->Scheidingsteken()};
     bool alles = true;
     try {
         alles = RekenRijen(*lezer, gegevens, gelezen.taken, doel);

@@ -4,6 +4,7 @@
 #include "cli/BerekenOpdracht.h"
 #include "cli/Csv.h"
 #include "cli/Fondsengeheugen.h"
+#include "common/Meldingen.h"
 #include "common/Text.h"
 #include "model/Getallen.h"
 
@@ -18,6 +19,7 @@ bool TBatchRekenaar::Reken(const TCsvBlok& blok, std::size_t rij, std::string& u
         gelukt = true;
     } catch (const std::exception& fout) {
         melding = ZonderWagenterugloop(fout.what());
+        vorigeEinden_.clear();
     }
     // The row's own fields, as many as the header has.
     const std::size_t velden = blok.AantalVelden(rij);
@@ -29,6 +31,12 @@ bool TBatchRekenaar::Reken(const TCsvBlok& blok, std::size_t rij, std::string& u
 
 std::optional<std::string> TBatchRekenaar::BerekenRij(const TCsvBlok& blok, std::size_t rij)
 {
+    if (const auto bedrag = AlleenAnderBedrag(blok, rij)) {
+        TBewaardeMeldingen meldingen;
+        berekening_.BerekenBedrag(*bedrag, meldingen);
+        return LaatsteMelding(meldingen);
+    }
+    vorigeEinden_.clear();
     const std::size_t velden = blok.AantalVelden(rij);
     const std::size_t kolommen = g_.Kolommen.size();
     if (velden > kolommen)
@@ -44,13 +52,52 @@ std::optional<std::string> TBatchRekenaar::BerekenRij(const TCsvBlok& blok, std:
     // The run copies the levy data into its calculation object and fills in
     // the inputs there; a copy of its own is needed only for the changes
     // the row makes to the levy data itself.
-    if (!WijzigtHeffingsgegevens(opties_))
-        return BerekenMet(g_.Basis, opties_, g_.Constanten, berekening_);
-    vast_.Assign(g_.Basis);
-    vast_.SetConstanten(g_.Basis.Constanten);
-    TBerekening::VulHeffingsgegevens(vast_, opties_.Invoer);
-    SetWAOPremieRegel(vast_);
-    return Bereken(vast_, opties_, g_.Constanten, berekening_, "");
+    std::optional<std::string> melding;
+    if (!WijzigtHeffingsgegevens(opties_)) {
+        melding = BerekenMet(g_.Basis, opties_, g_.Constanten, berekening_);
+    } else {
+        vast_.Assign(g_.Basis);
+        vast_.SetConstanten(g_.Basis.Constanten);
+        TBerekening::VulHeffingsgegevens(vast_, opties_.Invoer);
+        SetWAOPremieRegel(vast_);
+        melding = Bereken(vast_, opties_, g_.Constanten, berekening_, "");
+    }
+    OnthoudRij(blok, rij);
+    return melding;
+}
+
+std::optional<double> TBatchRekenaar::AlleenAnderBedrag(const TCsvBlok& blok, std::size_t rij) const
+{
+    const std::size_t velden = blok.AantalVelden(rij);
+    const auto kolom = static_cast<std::size_t>(g_.Bedragkolom);
+    if (g_.Bedragkolom < 0 || vorigeEinden_.size() != velden || kolom >= velden)
+        return std::nullopt;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < velden; ++i) {
+        const std::string_view vorig(vorigeVelden_.data() + begin, vorigeEinden_[i] - begin);
+        begin = vorigeEinden_[i];
+        if (i != kolom && blok.Veld(rij, i) != vorig)
+            return std::nullopt;
+    }
+    const std::string_view tekst = TrimView(blok.Veld(rij, kolom));
+    if (tekst.empty())
+        return std::nullopt;
+    try {
+        // Of 0 or more: the only check of the inputs that reads the amount.
+        return LeesBedrag("loonbedrag", tekst);
+    } catch (const OptieFout&) {
+        return std::nullopt;
+    }
+}
+
+void TBatchRekenaar::OnthoudRij(const TCsvBlok& blok, std::size_t rij)
+{
+    vorigeVelden_.clear();
+    vorigeEinden_.clear();
+    for (std::size_t i = 0; i < blok.AantalVelden(rij); ++i) {
+        vorigeVelden_ += blok.Veld(rij, i);
+        vorigeEinden_.push_back(vorigeVelden_.size());
+    }
 }
 
 // The outcome columns: brutoloon, nettoloon, loonheffing, werkgeverslasten,

@@ -117,6 +117,11 @@ std::optional<std::string> BerekenMet(const TVasteHeffingsgegevens& vast, TBerek
     if (!berekening.ZetInvoer(&vast, opties.Invoer, constanten.ConstantenOp(opties.Invoer.BerekeningDatum)))
         throw Exception("er zijn geen heffingsgegevens om mee te rekenen.");
     berekening.Bereken(meldingen);
+    return LaatsteMelding(meldingen);
+}
+
+std::optional<std::string> LaatsteMelding(const TBewaardeMeldingen& meldingen)
+{
     if (!meldingen.Meldingen.empty())
         return ZonderWagenterugloop(meldingen.Meldingen.back());
     if (!meldingen.Foutmeldingen.empty())

@@ -70,6 +70,9 @@ bool WijzigtHeffingsgegevens(const TBerekenOpties& opties);
 void PasOptiesToe(TVasteHeffingsgegevens& vast, const TBerekenOpties& opties, const std::string& voorvoegsel);
 std::optional<std::string> BerekenMet(const TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
                                       const TdmConstanten& constanten, TBerekening& berekening);
+// The run's message as BerekenMet returns it: its last message, else its
+// last error message.
+std::optional<std::string> LaatsteMelding(const TBewaardeMeldingen& meldingen);
 
 // A new calculation of the options of bereken, run on the databases it
 // opened: the regular levy data it was copied from, the run and the message

@@ -3,8 +3,8 @@
 #include "cli/Opties.h"
 
 #if VKT_RAPPORTBESTANDEN
-#include "cli/Tekentoepassing.h"
-#include "ui/Verloopgrafiek.h"
+#include "cli/Tekenmodule.h"
+#include "common/Exception.h"
 #endif
 
 namespace vkt::cli {
@@ -31,11 +31,8 @@ void SchrijfGrafiekbestanden(const TGrafiekbestanden& bestanden, const TLoonverl
 {
     if (bestanden.Png.empty() && bestanden.Svg.empty())
         return;
-    const auto toepassing = MaakTekentoepassing();
-    if (!bestanden.Png.empty())
-        ui::SchrijfVerloopgrafiekPng(verloop, QString::fromStdString(bestanden.Png));
-    if (!bestanden.Svg.empty())
-        ui::SchrijfVerloopgrafiekSvg(verloop, QString::fromStdString(bestanden.Svg));
+    if (const std::string fout = Tekenfuncties().SchrijfGrafiek(bestanden, verloop); !fout.empty())
+        throw Exception(fout);
 }
 
 #else

@@ -3,8 +3,8 @@
 #include "cli/Opties.h"
 
 #if VKT_RAPPORTBESTANDEN
-#include "cli/Tekentoepassing.h"
-#include "ui/Rapportuitvoer.h"
+#include "cli/Tekenmodule.h"
+#include "common/Exception.h"
 #endif
 
 namespace vkt::cli {
@@ -33,15 +33,8 @@ void SchrijfRapportbestanden(const TRapportbestanden& bestanden, const std::vect
 {
     if (bestanden.Pdf.empty() && bestanden.Odt.empty())
         return;
-    const auto toepassing = MaakTekentoepassing();
-    QStringList tekst;
-    for (const std::string& regel : regels)
-        tekst << QString::fromStdString(regel);
-    const QFont lettertype = ui::RapportLettertype();
-    if (!bestanden.Pdf.empty())
-        ui::SchrijfRapportPdf(tekst, lettertype, {}, QString::fromStdString(bestanden.Pdf));
-    if (!bestanden.Odt.empty())
-        ui::SchrijfRapportOdt(tekst, lettertype, QString::fromStdString(bestanden.Odt));
+    if (const std::string fout = Tekenfuncties().SchrijfRapport(bestanden, regels); !fout.empty())
+        throw Exception(fout);
 }
 
 #else

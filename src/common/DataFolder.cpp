@@ -19,20 +19,20 @@ fs::path Omgeving(const char* naam)
     return waarde != nullptr && *waarde != '\0' ? fs::path(waarde) : fs::path();
 }
 
-fs::path Programmamap()
+} // namespace
+
+fs::path ProgrammaMap()
 {
     std::error_code fout;
     const auto programma = fs::read_symlink("/proc/self/exe", fout);
     return fout ? fs::current_path() : programma.parent_path();
 }
 
-} // namespace
-
 fs::path DataFolder()
 {
     if (fs::path map = Omgeving("VKT2020_DATA"); !map.empty())
         return map;
-    return Programmamap();
+    return ProgrammaMap();
 }
 
 fs::path GebruikersDataMap()
@@ -49,7 +49,7 @@ TDatabasemappen Databasemappen(const fs::path& gebruikersmap)
     std::error_code fout;
     if (!Omgeving("VKT2020_DATA").empty() || fs::exists(map / kConstanten, fout))
         return {map, map, {}};
-    const fs::path gedeeld = Programmamap().parent_path() / "share" / "vkt2020";
+    const fs::path gedeeld = ProgrammaMap().parent_path() / "share" / "vkt2020";
     return {gedeeld, gebruikersmap, gedeeld / kWerknemers};
 }
 

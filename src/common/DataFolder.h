@@ -4,6 +4,9 @@
 
 namespace vkt {
 
+// The folder of the running executable.
+std::filesystem::path ProgrammaMap();
+
 // The folder that holds both database files when the program runs from its
 // build folder: the folder of the running executable, unless the environment
 // variable VKT2020_DATA names another one.

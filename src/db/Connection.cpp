@@ -142,8 +142,24 @@ void Connection::TakeExclusiveLock()
     Check(handle_, sqlite3_exec(handle_, "COMMIT", nullptr, nullptr, nullptr));
 }
 
+Statement& Connection::Prepared(const std::string& sql)
+{
+    sqlite3* handle = Handle();
+    if (const auto found = prepared_.find(sql); found != prepared_.end()) {
+        sqlite3_reset(found->second->Get());
+        sqlite3_clear_bindings(found->second->Get());
+        return *found->second;
+    }
+    // Texts built with their values would otherwise pile up.
+    constexpr std::size_t kMostPrepared = 64;
+    if (prepared_.size() >= kMostPrepared)
+        prepared_.clear();
+    return *prepared_.emplace(sql, std::make_unique<Statement>(handle, sql)).first->second;
+}
+
 void Connection::Close()
 {
+    prepared_.clear();
     if (handle_ == nullptr)
         return;
     sqlite3_close_v2(handle_);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "db/Statement.h"
 #include "db/Value.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,6 +82,12 @@ public:
 
     // For the query classes of this layer only.
     sqlite3* Handle();
+    // A statement of this connection kept prepared for the next time the
+    // same text runs (reset, its bindings cleared): a query opened again for
+    // another parameter value need not be parsed again. Only one user at a
+    // time may step it; all are finalised when the connection closes, so
+    // that closing still lets go of the file.
+    Statement& Prepared(const std::string& sql);
 
 private:
     void ApplyBusyTimeout();
@@ -90,6 +98,7 @@ private:
     ShareMode mode_ = ShareMode::ReadWrite;
     sqlite3* handle_ = nullptr;
     std::map<std::string, Value> properties_; // names upper-cased
+    std::map<std::string, std::unique_ptr<Statement>, std::less<>> prepared_;
 };
 
 } // namespace vkt::db

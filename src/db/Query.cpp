@@ -5,21 +5,22 @@
 #include "db/DatabaseError.h"
 #include "db/Statement.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <regex>
 
 namespace vkt::db {
 namespace {
 
-Value ReadColumn(sqlite3_stmt* statement, int index)
+Value ReadColumn(sqlite3_stmt* statement, int index, bool asBoolean, bool asDate)
 {
-    const char* declared = sqlite3_column_decltype(statement, index);
-    const std::string type = ToUpperAscii(declared != nullptr ? declared : "");
     switch (sqlite3_column_type(statement, index)) {
     case SQLITE_NULL:
         return {};
     case SQLITE_INTEGER: {
         const auto number = sqlite3_column_int64(statement, index);
-        if (type.find("BOOL") != std::string::npos || type == "BIT")
+        if (asBoolean)
             return Value::Boolean(number != 0);
         return Value::Integer(number);
     }
@@ -28,13 +29,24 @@ Value ReadColumn(sqlite3_stmt* statement, int index)
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
         std::string content = text != nullptr ? text : "";
-        if (type.find("DATE") != std::string::npos || type.find("TIME") != std::string::npos) {
+        if (asDate) {
             if (auto date = ParseIsoText(content))
                 return Value::DateTime(*date);
         }
         return Value::Text(std::move(content));
     }
     }
+}
+
+// The lower-case spelling of a short name, in buffer; nothing for a longer one.
+std::optional<std::string_view> LowerCase(std::string_view name, std::array<char, 64>& buffer)
+{
+    if (name.size() > buffer.size())
+        return std::nullopt;
+    std::transform(name.begin(), name.end(), buffer.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    });
+    return std::string_view(buffer.data(), name.size());
 }
 
 bool IsNumeric(const Value& value)
@@ -81,21 +93,42 @@ void Query::SetSQL(std::string sql)
     parameters_.Parse(sql_);
 }
 
+void Query::ReadColumns(sqlite3_stmt* statement)
+{
+    const int count = sqlite3_column_count(statement);
+    for (int i = 0; i < count; ++i) {
+        const char* table = sqlite3_column_table_name(statement, i);
+        const char* declared = sqlite3_column_decltype(statement, i);
+        const std::string type = ToUpperAscii(declared != nullptr ? declared : "");
+        Reading reading = Reading::AsStored;
+        if (type.find("BOOL") != std::string::npos || type == "BIT")
+            reading = Reading::Boolean;
+        else if (type.find("DATE") != std::string::npos || type.find("TIME") != std::string::npos)
+            reading = Reading::Date;
+        columns_.push_back(Column{sqlite3_column_name(statement, i), table != nullptr ? table : "", reading});
+        std::array<char, 64> buffer;
+        if (const auto lower = LowerCase(columns_.back().name, buffer))
+            columnByName_.emplace(std::string(*lower), i);
+    }
+}
+
 void Query::Open()
 {
     Close();
-    Statement statement(connection_.Handle(), parameters_.EngineSql());
+    Statement& statement = connection_.Prepared(parameters_.EngineSql());
+    // Reset when done, also after an error: a statement left stepping would
+    // keep the database read-locked.
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> reset(statement.Get(), sqlite3_reset);
     parameters_.Bind(statement.Get());
-    const int count = sqlite3_column_count(statement.Get());
-    for (int i = 0; i < count; ++i) {
-        const char* table = sqlite3_column_table_name(statement.Get(), i);
-        columns_.push_back(Column{sqlite3_column_name(statement.Get(), i), table != nullptr ? table : ""});
-    }
+    ReadColumns(statement.Get());
+    const int count = static_cast<int>(columns_.size());
     while (statement.Step()) {
         std::vector<Value> row;
         row.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i)
-            row.push_back(ReadColumn(statement.Get(), i));
+        for (int i = 0; i < count; ++i) {
+            const Reading reading = columns_[static_cast<std::size_t>(i)].reading;
+            row.push_back(ReadColumn(statement.Get(), i, reading == Reading::Boolean, reading == Reading::Date));
+        }
         rows_.push_back(std::move(row));
     }
     active_ = true;
@@ -106,6 +139,7 @@ void Query::Close()
 {
     active_ = false;
     columns_.clear();
+    columnByName_.clear();
     rows_.clear();
     shown_.clear();
     position_ = 0;
@@ -215,6 +249,11 @@ bool Query::Locate(std::string_view column, const Value& value)
 int Query::ColumnIndex(std::string_view name) const
 {
     const auto dot = name.find('.');
+    std::array<char, 64> buffer;
+    if (const auto lower = LowerCase(name, buffer); lower && dot == std::string_view::npos) {
+        const auto found = columnByName_.find(*lower);
+        return found != columnByName_.end() ? found->second : -1;
+    }
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const bool match = dot == std::string_view::npos
                                ? EqualsIgnoreCase(columns_[i].name, name)

@@ -4,6 +4,7 @@
 #include "db/Record.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace vkt::db {
@@ -51,9 +52,18 @@ public:
     std::vector<std::string> FieldNames() const;
 
 private:
+    // How a column's values are read: its declared type makes an integer
+    // a boolean and a text a date.
+    enum class Reading { AsStored, Boolean, Date };
     struct Column {
         std::string name;
         std::string table;
+        Reading reading;
+    };
+    // A name looked up as it is written, ignoring case.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
     };
     struct Condition {
         int column;
@@ -62,6 +72,7 @@ private:
     };
 
     int ColumnIndex(std::string_view name) const;
+    void ReadColumns(sqlite3_stmt* statement);
     void ApplyFilter();
     std::vector<Condition> ParseFilter() const;
     bool Matches(const std::vector<Value>& row, const std::vector<Condition>& conditions) const;
@@ -71,6 +82,9 @@ private:
     Parameters parameters_;
     bool active_ = false;
     std::vector<Column> columns_;
+    // Each column's lower-case name (the first of equal names): the rows are
+    // read by name, often many times over.
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> columnByName_;
     std::vector<std::vector<Value>> rows_;
     std::vector<std::size_t> shown_; // indices into rows_ that pass the filter
     std::size_t position_ = 0;       // index into shown_
