@@ -6,6 +6,7 @@
 #include "cli/Fondsengeheugen.h"
 #include "common/Meldingen.h"
 #include "common/Text.h"
+#include "model/Enumeraties.h"
 #include "model/Getallen.h"
 
 namespace vkt::cli {
@@ -70,7 +71,10 @@ std::optional<double> TBatchRekenaar::AlleenAnderBedrag(const TCsvBlok& blok, st
 {
     const std::size_t velden = blok.AantalVelden(rij);
     const auto kolom = static_cast<std::size_t>(g_.Bedragkolom);
-    if (g_.Bedragkolom < 0 || vorigeEinden_.size() != velden || kolom >= velden)
+    // A search begins from what the calculation last gave, so only a gross
+    // wage is computed the same on the run as it stands.
+    if (g_.Bedragkolom < 0 || vorigeEinden_.size() != velden || kolom >= velden ||
+        opties_.Invoer.SoortLoonbedrag != slBrutoloon)
         return std::nullopt;
     std::size_t begin = 0;
     for (std::size_t i = 0; i < velden; ++i) {

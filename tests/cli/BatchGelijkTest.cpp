@@ -51,6 +51,24 @@ public:
         return tekst;
     }
 
+    // Runs of rows that differ only in their amount (now and then one that
+    // is not valid), and the same rows each after a row that fails.
+    std::pair<std::string, std::string> MaakReeksen(int aantal, const std::string& scheiding)
+    {
+        std::string reeksen = kKop;
+        std::string gescheiden = kKop;
+        for (int i = 0; i < aantal; ++i) {
+            std::vector<std::string> v = Velden();
+            for (int keer = 0; keer < 3; ++keer) {
+                if (keer > 0)
+                    v[6] = Kans(2) ? "12,34,5" : Bedrag(100, 6000);
+                reeksen += Regel(v);
+                gescheiden += scheiding + Regel(v);
+            }
+        }
+        return {reeksen, gescheiden};
+    }
+
 private:
     unsigned Getal(unsigned tot) { return static_cast<unsigned>(gen_() % tot); }
     bool Kans(unsigned procent) { return Getal(100) < procent; }
@@ -85,7 +103,9 @@ private:
                "-" + std::to_string(vanJaar + static_cast<int>(Getal(static_cast<unsigned>(jaren))));
     }
 
-    std::string Rij()
+    std::string Rij() { return Regel(Velden()); }
+
+    std::vector<std::string> Velden()
     {
         static const char* const kSoorten[] = {"werknemer",          "werknemer",       "werknemer",
                                                "werknemer",          "werknemer",       "bijzonder-loon",
@@ -138,7 +158,11 @@ private:
         v.push_back(Kans(8) ? (Kans(45) ? "4" : Kans(90) ? "7" : "5") : "");
         if (Kans(1))
             v.push_back("te veel");
+        return v;
+    }
 
+    static std::string Regel(const std::vector<std::string>& v)
+    {
         std::string rij;
         for (std::size_t i = 0; i < v.size(); ++i) {
             const bool citeren = v[i].find_first_of(";\"\n") != std::string::npos;
@@ -203,5 +227,39 @@ TEST(BatchGelijk, TenThousandVariedRowsGiveTheExpectedFileByteForByte)
                              "batch-10000.gekregen.csv in the test's folder); first difference: "
                           << EersteVerschil(verwacht, gekregen);
         }
+    }
+}
+
+// A row that differs from the one before it only in its amount is computed on
+// the calculation as it stands; it must give what it gives on its own.
+TEST(BatchGelijk, ARowWithOnlyAnotherAmountGivesWhatItGivesOnItsOwn)
+{
+    test::EigenDatabases databases;
+    for (const char* fonds : kFondsen)
+        test::VoerSqlUit(databases, fonds);
+    // Fails at its kind of calculation, so the next row is computed the whole way.
+    const std::string scheiding = "scheiding;;;onbekend\n";
+    const auto [reeksen, gescheiden] = Rijen().MaakReeksen(1000, scheiding);
+    const auto uitkomst = [&](const std::string& invoer, const std::string& taken) {
+        const std::string bestand = databases.Map().File("invoer.csv");
+        const std::string uitvoer = databases.Map().File("uitvoer.csv");
+        std::ofstream(bestand, std::ios::binary) << invoer;
+        const test::Uitvoer r = test::Voer(cli::BatchOpdracht, {bestand, "--uitvoer", uitvoer, "--taken", taken});
+        EXPECT_EQ(r.code, 1) << r.fout;
+        return LeesBestand(uitvoer);
+    };
+    std::string verwacht = uitkomst(gescheiden, "1");
+    const std::string gefaald = verwacht.substr(verwacht.find("\nscheiding;") + 1);
+    const std::string scheidingUit = gefaald.substr(0, gefaald.find('\n') + 1);
+    ASSERT_NE(scheidingUit.find("onbekend"), std::string::npos) << scheidingUit;
+    for (std::size_t p = verwacht.find(scheidingUit); p != std::string::npos; p = verwacht.find(scheidingUit, p))
+        verwacht.erase(p, scheidingUit.size());
+
+    for (const char* taken : {"1", "3"}) {
+        SCOPED_TRACE(std::string("--taken ") + taken);
+        const std::string gekregen = uitkomst(reeksen, taken);
+        EXPECT_EQ(gekregen.size(), verwacht.size());
+        if (gekregen != verwacht)
+            ADD_FAILURE() << "first difference: " << EersteVerschil(verwacht, gekregen);
     }
 }
