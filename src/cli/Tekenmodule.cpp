@@ -16,11 +16,11 @@ const TTekenfuncties& Tekenfuncties()
         return *functies;
     const std::filesystem::path map = ProgrammaMap();
     std::string waarom;
-    for (const std::filesystem::path& bestand : {map / kTekenmodule, map / VKT_TEKENMODULE_GEINSTALLEERD / kTekenmodule}) {
+    const std::filesystem::path plaatsen[] = {map / kTekenmodule, map / VKT_TEKENMODULE_GEINSTALLEERD / kTekenmodule};
+    for (const std::filesystem::path& bestand : plaatsen) {
         void* module = dlopen(bestand.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
-            if (waarom.empty())
-                waarom = dlerror();
+            waarom = dlerror(); // the installed place is tried last
             continue;
         }
         using TVraag = const TTekenfuncties* (*)();

@@ -1,6 +1,9 @@
 #include "Opdrachten.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -93,4 +96,21 @@ TEST(Rapportbestanden, AFileThatCannotBeWrittenFailsTheCommand)
               1);
     EXPECT_NE(vkt::test::LeesBestand(uit).find("vkt2020-cli bereken: Kon geen PDF-bestand aanmaken"), std::string::npos)
         << vkt::test::LeesBestand(uit);
+}
+
+TEST(Rapportbestanden, WithoutTheDrawingModuleTheCommandSaysSoAndFails)
+{
+    vkt::test::EigenDatabases databases;
+    const std::string programma = databases.Map().File("vkt2020-cli");
+    std::filesystem::copy_file(vkt::test::Programma(), programma);
+    const std::string uit = databases.Map().File("uit.txt");
+    const std::string pdf = databases.Map().File("berekening.pdf");
+    const std::string opdracht = programma + " bereken --loonbedrag 3000 --pdf " + pdf + " > " + uit + " 2>&1";
+    const int status = std::system(opdracht.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const std::string tekst = vkt::test::LeesBestand(uit);
+    EXPECT_NE(tekst.find("vkt2020-cli bereken: de tekenmodule voor PDF, ODT en afbeeldingen kan niet worden geladen: "),
+              std::string::npos)
+        << tekst;
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
