@@ -155,8 +155,6 @@ struct TBlok {
     bool alles = true;
 };
 
-// Computes the rows on the threads asked for and writes them in their order;
-// true when every row computed.
 // The one column of the amount, or -1.
 int Bedragkolom(const std::vector<int>& kolommen)
 {
@@ -166,6 +164,8 @@ int Bedragkolom(const std::vector<int>& kolommen)
     return static_cast<int>(std::find(kolommen.begin(), kolommen.end(), bedrag) - kolommen.begin());
 }
 
+// Computes the rows on the threads asked for and writes them in their order;
+// true when every row computed.
 bool RekenRijen(TCsvLezer& lezer, const TBatchGegevens& gegevens, int taken, std::ostream& doel)
 {
     std::vector<std::unique_ptr<TBatchRekenaar>> rekenaars;

@@ -24,11 +24,8 @@ std::string ToLowerAscii(std::string_view text)
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b)
 {
-    // ASCII only, whatever the locale: the names compared are the program's own.
-    const auto klein = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](unsigned char x, unsigned char y) {
-               return klein(x) == klein(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 std::string ToUpperUtf8(std::string_view text)

@@ -7,7 +7,11 @@ namespace vkt {
 
 std::string ToUpperAscii(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
+// Equal but for the case of ASCII letters, whatever the locale: the names
+// compared are the program's own.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+// An ASCII letter in lower case; any other byte as it is.
+inline char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
 // Upper case for UTF-8 text: ASCII letters and the accented letters of Latin-1.
 std::string ToUpperUtf8(std::string_view text);
 

@@ -5,9 +5,6 @@
 #include "db/DatabaseError.h"
 #include "db/Statement.h"
 
-#include <algorithm>
-#include <array>
-#include <optional>
 #include <regex>
 
 namespace vkt::db {
@@ -36,17 +33,6 @@ Value ReadColumn(sqlite3_stmt* statement, int index, bool asBoolean, bool asDate
         return Value::Text(std::move(content));
     }
     }
-}
-
-// The lower-case spelling of a short name, in buffer; nothing for a longer one.
-std::optional<std::string_view> LowerCase(std::string_view name, std::array<char, 64>& buffer)
-{
-    if (name.size() > buffer.size())
-        return std::nullopt;
-    std::transform(name.begin(), name.end(), buffer.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    });
-    return std::string_view(buffer.data(), name.size());
 }
 
 bool IsNumeric(const Value& value)
@@ -93,6 +79,17 @@ void Query::SetSQL(std::string sql)
     parameters_.Parse(sql_);
 }
 
+std::size_t Query::NameHash::operator()(std::string_view name) const
+{
+    // FNV-1a over the letters in lower case.
+    std::size_t hash = 14695981039346656037u;
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211u;
+    return hash;
+}
+
+bool Query::NameEqual::operator()(std::string_view a, std::string_view b) const { return EqualsIgnoreCase(a, b); }
+
 void Query::ReadColumns(sqlite3_stmt* statement)
 {
     const int count = sqlite3_column_count(statement);
@@ -106,9 +103,7 @@ void Query::ReadColumns(sqlite3_stmt* statement)
         else if (type.find("DATE") != std::string::npos || type.find("TIME") != std::string::npos)
             reading = Reading::Date;
         columns_.push_back(Column{sqlite3_column_name(statement, i), table != nullptr ? table : "", reading});
-        std::array<char, 64> buffer;
-        if (const auto lower = LowerCase(columns_.back().name, buffer))
-            columnByName_.emplace(std::string(*lower), i);
+        columnByName_.emplace(columns_.back().name, i);
     }
 }
 
@@ -249,19 +244,15 @@ bool Query::Locate(std::string_view column, const Value& value)
 int Query::ColumnIndex(std::string_view name) const
 {
     const auto dot = name.find('.');
-    std::array<char, 64> buffer;
-    if (const auto lower = LowerCase(name, buffer); lower && dot == std::string_view::npos) {
-        const auto found = columnByName_.find(*lower);
+    if (dot == std::string_view::npos) {
+        const auto found = columnByName_.find(name);
         return found != columnByName_.end() ? found->second : -1;
     }
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
-        const bool match = dot == std::string_view::npos
-                               ? EqualsIgnoreCase(columns_[i].name, name)
-                               : EqualsIgnoreCase(columns_[i].table, name.substr(0, dot)) &&
-                                     EqualsIgnoreCase(columns_[i].name, name.substr(dot + 1));
-        if (match)
+    // "Table.Column"
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (EqualsIgnoreCase(columns_[i].table, name.substr(0, dot)) &&
+            EqualsIgnoreCase(columns_[i].name, name.substr(dot + 1)))
             return static_cast<int>(i);
-    }
     return -1;
 }
 

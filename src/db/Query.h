@@ -60,10 +60,15 @@ private:
         std::string table;
         Reading reading;
     };
-    // A name looked up as it is written, ignoring case.
+    // Column names as keys that ignore the case of their letters, found
+    // from the name as the caller writes it.
     struct NameHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
     };
     struct Condition {
         int column;
@@ -82,9 +87,9 @@ private:
     Parameters parameters_;
     bool active_ = false;
     std::vector<Column> columns_;
-    // Each column's lower-case name (the first of equal names): the rows are
-    // read by name, often many times over.
-    std::unordered_map<std::string, int, NameHash, std::equal_to<>> columnByName_;
+    // Each column by its name (the first of equal names): the rows are read
+    // by name, often many times over.
+    std::unordered_map<std::string, int, NameHash, NameEqual> columnByName_;
     std::vector<std::vector<Value>> rows_;
     std::vector<std::size_t> shown_; // indices into rows_ that pass the filter
     std::size_t position_ = 0;       // index into shown_

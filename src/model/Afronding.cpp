@@ -4,15 +4,11 @@
 
 namespace vkt {
 
-namespace {
-constexpr double kGuard = 0.00000001;
-}
-
 double RondAfOpVijfDecimalen(double x) { return RondAf(x * 100000) / 100000; }
 
-double KapAf(double x) { return std::trunc(x + kGuard); }
+double KapAf(double x) { return std::trunc(x + kAfrondingsmarge); }
 
-double KapAfOpCenten(double x) { return std::trunc(x * 100 + kGuard) / 100; }
+double KapAfOpCenten(double x) { return std::trunc(x * 100 + kAfrondingsmarge) / 100; }
 
 double RondOmhoog(double x)
 {

@@ -8,11 +8,12 @@ namespace vkt {
 // 1e-8 before truncating, against the representation error of values such as
 // 1.005 (held as 1.00499999999999989...).
 
+inline constexpr double kAfrondingsmarge = 0.00000001; // the guard
+
 // Inline: a computation rounds some eighty amounts in each pass.
 inline double RondAf(double x)         // to a whole number, half away from zero
 {
-    constexpr double kGuard = 0.00000001;
-    return x < 0 ? -std::trunc(-x + 0.5 + kGuard) : std::trunc(x + 0.5 + kGuard);
+    return x < 0 ? -std::trunc(-x + 0.5 + kAfrondingsmarge) : std::trunc(x + 0.5 + kAfrondingsmarge);
 }
 inline double RondAfOpCenten(double x) { return RondAf(x * 100) / 100; } // to cents, half away from zero
 double RondAfOpVijfDecimalen(double x);

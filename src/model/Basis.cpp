@@ -29,7 +29,6 @@ void TBaseKolomRegel::LoadFromDataSet(const db::Record& record)
     ResultaatBedrag = record.AsDouble("ResultaatBedrag");
 }
 
-
 TKolomRegelValues TBaseKolomRegel::Values() const
 {
     TKolomRegelValues values;
@@ -38,7 +37,6 @@ TKolomRegelValues TBaseKolomRegel::Values() const
 }
 
 TBaseKolom::TBaseKolom(TBaseKolommen* kolommen, int kolomnummer) : Kolommen(kolommen), Kolomnummer(kolomnummer) {}
-
 
 int TBaseKolom::Append(std::unique_ptr<TBaseKolomRegel> regel)
 {
@@ -70,6 +68,5 @@ TBaseKolom& TBaseKolommen::ZoekKolom(int kolomnummer) const
     throw Exception("Kolom " + std::to_string(kolomnummer) + " is vervallen. " +
                     "Deze mag niet meer in afwijkende grondslagen en sociale fondsen gebruikt worden.");
 }
-
 
 } // namespace vkt
