@@ -40,6 +40,7 @@ TBaseKolom::TBaseKolom(TBaseKolommen* kolommen, int kolomnummer) : Kolommen(kolo
 
 int TBaseKolom::Append(std::unique_ptr<TBaseKolomRegel> regel)
 {
+    klassen_ |= regel ? regel->Klassen : 0;
     regels_.push_back(std::move(regel));
     return Count() - 1;
 }
@@ -50,6 +51,26 @@ void TBaseKolom::Plaats(int index, std::unique_ptr<TBaseKolomRegel> regel)
         regels_.push_back(std::move(regel));
     else
         regels_.at(static_cast<std::size_t>(index)) = std::move(regel);
+    TelKlassen();
+}
+
+void TBaseKolom::KortIn(int aantal)
+{
+    regels_.resize(static_cast<std::size_t>(aantal));
+    TelKlassen();
+}
+
+void TBaseKolom::Clear()
+{
+    regels_.clear();
+    klassen_ = 0;
+}
+
+void TBaseKolom::TelKlassen()
+{
+    klassen_ = 0;
+    for (const auto& regel : regels_)
+        klassen_ |= regel ? regel->Klassen : 0;
 }
 
 void TBaseKolommen::Append(std::unique_ptr<TBaseKolom> kolom)

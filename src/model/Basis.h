@@ -125,20 +125,27 @@ public:
 
     int Count() const { return static_cast<int>(regels_.size()); }
     TBaseKolomRegel& GetRegel(int index) const { return *regels_.at(static_cast<std::size_t>(index)); }
+    const std::vector<std::unique_ptr<TBaseKolomRegel>>& Regels() const { return regels_; }
+    // Whether a line has one of these class bits: the columns look for lines
+    // of classes they mostly do not hold, several times in every pass.
+    bool HeeftKlasse(std::uint64_t bits) const { return (klassen_ & bits) != 0; }
     // Takes the line and returns its position.
     int Append(std::unique_ptr<TBaseKolomRegel> regel);
     // Takes the line in place of the one at index, or appends it at Count().
     void Plaats(int index, std::unique_ptr<TBaseKolomRegel> regel);
     // Removes the lines from position aantal on.
-    void KortIn(int aantal) { regels_.resize(static_cast<std::size_t>(aantal)); }
-    void Clear() { regels_.clear(); }
+    void KortIn(int aantal);
+    void Clear();
 
     TBaseKolommen* Kolommen; // owning column set, not owned
     int Kolomnummer;
     double Totaal = 0;
 
 private:
+    void TelKlassen();
+
     std::vector<std::unique_ptr<TBaseKolomRegel>> regels_;
+    std::uint64_t klassen_ = 0; // the class bits of all lines together
 };
 
 // The fourteen payroll columns of one calculation.

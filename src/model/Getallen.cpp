@@ -43,10 +43,39 @@ std::optional<std::string> ZonderGroepen(std::string_view deel)
     }
 }
 
+// The usual form "1234" or "1234,56", with at most fifteen digits: read as a
+// whole number of units of its last decimal divided by a power of ten. Both
+// numbers are exact doubles and the division rounds to the nearest double,
+// as reading the decimal text does, so the value is the same.
+std::optional<TGelezenGetal> LeesEenvoudig(std::string_view tekst, int maximumDecimalen)
+{
+    const std::size_t komma = std::min(tekst.find(','), tekst.size());
+    const std::string_view geheel = tekst.substr(0, komma);
+    const std::string_view decimalen = komma < tekst.size() ? tekst.substr(komma + 1) : std::string_view();
+    if (geheel.empty() || (komma < tekst.size() && decimalen.empty()) || geheel.size() + decimalen.size() > 15 ||
+        !AlleenCijfers(geheel) || !AlleenCijfers(decimalen))
+        return std::nullopt;
+    long long eenheden = 0;
+    double schaal = 1;
+    for (const char c : geheel)
+        eenheden = eenheden * 10 + (c - '0');
+    for (const char c : decimalen) {
+        eenheden = eenheden * 10 + (c - '0');
+        schaal *= 10;
+    }
+    TGelezenGetal gelezen;
+    gelezen.Waarde = static_cast<double>(eenheden) / schaal;
+    gelezen.Fout = static_cast<int>(decimalen.size()) > maximumDecimalen ? TGelezenGetal::TeVeelDecimalen
+                                                                          : TGelezenGetal::Geen;
+    return gelezen;
+}
+
 } // namespace
 
 TGelezenGetal LeesGetal(std::string_view invoer, int maximumDecimalen)
 {
+    if (const auto eenvoudig = LeesEenvoudig(invoer, maximumDecimalen))
+        return *eenvoudig;
     const std::string tekst = Trim(invoer);
     std::string_view rest = tekst;
     std::string getal;

@@ -63,11 +63,9 @@ double TCustomKolom::GetTotaal() { return Som(); }
 double TCustomKolom::Som()
 {
     double som = 0;
-    for (int i = 0; i < Count(); ++i) {
-        TBaseKolomRegel& regel = GetRegel(i);
-        if (regel.GetEffectieveStatus() != rsVerwijderd)
-            som += regel.Bereken();
-    }
+    for (const auto& regel : Regels())
+        if (regel->GetEffectieveStatus() != rsVerwijderd)
+            som += regel->Bereken();
     return som;
 }
 
@@ -86,12 +84,11 @@ double TKolom3::GetTotaal()
 {
     Som(); // computes every line once; the total is formed below
     double totaal = 0;
-    for (int i = 0; i < Count(); ++i) {
-        TBaseKolomRegel& regel = GetRegel(i);
-        if (regel.GetEffectieveStatus() == rsVerwijderd)
+    for (const auto& regel : Regels()) {
+        if (regel->GetEffectieveStatus() == rsVerwijderd)
             continue;
-        const double bedrag = regel.Bereken();
-        totaal += IsVan<TLevensloopWNKolomRegel>(regel) ? -bedrag : bedrag;
+        const double bedrag = regel->Bereken();
+        totaal += IsVan<TLevensloopWNKolomRegel>(*regel) ? -bedrag : bedrag;
     }
     return totaal;
 }
@@ -101,10 +98,9 @@ double TKolom3::GetBrutoloon() const { return ResultaatVan<TBrutoloonKolomRegel>
 double TKolom4::GetTotaal()
 {
     double totaal = 0;
-    for (int i = 0; i < Count(); ++i) {
-        TBaseKolomRegel& regel = GetRegel(i);
-        const bool bijdrage = IsVan<TBijdrageAutoKolomRegel>(regel) || IsVan<TBijdrageFietsKolomRegel>(regel);
-        const double bedrag = regel.Bereken();
+    for (const auto& regel : Regels()) {
+        const bool bijdrage = IsVan<TBijdrageAutoKolomRegel>(*regel) || IsVan<TBijdrageFietsKolomRegel>(*regel);
+        const double bedrag = regel->Bereken();
         totaal += bijdrage ? -bedrag : bedrag;
     }
     return totaal;
@@ -148,10 +144,9 @@ double TKolom15::GetTotaal() { return Kolomset().Loonheffing(); }
 double TKolom18::GetTotaal()
 {
     double totaal = 0;
-    for (int i = 0; i < Count(); ++i) {
-        TBaseKolomRegel& regel = GetRegel(i);
-        const double bedrag = regel.Bereken();
-        totaal += IsVan<TWhkVerhalingOpWerknemerKolomRegel>(regel) ? -bedrag : bedrag;
+    for (const auto& regel : Regels()) {
+        const double bedrag = regel->Bereken();
+        totaal += IsVan<TWhkVerhalingOpWerknemerKolomRegel>(*regel) ? -bedrag : bedrag;
     }
     return totaal;
 }

@@ -41,9 +41,11 @@ public:
     template <typename T>
     T* EersteRegel() const
     {
-        for (int i = 0; i < Count(); ++i)
-            if (auto* regel = Als<T>(&GetRegel(i)))
-                return regel;
+        if (!HeeftKlasse(T::Bit))
+            return nullptr;
+        for (const auto& regel : Regels())
+            if (auto* gevonden = Als<T>(regel.get()))
+                return gevonden;
         return nullptr;
     }
     // The amount of the first line of class T, 0 when there is none.
@@ -58,9 +60,11 @@ public:
     double SomVan(Test test) const
     {
         double som = 0;
-        for (int i = 0; i < Count(); ++i)
-            if (const auto* regel = Als<T>(&GetRegel(i)); regel != nullptr && test(*regel))
-                som += regel->ResultaatBedrag;
+        if (!HeeftKlasse(T::Bit))
+            return som;
+        for (const auto& regel : Regels())
+            if (const auto* gevonden = Als<T>(regel.get()); gevonden != nullptr && test(*gevonden))
+                som += gevonden->ResultaatBedrag;
         return som;
     }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <gtest/gtest.h>
@@ -76,4 +77,29 @@ TEST(Getallen, WritesWhatPrintfWritesForTheRoundedValue)
         std::replace(tekst.begin(), tekst.end(), '.', ',');
         ASSERT_EQ(FormatVast(waarde, decimalen), tekst) << waarde << " met " << decimalen << " decimalen";
     }
+}
+
+TEST(Getallen, ReadsThePlainFormAsTheNearestDouble)
+{
+    // "1234", "1234,5" and "0001234,567" of every length up to the sixteen
+    // digits that a double no longer holds exactly: the value strtod gives
+    // for the same digits with a point.
+    std::mt19937_64 generator(2020);
+    for (int i = 0; i < 200000; ++i) {
+        const int geheel = 1 + static_cast<int>(generator() % 13);
+        const int decimalen = static_cast<int>(generator() % 4);
+        std::string tekst;
+        for (int c = 0; c < geheel + decimalen; ++c) {
+            if (c == geheel)
+                tekst += ',';
+            tekst += static_cast<char>('0' + generator() % 10);
+        }
+        std::string metPunt = tekst;
+        std::replace(metPunt.begin(), metPunt.end(), ',', '.');
+        const TGelezenGetal getal = LeesGetal(tekst, 3);
+        ASSERT_EQ(getal.Fout, TGelezenGetal::Geen) << tekst;
+        ASSERT_EQ(getal.Waarde, std::strtod(metPunt.c_str(), nullptr)) << tekst;
+    }
+    EXPECT_EQ(LeesGetal("1234,", 2).Waarde, 1234) << "a comma without decimals";
+    EXPECT_EQ(LeesGetal("12,345", 2).Fout, TGelezenGetal::TeVeelDecimalen);
 }
