@@ -109,10 +109,7 @@ void ControleerCsv(const std::string& pad)
     if (!std::filesystem::is_regular_file(pad, fout))
         return;
     std::ifstream bestand = OpenInvoer(pad);
-    TCsvLezer lezer(bestand);
-    TCsvBlok blok;
-    while (lezer.Lees(blok, kRijenPerBlok) > 0)
-        blok.Leeg();
+    ControleerCsvTekst(bestand);
 }
 
 // The option of each column of the header; every column must be an option of

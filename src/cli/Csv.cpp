@@ -3,6 +3,7 @@
 #include "model/Getallen.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <istream>
 #include <limits>
@@ -158,6 +159,24 @@ TCsvLezer::TRij TCsvLezer::LeesRij(TCsvBlok& blok)
         return TRij::Leeg;
     }
     return TRij::Gelezen;
+}
+
+void ControleerCsvTekst(std::istream& bron)
+{
+    // Only a quote that is never closed makes a text no CSV: a text without
+    // any quote needs no rows read.
+    std::array<char, 65536> buffer;
+    bool aanhalingsteken = false;
+    while (!aanhalingsteken && (bron.read(buffer.data(), buffer.size()) || bron.gcount() > 0))
+        aanhalingsteken = std::memchr(buffer.data(), '"', static_cast<std::size_t>(bron.gcount())) != nullptr;
+    if (!aanhalingsteken)
+        return;
+    bron.clear();
+    bron.seekg(0);
+    TCsvLezer lezer(bron);
+    TCsvBlok blok;
+    while (lezer.Lees(blok, 1024) > 0)
+        blok.Leeg();
 }
 
 char BepaalScheidingsteken(std::string_view tekst)

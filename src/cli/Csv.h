@@ -85,6 +85,9 @@ private:
     char scheidingsteken_ = ',';
 };
 
+// Reads a stream through and throws CsvFout where it is no CSV text.
+void ControleerCsvTekst(std::istream& bron);
+
 // ";" when the first line holds one, else ",": Dutch spreadsheets write ";"
 // because the comma is their decimal separator.
 char BepaalScheidingsteken(std::string_view tekst);

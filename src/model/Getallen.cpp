@@ -5,9 +5,12 @@
 #include "common/Text.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace vkt {
@@ -123,29 +126,68 @@ std::string FormatBedrag(double waarde, int breedte) { return FormatVast(waarde,
 
 namespace {
 
+// "00" to "99": the whole part is written two digits at a time.
+constexpr char kTweeCijfers[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                "8081828384858687888990919293949596979899";
+
+// The powers of ten that fit an unsigned 64-bit number.
+constexpr std::array<unsigned long long, 20> kMachtenVanTien = [] {
+    std::array<unsigned long long, 20> machten{};
+    unsigned long long macht = 1;
+    for (auto& m : machten) {
+        m = macht;
+        macht *= 10;
+    }
+    return machten;
+}();
+
+// How many digits n has (0 has one): log10 estimated from its bits, then
+// corrected. n | 1 has as many digits as n.
+int AantalCijfers(unsigned long long n)
+{
+    n |= 1;
+    const int schatting = (std::bit_width(n) * 1233) >> 12;
+    return schatting + 1 - (n < kMachtenVanTien[static_cast<std::size_t>(schatting)] ? 1 : 0);
+}
+
+// Writes the last two digits of n before p.
+char* SchrijfPaar(char* p, unsigned long long n)
+{
+    p -= 2;
+    std::memcpy(p, kTweeCijfers + 2 * (n % 100), 2);
+    return p;
+}
+
 // The number of units of the last decimal as "-12,34": for up to three
 // decimals and fewer than 10^12 units, the double nearest to it lies within a
 // tenth of a unit, so printing that double with the decimals would give
-// these digits too. Written from the last digit back.
+// these digits too. The length comes first, so that the digits go straight
+// to their place, from the last one back.
 char* SchrijfEenheden(char* begin, char* einde, long long eenheden, int decimalen)
 {
-    char cijfers[32];
-    char* p = cijfers + sizeof cijfers;
-    auto rest = static_cast<unsigned long long>(eenheden < 0 ? -eenheden : eenheden);
-    for (int i = 0; i < decimalen; ++i, rest /= 10)
-        *--p = static_cast<char>('0' + rest % 10);
-    if (decimalen > 0)
-        *--p = ',';
-    do {
-        *--p = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest > 0);
-    if (eenheden < 0)
-        *--p = '-';
-    const auto lengte = static_cast<std::size_t>(cijfers + sizeof cijfers - p);
+    const auto alles = static_cast<unsigned long long>(eenheden < 0 ? -eenheden : eenheden);
+    const unsigned long long schaal = kMachtenVanTien[static_cast<std::size_t>(decimalen)];
+    unsigned long long geheel = alles / schaal;
+    unsigned long long deel = alles % schaal;
+    const int cijfers = AantalCijfers(geheel);
+    const auto lengte = static_cast<std::size_t>((eenheden < 0 ? 1 : 0) + cijfers + (decimalen > 0 ? decimalen + 1 : 0));
     if (static_cast<std::size_t>(einde - begin) < lengte)
         return begin;
-    return std::copy(p, cijfers + sizeof cijfers, begin);
+    char* p = begin + lengte;
+    for (int i = decimalen; i >= 2; i -= 2, deel /= 100)
+        p = SchrijfPaar(p, deel);
+    if (decimalen % 2 == 1)
+        *--p = static_cast<char>('0' + deel);
+    if (decimalen > 0)
+        *--p = ',';
+    for (; geheel >= 10; geheel /= 100)
+        p = SchrijfPaar(p, geheel);
+    if (cijfers % 2 == 1)
+        *--p = static_cast<char>('0' + geheel);
+    if (eenheden < 0)
+        *--p = '-';
+    return begin + lengte;
 }
 
 } // namespace

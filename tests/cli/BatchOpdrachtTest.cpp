@@ -131,6 +131,9 @@ TEST(BatchOpdracht, BadUsageComputesNothingAndExitsWith2)
         // A quote that is never closed near the end: refused before any row is computed.
         {{Schrijf(map, "f.csv", "loonbedrag\n" + std::string(5000, '1') + "\n1000\n\"2000\n")},
          "is geen geldig CSV-bestand: het aanhalingsteken op regel 4 wordt niet gesloten."},
+        // The only quote of the file lies beyond the first 64 KiB that are looked through.
+        {{Schrijf(map, "g.csv", "loonbedrag\n" + std::string(70000, '1') + "\n1000\n\"2000\n")},
+         "is geen geldig CSV-bestand: het aanhalingsteken op regel 4 wordt niet gesloten."},
     };
     for (const auto& geval : kGevallen) {
         const test::Uitvoer r = test::Voer(cli::BatchOpdracht, geval.argumenten);

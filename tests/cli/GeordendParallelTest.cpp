@@ -41,6 +41,7 @@ TEST(GeordendParallel, WritesEveryBlockInTheOrderItWasRead)
             },
             [&](int plaats, int taak) {
                 // A thread computes one block at a time.
+                EXPECT_LT(taak, taken);
                 EXPECT_EQ(bezet[static_cast<std::size_t>(taak)].fetch_add(1), 0);
                 uitkomst[static_cast<std::size_t>(plaats)] = Werk(plaatsen[static_cast<std::size_t>(plaats)]);
                 bezet[static_cast<std::size_t>(taak)].fetch_sub(1);
