@@ -114,18 +114,24 @@ void TBatchRekenaar::SchrijfUitkomst(std::string& uitvoer, const std::string& me
         u = Uitkomst(berekening_);
     // An amount holds digits, a minus sign and the decimal comma: never a
     // formula, quoted only where the comma is the delimiter.
+    // Each is put together here and appended at once.
+    const bool tussenQuotes = g_.Scheidingsteken == ',';
     const auto bedrag = [&](double waarde) {
-        char tekst[kMaximumVastLengte];
-        const char* einde = gelukt ? SchrijfVast(tekst, tekst + sizeof tekst, waarde, 2) : tekst;
-        const std::string_view getal(tekst, static_cast<std::size_t>(einde - tekst));
-        uitvoer += g_.Scheidingsteken;
-        if (g_.Scheidingsteken == ',' && !getal.empty()) {
-            uitvoer += '"';
-            uitvoer += getal;
-            uitvoer += '"';
-        } else {
-            uitvoer += getal;
+        char tekst[kMaximumVastLengte + 3];
+        char* p = tekst;
+        *p++ = g_.Scheidingsteken;
+        if (gelukt) {
+            char* getal = p + (tussenQuotes ? 1 : 0);
+            char* einde = SchrijfVast(getal, tekst + sizeof tekst - 1, waarde, 2);
+            if (einde != getal) {
+                if (tussenQuotes) {
+                    *p = '"';
+                    *einde++ = '"';
+                }
+                p = einde;
+            }
         }
+        uitvoer.append(tekst, static_cast<std::size_t>(p - tekst));
     };
     bedrag(u.Brutoloon);
     bedrag(u.Nettoloon);

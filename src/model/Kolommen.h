@@ -13,7 +13,7 @@ class Query;
 // The payslip of one calculation: the fourteen columns in their fixed order.
 // It computes them, answers named amounts, forwards the lines' questions to
 // the levy data, merges another set, and loads and stores its lines.
-class TKolommen : public TBaseKolommen {
+class TKolommen final : public TBaseKolommen {
 public:
     // Creates the fourteen empty columns.
     explicit TKolommen(TBaseHeffingen* heffingsgegevens);
