@@ -46,8 +46,8 @@ const char* const kUitkomstKolommen[] = {"brutoloon", "nettoloon",      "loonhef
                                          "arbeidskorting", "sv_loon", "zvw_loon", "lb_loon"};
 // Rows are read, computed and written in blocks of this many: small enough
 // that the threads share the work evenly, large enough that handing a block
-// over costs little.
-constexpr std::size_t kRijenPerBlok = 64;
+// over, which wakes the writing thread, costs little.
+constexpr std::size_t kRijenPerBlok = 256;
 constexpr int kMaximumTaken = 256;
 
 struct BatchArgumenten {

@@ -52,13 +52,12 @@ void Werker(TGedeeld& g, const std::function<void(int, int)>& reken, int taak)
     }
 }
 
-// Stops and joins the computing threads however the work ends. They compute
-// as taken 1, 2, ...: the calling thread is taak 0.
+// Stops and joins the computing threads however the work ends.
 class TDraden {
 public:
     TDraden(TGedeeld& gedeeld, const std::function<void(int, int)>& reken, int taken) : g_(gedeeld)
     {
-        for (int taak = 1; taak < taken; ++taak)
+        for (int taak = 0; taak < taken; ++taak)
             draden_.emplace_back(Werker, std::ref(g_), std::cref(reken), taak);
     }
     ~TDraden()
@@ -112,21 +111,8 @@ void TGeordendParallel::Verwerk(const std::function<bool(int)>& lees, const std:
             return;
         const int plaats = static_cast<int>(geschreven % plaatsen_);
         {
-            // Until the oldest block is computed, compute waiting ones here
-            // rather than sleep: no thread more than there are taken.
             std::unique_lock slot(g.mutex);
-            while (!g.berekend[static_cast<std::size_t>(plaats)] && !g.fout) {
-                if (g.wachtrij.empty()) {
-                    g.klaar.wait(slot);
-                    continue;
-                }
-                const int eigen = g.wachtrij.front();
-                g.wachtrij.pop_front();
-                slot.unlock();
-                reken(eigen, 0);
-                slot.lock();
-                g.berekend[static_cast<std::size_t>(eigen)] = true;
-            }
+            g.klaar.wait(slot, [&] { return g.berekend[static_cast<std::size_t>(plaats)] || g.fout; });
             if (g.fout)
                 std::rethrow_exception(g.fout);
         }
