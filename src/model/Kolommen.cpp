@@ -241,26 +241,8 @@ double TKolommen::GetKolomTotaalTbvSocialeFondsen(int kolomnummer) const
 
 double TKolommen::Loonheffing() { return Heffingsgegevens->Loonheffing(); }
 
-bool TKolommen::HeeftAfwijkendeGrondslag(const TBaseKolomRegel& regel) const
-{
-    return Heffingsgegevens->HeeftAfwijkendeGrondslag(regel);
-}
 
-double TKolommen::AfwijkendeGrondslag(const TBaseKolomRegel& regel) const
-{
-    return Heffingsgegevens->AfwijkendeGrondslag(regel);
-}
 
-bool TKolommen::IsVerzekerd(const TBaseKolomRegel& regel) const { return Heffingsgegevens->IsVerzekerd(regel); }
-double TKolommen::SVDagenFonds(const TBaseKolomRegel* regel) const { return Heffingsgegevens->SVDagenFonds(regel); }
-double TKolommen::Deeltijdpercentage() const { return Heffingsgegevens->Deeltijdpercentage; }
-double TKolommen::GetKolomTotaal(int kolomnummer) const { return GetKolom(kolomnummer).Totaal; }
-double TKolommen::VakantiegeldFactor() const { return Heffingsgegevens->VakantiegeldFactor(); }
-bool TKolommen::LoonInclusiefVakantiegeld() const { return Heffingsgegevens->LoonInclusiefVakantiegeld(); }
-bool TKolommen::VrijeBerekening() const { return Heffingsgegevens->VrijeBerekening(); }
-bool TKolommen::IPzonderDeeltijd() const { return Heffingsgegevens->IPzonderDeeltijd(); }
-double TKolommen::SFDeeltijdDagen() const { return Heffingsgegevens->SFDeeltijdDagen(); }
-bool TKolommen::ZonderSVDagen() const { return Heffingsgegevens->ZonderSVDagen(); }
 
 double TKolommen::GetAwfPremieLaag() const
 {

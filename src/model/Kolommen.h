@@ -51,18 +51,26 @@ public:
     double VastPercentageLoonheffing() const override;
     double GetKolomTotaalTbvSocialeFondsen(int kolomnummer) const override;
     double Loonheffing() override;
-    bool HeeftAfwijkendeGrondslag(const TBaseKolomRegel& regel) const override;
-    double AfwijkendeGrondslag(const TBaseKolomRegel& regel) const override;
-    bool IsVerzekerd(const TBaseKolomRegel& regel) const override;
-    double SVDagenFonds(const TBaseKolomRegel* regel) const override;
-    double Deeltijdpercentage() const override;
-    double GetKolomTotaal(int kolomnummer) const override;
-    double VakantiegeldFactor() const override;
-    bool LoonInclusiefVakantiegeld() const override;
-    bool VrijeBerekening() const override;
-    bool IPzonderDeeltijd() const override;
-    double SFDeeltijdDagen() const override;
-    bool ZonderSVDagen() const override;
+    // The lines' questions to the levy data, asked several times in every
+    // pass: inline, so that a column reaches the levy data in one call.
+    bool HeeftAfwijkendeGrondslag(const TBaseKolomRegel& regel) const override
+    {
+        return Heffingsgegevens->HeeftAfwijkendeGrondslag(regel);
+    }
+    double AfwijkendeGrondslag(const TBaseKolomRegel& regel) const override
+    {
+        return Heffingsgegevens->AfwijkendeGrondslag(regel);
+    }
+    bool IsVerzekerd(const TBaseKolomRegel& regel) const override { return Heffingsgegevens->IsVerzekerd(regel); }
+    double SVDagenFonds(const TBaseKolomRegel* regel) const override { return Heffingsgegevens->SVDagenFonds(regel); }
+    double Deeltijdpercentage() const override { return Heffingsgegevens->Deeltijdpercentage; }
+    double GetKolomTotaal(int kolomnummer) const override { return GetKolom(kolomnummer).Totaal; }
+    double VakantiegeldFactor() const override { return Heffingsgegevens->VakantiegeldFactor(); }
+    bool LoonInclusiefVakantiegeld() const override { return Heffingsgegevens->LoonInclusiefVakantiegeld(); }
+    bool VrijeBerekening() const override { return Heffingsgegevens->VrijeBerekening(); }
+    bool IPzonderDeeltijd() const override { return Heffingsgegevens->IPzonderDeeltijd(); }
+    double SFDeeltijdDagen() const override { return Heffingsgegevens->SFDeeltijdDagen(); }
+    bool ZonderSVDagen() const override { return Heffingsgegevens->ZonderSVDagen(); }
     double GetAwfPremieLaag() const override;
     double GetAwfPremieHoog() const override;
     double GetWAOPremieVast() const override;
