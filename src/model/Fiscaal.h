@@ -123,9 +123,9 @@ public:
     double KostenAftrekThuiswerk() const { return Waarde(fwKostenAftrekThuiswerk); }
     double AnoniemenTarief() const { return Waarde(fwAnoniemenTarief); }
 
-    TSchijventabel SchijvenOnder65() const { return schijvenOnder65_; }
-    TSchijventabel SchijvenBoven65() const { return schijvenBoven65_; }
-    TSchijventabel SchijvenBoven65Geboren1946EnLater() const { return schijvenBoven65Geboren1946EnLater_; }
+    const TSchijventabel& SchijvenOnder65() const { return schijvenOnder65_; }
+    const TSchijventabel& SchijvenBoven65() const { return schijvenBoven65_; }
+    const TSchijventabel& SchijvenBoven65Geboren1946EnLater() const { return schijvenBoven65Geboren1946EnLater_; }
 
     // The credit parameter of a residence group (0..4).
     double Korting(TKorting korting, int inwonergroep) const
@@ -141,7 +141,7 @@ public:
     // False, and the record untouched, for a group outside 0..4.
     bool BijzondereBeloning(bool witteTabel, int inwonergroep, double jaarloon, TBijzondereBeloningRij& rij) const;
     const TBijzondereBeloningRij& BijzondereBeloningRij(int index) const { return bijzondereBeloningen_.at(index); }
-    TPremieloonMaxima GetPremieloonMaxima() const { return premieloonMaxima_; }
+    const TPremieloonMaxima& GetPremieloonMaxima() const { return premieloonMaxima_; }
 
 private:
     std::array<double, AantalFiscaleWaarden> waarden_{};

@@ -76,6 +76,20 @@ bool THeffingsgegevens::GeenWAOVastPremie() const { return false; }
 
 void THeffingsgegevens::Bereken()
 {
+    // The table tax of one pass serves the next only within this call.
+    struct TPassen {
+        THeffingsgegevens& h;
+        explicit TPassen(THeffingsgegevens& heffingsgegevens) : h(heffingsgegevens)
+        {
+            h.passenLopen_ = true;
+            h.vorigeTabelheffing_.Geldig = false;
+        }
+        ~TPassen()
+        {
+            h.passenLopen_ = false;
+            h.vorigeTabelheffing_.Geldig = false;
+        }
+    } passen(*this);
     const TBaseKolom& nettoloon = Kolommen().GetKolom(19);
     Kolommen().BerekenKolommen();
     double vorige = -999999;

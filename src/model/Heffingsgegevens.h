@@ -139,6 +139,17 @@ private:
     mutable bool aow_ = false;
     mutable TDateTime geboorteJaarVan_ = std::numeric_limits<double>::quiet_NaN();
     mutable bool geboren1946OfLater_ = false;
+    // The table tax of the pass before, while Bereken runs its passes: of
+    // everything that tax depends on, only the table wage can change from one
+    // pass to the next, and it mostly does not.
+    struct TVorigeTabelheffing {
+        bool Geldig = false;
+        double Periodeloon = 0;
+        double Heffing = 0;
+        double Arbeidskorting = 0;
+    };
+    bool passenLopen_ = false;
+    TVorigeTabelheffing vorigeTabelheffing_;
 };
 
 // The regular calculation.

@@ -25,7 +25,7 @@ double PremieloonMaximum(const TBaseKolom& kolom, std::size_t eerste)
     const TQuelvarConst* constanten = kolom.Constanten();
     if (constanten == nullptr)
         throw Exception("Er zijn geen fiscale gegevens voor de berekening van het maximum premieloon.");
-    const TPremieloonMaxima maxima = constanten->Fiscaal().GetPremieloonMaxima();
+    const TPremieloonMaxima& maxima = constanten->Fiscaal().GetPremieloonMaxima();
     if (kolom.DagTabelToepassen())
         return kolom.DagTabelDagen() * maxima.at(eerste + ltDag - 1);
     return maxima.at(eerste + static_cast<std::size_t>(GeldigLoontijdvak(kolom.TabelLoontijdvak()) - 1));

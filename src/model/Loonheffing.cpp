@@ -36,7 +36,7 @@ bool IsAnoniem(const std::string& sofinummer)
     return true;
 }
 
-TSchijventabel SchijvenVoor(const TFiscaal& fiscaal, bool aow, bool geboren1946OfLater)
+const TSchijventabel& SchijvenVoor(const TFiscaal& fiscaal, bool aow, bool geboren1946OfLater)
 {
     if (!aow)
         return fiscaal.SchijvenOnder65();
@@ -226,9 +226,13 @@ double THeffingsgegevens::TabelLoonheffing()
     if (Werknemersoort == wsThuiswerker || IsArtiest(Werknemersoort) || IsAnoniem(Sofinummer))
         return TariefPercentage() * periodeloon / 100;
 
+    if (passenLopen_ && vorigeTabelheffing_.Geldig && vorigeTabelheffing_.Periodeloon == periodeloon) {
+        ToegepasteArbeidskorting = vorigeTabelheffing_.Arbeidskorting;
+        return vorigeTabelheffing_.Heffing;
+    }
     const TFiscaal& fiscaal = FiscaalVan(*this);
     const bool aow = AOW();
-    const TSchijventabel schijven = SchijvenVoor(fiscaal, aow, Geboren1946OfLater());
+    const TSchijventabel& schijven = SchijvenVoor(fiscaal, aow, Geboren1946OfLater());
     const double jaarloon = JaarloonVoorTabel(periodeloon);
     double w = jaarloon < 0 ? 0 : jaarloon;
 
@@ -264,7 +268,10 @@ double THeffingsgegevens::TabelLoonheffing()
     BegrensKortingen(heffing, arbeidskorting, overigeKortingen);
     heffing = KapAf(heffing);
     ToegepasteArbeidskorting = RondAfOpCenten(Terugrekenen(KortingsDagFactor() * arbeidskorting));
-    return RondAfOpCenten(Terugrekenen(heffing));
+    const double tabelheffing = RondAfOpCenten(Terugrekenen(heffing));
+    if (passenLopen_)
+        vorigeTabelheffing_ = {true, periodeloon, tabelheffing, ToegepasteArbeidskorting};
+    return tabelheffing;
 }
 
 double THeffingsgegevens::Loonheffing() { return TabelLoonheffing(); }

@@ -190,6 +190,31 @@ TEST(Loonheffing, NoTaxAndNoCreditForAZeroOrNegativeWage)
     }
 }
 
+TEST(Loonheffing, ACalculationDoesNotReuseTheTaxOfTheOneBefore)
+{
+    // The passes of one calculation share the table tax while the table wage
+    // stays; the next calculation of the same levy data, with another credit
+    // setting or another wage, computes its own.
+    TVasteHeffingsgegevens heffing;
+    RichtIn(heffing, Leeftijdsgroep::OnderAOW, true);
+    VoegBrutoloonToe(heffing, 3000);
+    heffing.Bereken();
+    const Uitkomst metKorting = {LoonheffingInCenten(heffing), Centen(heffing.ToegepasteArbeidskorting)};
+    heffing.CodeLoonheffingskorting = false;
+    heffing.Bereken();
+    const Uitkomst zonderKorting = {LoonheffingInCenten(heffing), Centen(heffing.ToegepasteArbeidskorting)};
+    EXPECT_EQ(zonderKorting.loonheffing, BerekenMaand(Leeftijdsgroep::OnderAOW, false, 3000).loonheffing);
+    EXPECT_EQ(zonderKorting.arbeidskorting, 0);
+    EXPECT_GT(zonderKorting.loonheffing, metKorting.loonheffing);
+
+    heffing.CodeLoonheffingskorting = true;
+    dynamic_cast<TBrutoloonKolomRegel&>(heffing.Kolommen().Kolom(3).GetRegel(0)).Bedrag = 3100;
+    heffing.Bereken();
+    const Uitkomst verwacht = BerekenMaand(Leeftijdsgroep::OnderAOW, true, 3100);
+    EXPECT_EQ(LoonheffingInCenten(heffing), verwacht.loonheffing);
+    EXPECT_EQ(Centen(heffing.ToegepasteArbeidskorting), verwacht.arbeidskorting);
+}
+
 TEST(Loonheffing, AnnualWageForTheTable)
 {
     struct Case {
