@@ -113,8 +113,8 @@ void TBatchRekenaar::SchrijfUitkomst(std::string& uitvoer, const std::string& me
     if (gelukt)
         u = Uitkomst(berekening_);
     // An amount holds digits, a minus sign and the decimal comma: never a
-    // formula, quoted only where the comma is the delimiter.
-    // Each is put together here and appended at once.
+    // formula, quoted only where the comma is the delimiter. Each is put
+    // together here with its delimiter and appended at once.
     const bool tussenQuotes = g_.Scheidingsteken == ',';
     const auto bedrag = [&](double waarde) {
         char tekst[kMaximumVastLengte + 3];

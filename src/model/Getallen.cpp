@@ -171,7 +171,8 @@ char* SchrijfEenheden(char* begin, char* einde, long long eenheden, int decimale
     unsigned long long geheel = alles / schaal;
     unsigned long long deel = alles % schaal;
     const int cijfers = AantalCijfers(geheel);
-    const auto lengte = static_cast<std::size_t>((eenheden < 0 ? 1 : 0) + cijfers + (decimalen > 0 ? decimalen + 1 : 0));
+    const int teken = eenheden < 0 ? 1 : 0;
+    const auto lengte = static_cast<std::size_t>(teken + cijfers + (decimalen > 0 ? decimalen + 1 : 0));
     if (static_cast<std::size_t>(einde - begin) < lengte)
         return begin;
     char* p = begin + lengte;
@@ -185,7 +186,7 @@ char* SchrijfEenheden(char* begin, char* einde, long long eenheden, int decimale
         p = SchrijfPaar(p, geheel);
     if (cijfers % 2 == 1)
         *--p = static_cast<char>('0' + geheel);
-    if (eenheden < 0)
+    if (teken)
         *--p = '-';
     return begin + lengte;
 }
