@@ -10,7 +10,7 @@ TCustomKolom::TCustomKolom(TKolommen* kolommen, int kolomnummer) : TBaseKolom(ko
 
 TKolommen& TCustomKolom::Kolomset() const { return *static_cast<TKolommen*>(Kolommen); }
 
-void TCustomKolom::Bereken() { Totaal = RondAfOpCenten(GetTotaal()); }
+void TCustomKolom::Bereken() { Totaal = afronding_(GetTotaal()); }
 
 int TCustomKolom::AddRegel(int regeltype)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Afronding.h"
 #include "model/Basis.h"
 #include "model/Kolomregels.h"
 
@@ -71,6 +72,9 @@ public:
 protected:
     // The plain sum: Bereken of every line whose effective status is not 2.
     double Som();
+
+private:
+    TCentenAfronding afronding_;
 };
 
 // Employer charges.

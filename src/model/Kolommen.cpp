@@ -165,7 +165,7 @@ double TKolommen::GetWhkVerhaling() const
 }
 
 double TKolommen::GetWhkPremie() const { return RondAfOpCenten(Kolom(0).ResultaatVan<TWhkPremieKolomRegel>()); }
-double TKolommen::GetBrutoloon() const { return RondAfOpCenten(Kolom(3).GetBrutoloon()); }
+double TKolommen::GetBrutoloon() const { return brutoloonAfronding_(Kolom(3).GetBrutoloon()); }
 double TKolommen::GetPensioenPremieWN() const { return RondAfOpCenten(Kolom(7).ResultaatVan<TPensioenPremieWNKolomRegel>()); }
 double TKolommen::GetPensioenPremieWG() const { return RondAfOpCenten(Kolom(7).ResultaatVan<TPensioenPremieWGKolomRegel>()); }
 double TKolommen::GetIPPremieWN() const { return RondAfOpCenten(Kolom(7).ResultaatVan<TIPPremieWNKolomRegel>()); }

@@ -99,6 +99,10 @@ public:
     void NeemOver(const TKolommen& bron);
     // Removes the lines of every column; the totals stay.
     void MaakLeeg();
+
+private:
+    // Every premium asks the gross wage, several times in every pass.
+    mutable TCentenAfronding brutoloonAfronding_;
 };
 
 } // namespace vkt

@@ -245,7 +245,7 @@ void TCustomPremieKolomRegel::LoadFromDataSet(const db::Record& record)
 // lines of a column add up to the column's total as the statement shows them.
 double TCustomPremieKolomRegel::Bereken()
 {
-    ResultaatBedrag = Actief && IsVerzekerd() ? RondAfOpCenten(BerekenPremie()) : 0;
+    ResultaatBedrag = Actief && IsVerzekerd() ? afronding_(BerekenPremie()) : 0;
     return ResultaatBedrag;
 }
 

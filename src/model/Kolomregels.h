@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Afronding.h"
 #include "model/Basis.h"
 
 #include <cstdint>
@@ -208,6 +209,9 @@ public:
     virtual double PeriodeFranchise() const;
 
     double Franchise = 0; // per period; for social funds per year
+
+private:
+    TCentenAfronding afronding_;
 };
 
 class TPremieKolomRegel : public TCustomPremieKolomRegel {

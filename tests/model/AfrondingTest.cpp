@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace vkt;
 
 namespace {
@@ -54,4 +56,25 @@ TEST(Afronding, RoundsTheAnnualWageDownToAMultipleInSinglePrecision)
     // 1800 x 54 less a trace: in double precision the quotient stays below
     // 1800, in single precision it is 1800.
     EXPECT_EQ(RondAfOpVeelvoud(54, 97199.999), 97200);
+}
+
+TEST(Afronding, TheRememberingRoundingAnswersAsTheRoundingItself)
+{
+    // Repeats, a change back, both zeros and a value that is never equal to
+    // itself: each answer is the cents of the amount asked, never those of
+    // the amount before.
+    TCentenAfronding afronding;
+    const double kReeks[] = {1.005, 1.005, 2.344, 1.005, 0.0, -0.0, -0.125, -0.125, std::nan(""), 7.5, 0.0};
+    for (const double x : kReeks) {
+        const double verwacht = RondAfOpCenten(x);
+        const double antwoord = afronding(x);
+        if (std::isnan(verwacht)) {
+            EXPECT_TRUE(std::isnan(antwoord));
+            continue;
+        }
+        EXPECT_EQ(antwoord, verwacht) << x;
+        EXPECT_EQ(std::signbit(antwoord), std::signbit(verwacht)) << x;
+    }
+    EXPECT_EQ(RondAfOpCenten(-0.0), 0.0);
+    EXPECT_FALSE(std::signbit(RondAfOpCenten(-0.0))) << "no minus zero from the rounding";
 }
