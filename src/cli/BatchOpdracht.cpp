@@ -44,10 +44,13 @@ const char* const kVoettekst =
 // five expect it, the later ones follow it.
 const char* const kUitkomstKolommen[] = {"brutoloon", "nettoloon",      "loonheffing", "werkgeverslasten", "melding",
                                          "arbeidskorting", "sv_loon", "zvw_loon", "lb_loon"};
-// Rows are read, computed and written in blocks of this many: small enough
-// that the threads share the work evenly, large enough that handing a block
-// over, which wakes the writing thread, costs little.
-constexpr std::size_t kRijenPerBlok = 256;
+// Rows are read, computed and written in blocks: small enough that the
+// threads share the work evenly to the end, large enough that handing a
+// block over, which wakes the writing thread, costs little. A block holds a
+// thirty-second of the rows read before it, from 64 to 1024: the last block,
+// which one thread may still compute when the others are done, stays a small
+// part of the whole.
+std::size_t RijenVoorBlok(std::size_t gelezen) { return std::clamp<std::size_t>(gelezen / 32, 64, 1024); }
 constexpr int kMaximumTaken = 256;
 
 struct BatchArgumenten {
@@ -171,11 +174,13 @@ bool RekenRijen(TCsvLezer& lezer, const TBatchGegevens& gegevens, int taken, std
     TGeordendParallel parallel(taken);
     std::vector<TBlok> blokken(static_cast<std::size_t>(parallel.Plaatsen()));
     bool alles = true;
+    std::size_t gelezen = 0;
     parallel.Verwerk(
         [&](int plaats) {
             TBlok& blok = blokken[static_cast<std::size_t>(plaats)];
             blok.rijen.Leeg();
-            return lezer.Lees(blok.rijen, kRijenPerBlok) > 0;
+            gelezen += lezer.Lees(blok.rijen, RijenVoorBlok(gelezen));
+            return blok.rijen.Aantal() > 0;
         },
         [&](int plaats, int taak) {
             TBlok& blok = blokken[static_cast<std::size_t>(plaats)];
