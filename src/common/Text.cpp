@@ -17,8 +17,7 @@ std::string ToUpperAscii(std::string_view text)
 std::string ToLowerAscii(std::string_view text)
 {
     std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(result.begin(), result.end(), result.begin(), LowerAscii);
     return result;
 }
 

@@ -241,9 +241,6 @@ double TKolommen::GetKolomTotaalTbvSocialeFondsen(int kolomnummer) const
 
 double TKolommen::Loonheffing() { return Heffingsgegevens->Loonheffing(); }
 
-
-
-
 double TKolommen::GetAwfPremieLaag() const
 {
     if (Heffingsgegevens->AwfPremieType != AwfPremieLaag)
