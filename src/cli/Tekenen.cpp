@@ -3,8 +3,8 @@
 #include "cli/Tekenfuncties.h"
 
 #include "cli/Tekentoepassing.h"
-#include "ui/Rapportuitvoer.h"
-#include "ui/Verloopgrafiek.h"
+#include "output/Rapportuitvoer.h"
+#include "output/Verloopgrafiek.h"
 
 #include <exception>
 

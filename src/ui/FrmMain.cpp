@@ -22,7 +22,7 @@
 #include "ui/TabWerkgeverslasten.h"
 #include "ui/TabWerknemersgegevens.h"
 #include "ui/Tabwachter.h"
-#include "ui/Verloopgrafiek.h"
+#include "output/Verloopgrafiek.h"
 #include "ui/Wachtcursor.h"
 #include "widgets/Afbeeldingen.h"
 #include "widgets/FrmAbout.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Rapportuitvoer.h"
+#include "output/Rapportuitvoer.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "ui/TabToonBerekening.h"
 
-#include "ui/Rapportuitvoer.h"
+#include "output/Rapportuitvoer.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

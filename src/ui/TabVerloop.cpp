@@ -1,6 +1,6 @@
 #include "ui/TabVerloop.h"
 
-#include "ui/Verloopgrafiek.h"
+#include "output/Verloopgrafiek.h"
 #include "widgets/NumeriekVeld.h"
 #include "widgets/Rijonderdelen.h"
 #include "widgets/Toegankelijkheid.h"

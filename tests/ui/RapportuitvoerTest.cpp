@@ -4,7 +4,7 @@
 #include "common/Meldingen.h"
 #include "support/TempFolder.h"
 #include "ui/Afdrukken.h"
-#include "ui/Rapportuitvoer.h"
+#include "output/Rapportuitvoer.h"
 #include "widgets/NumeriekVeld.h"
 
 #include <QFontInfo>

@@ -1,4 +1,4 @@
-#include "ui/Rapportuitvoer.h"
+#include "output/Rapportuitvoer.h"
 
 #include <QFile>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
-#include "ui/Verloopgrafiek.h"
+#include "output/Verloopgrafiek.h"
 
 #include "model/Enumeraties.h"
-#include "ui/Rapportuitvoer.h"
+#include "output/Rapportuitvoer.h"
 
 #include <QAreaSeries>
 #include <QChart>
