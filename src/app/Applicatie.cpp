@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace vkt::app {
 
 void ZetProgrammanamen()
@@ -59,16 +61,13 @@ void TApplicatie::MeldStartfout(const std::string& oorzaak)
 bool TApplicatie::KiesLaatsteBerekening()
 {
     TdmVektaris& dm = databases_.Werknemers;
-    db::Query nummers(dm.adbQuelvar, "SELECT Werknemersnummer FROM Werknemersgegevens ORDER BY Werknemersnummer");
-    nummers.Open();
-    std::string laatste;
-    for (; !nummers.Eof(); nummers.Next()) {
-        laatste = std::to_string(nummers.AsInteger("Werknemersnummer"));
-        if (laatste == dm.SysteemGeg->LaatsteWN)
-            return true;
-    }
-    dm.SysteemGeg->LaatsteWN = laatste;
-    return !laatste.empty();
+    const std::vector<int> nummers = records_.OpgeslagenNummers();
+    if (nummers.empty())
+        return false;
+    if (std::none_of(nummers.begin(), nummers.end(),
+                     [&](int nummer) { return std::to_string(nummer) == dm.SysteemGeg->LaatsteWN; }))
+        dm.SysteemGeg->LaatsteWN = std::to_string(nummers.back());
+    return true;
 }
 
 } // namespace vkt::app

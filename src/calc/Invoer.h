@@ -34,6 +34,7 @@ struct TActieveWerkgeversdelen {
     bool WAO = true;
     bool Whk = false;
     bool Levensloop = false;
+    bool operator==(const TActieveWerkgeversdelen&) const = default;
 };
 
 // The screen values a calculation run reads, filled by the desktop window or
@@ -71,6 +72,7 @@ struct TBerekeningInvoer {
     std::vector<TSociaalFondsWaarden> SocialeFondsen;
 
     bool IsArtiestPositie() const { return vkt::IsArtiestPositie(SoortBerekening); }
+    bool operator==(const TBerekeningInvoer&) const = default;
 };
 
 } // namespace vkt

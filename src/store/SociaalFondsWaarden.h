@@ -30,6 +30,7 @@ struct TSociaalFondsWaarden {
     bool AfwijkendeGrondslagWerknemer = false;
     bool AfwijkendeGrondslagWerkgever = false;
     bool Getoond = true; // attached to the calculation; only shown funds count
+    bool operator==(const TSociaalFondsWaarden&) const = default;
 };
 
 } // namespace vkt

@@ -78,10 +78,14 @@ std::vector<TWerknemerItem> TWerknemerRecords::VulWerknemerLijst()
 bool TWerknemerRecords::LaadBerekening(int n)
 {
     try {
-        if (n != dm_.Werknemersnummer && n >= 0)
-            dm_.qryWNvkt.Locate("Werknemersnummer", db::Value::Integer(n));
+        if (n >= 1 && !dm_.qryWNvkt.Locate("Werknemersnummer", db::Value::Integer(n)))
+            throw EQuelvarException("De berekening met nummer " + std::to_string(n) + " bestaat niet (meer).");
         db::Query& heffing = dm_.qryVastHefGeg;
         heffing.SetFiltered(false);
+        // The levy rows bring the formulas along, which are stored apart
+        // from them (a copy gets its formulas after its rows): read anew.
+        if (n >= 1 && heffing.Active())
+            heffing.Requery();
         heffing.SetFilter("Heffingsgegevens.Werknemersnummer = " + std::to_string(n));
         heffing.SetFiltered(true);
         dm_.SetWerknemersnummer(n);
@@ -97,6 +101,16 @@ bool TWerknemerRecords::LaadBerekening(int n)
         dm_.SetWerknemersnummer(-1);
         return false;
     }
+}
+
+std::vector<int> TWerknemerRecords::OpgeslagenNummers() const
+{
+    db::Query nummers(dm_.adbQuelvar, "SELECT Werknemersnummer FROM Werknemersgegevens ORDER BY Werknemersnummer");
+    nummers.Open();
+    std::vector<int> lijst;
+    for (; !nummers.Eof(); nummers.Next())
+        lijst.push_back(static_cast<int>(nummers.AsInteger("Werknemersnummer")));
+    return lijst;
 }
 
 int TWerknemerRecords::NieuwWerknemersnummer()

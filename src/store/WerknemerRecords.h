@@ -35,9 +35,13 @@ public:
 
     // Positions the employee query and the levy records on employee n (-1:
     // none), makes n the data module's employee and loads its attached
-    // funds. An error is shown and leaves no employee chosen (-1); the
-    // result then is false.
+    // funds. An error, such as a number that is not saved, is shown and
+    // leaves no employee chosen (-1); the result then is false.
     bool LaadBerekening(int n);
+
+    // The numbers of the saved calculations, lowest first, read from the
+    // database without moving the queries.
+    std::vector<int> OpgeslagenNummers() const;
 
     // The number a new calculation gets: the highest + 1, or 1 for the first.
     // Raises an EQuelvarException when the highest is the largest int.

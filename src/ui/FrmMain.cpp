@@ -13,6 +13,7 @@
 #include "ui/Kaartcommandos.h"
 #include "ui/Kern.h"
 #include "ui/Markeerkleur.h"
+#include "ui/OpenBerekening.h"
 #include "ui/Schermregels.h"
 #include "ui/Selectieband.h"
 #include "ui/TabBerekeningsgegevens.h"
@@ -32,6 +33,7 @@
 #include "widgets/Toegankelijkheid.h"
 #include "widgets/VensterMeldingen.h"
 #include "widgets/Vensterdelen.h"
+#include "widgets/ZNODBDateEdit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -42,6 +44,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -58,6 +61,7 @@ constexpr int kHoogte = 635;
 constexpr int kMinimumHoogte = 488; // of the client area, below the menu
 constexpr int kWerkbalkHoogte = 86;
 constexpr int kSelectieHoogte = 35;
+constexpr int kMeldingDuur = 8000; // ms that a note stays in the status bar
 
 } // namespace
 
@@ -77,16 +81,25 @@ TfrmMain::TfrmMain(TKern& kern, QWidget* ouder) : QMainWindow(ouder), kern_(kern
     Selectie = new TSelectieband(kern_.Scherm, midden);
     Selectie->setFixedHeight(kSelectieHoogte);
     indeling->addWidget(Selectie);
+    lblGeenBerekening_ = new QLabel(midden);
+    lblGeenBerekening_->setObjectName("lblGeenBerekening");
+    lblGeenBerekening_->setText("Er is geen berekening gekozen. Kies een werknemer bij \"Selecteer werknemer:\" of "
+                                "maak een nieuwe berekening met \"Nieuw\" (Ctrl+N).");
+    lblGeenBerekening_->setWordWrap(true);
+    lblGeenBerekening_->setContentsMargins(8, 4, 8, 6);
+    lblGeenBerekening_->hide();
+    indeling->addWidget(lblGeenBerekening_);
     MaakTabs();
     indeling->addWidget(pgMain, 1);
     setCentralWidget(midden);
+    statusBar()->setObjectName("sbStatus");
+    statusBar()->setSizeGripEnabled(false);
 
     regels_ = new TSchermregels(kern_,
                                 {pgMain, Selectie, tsAlgemeen_, tsWerknemerGegevens_, tsBerekeningsGegevens_, &koppeling_},
                                 initialised_, this);
     const TKaartknoppen knoppen{sbLegeKaart_,
                                 Openenlegekaart1_,
-                                sbVerwijderen_,
                                 Verwijderen1_,
                                 Opslaanals_,
                                 {tsAlgemeen_->btnGrondslagWG, tsBerekeningsGegevens_->btnGrondslagWN,
@@ -95,13 +108,14 @@ TfrmMain::TfrmMain(TKern& kern, QWidget* ouder) : QMainWindow(ouder), kern_(kern
     fondsRegels_ = new TFondsRegelsScherm(kern_.Werknemers, kern_.Fondsen, *tsSocialeFondsen_->sbSocialeFondsen,
                                           kern_.Meldingen, this);
     fondsRegels_->setParent(this);
-    kaart_ = new TKaartcommandos(kern_, *Selectie, *regels_, koppeling_, *fondsRegels_, knoppen, this);
+    open_ = new TOpenBerekening(kern_, *Selectie, *regels_, koppeling_, *fondsRegels_, this);
+    kaart_ = new TKaartcommandos(kern_, *open_, *Selectie, *regels_, knoppen, this);
     Verbind();
     new TTabwachter(*pgMain);
 
-    const int menu = menuBar()->sizeHint().height();
-    resize(kBreedte, kHoogte + menu);
-    setMinimumSize(kBreedte, kMinimumHoogte + menu);
+    const int rand = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    resize(kBreedte, kHoogte + rand);
+    setMinimumSize(kBreedte, kMinimumHoogte + rand);
     if (const QScreen* scherm = screen())
         move(scherm->availableGeometry().center() - rect().center());
 }
@@ -116,16 +130,27 @@ QAction* TfrmMain::Actie(const char* naam, const QString& tekst, const QKeySeque
     return actie;
 }
 
+// The tool bar's five commands are the menu's: one action each, with the
+// button's caption as its icon text and its hint as its tool tip.
 void TfrmMain::MaakActies()
 {
-    Openenlegekaart1_ = Actie("Openenlegekaart1", "&Nieuw", QKeySequence(Qt::CTRL | Qt::Key_N));
-    Opslaangegevens1_ = Actie("Opslaangegevens1", "Op&slaan", QKeySequence(Qt::CTRL | Qt::Key_S));
+    auto knopActie = [this](QAction* actie, const QString& bijschrift, const QString& hint) {
+        actie->setIconText(bijschrift);
+        actie->setToolTip(hint);
+        return actie;
+    };
+    Openenlegekaart1_ = knopActie(Actie("Openenlegekaart1", "&Nieuw", QKeySequence(Qt::CTRL | Qt::Key_N)), "Nieuw",
+                                  "Maakt nieuwe werknemer (lege kaart) voor loonberekening");
+    Opslaangegevens1_ = knopActie(Actie("Opslaangegevens1", "Op&slaan", QKeySequence(Qt::CTRL | Qt::Key_S)), "Opslaan",
+                                  "Slaat werknemer (kaart) met huidige berekening op");
     Opslaanals_ = Actie("Opslaanals", "Opslaan &als...");
-    Verwijderen1_ = Actie("Verwijderen1", "&Verwijderen", QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    Verwijderen1_ = knopActie(Actie("Verwijderen1", "&Verwijderen", QKeySequence(Qt::CTRL | Qt::Key_Delete)),
+                              "Verwijderen", "Wist geselecteerde werknemer (kaart) met berekeningsgegevens");
     Exporteren1_ = Actie("ExporterenNaarWord1", "E&xporteren naar Word");
-    Afdrukken1_ = Actie("Afdrukken1", "A&fdrukken...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    Afdrukken1_ = knopActie(Actie("Afdrukken1", "A&fdrukken...", QKeySequence(Qt::CTRL | Qt::Key_P)), "Afdrukken",
+                            "Maakt een afdruk van de berekeningsgegevens");
     Printerinstellingen1_ = Actie("Printerinstellingen1", "Printer &instellingen...", QKeySequence(Qt::CTRL | Qt::Key_I));
-    Einde1_ = Actie("Einde1", "&Einde", QKeySequence(Qt::CTRL | Qt::Key_E));
+    Einde1_ = knopActie(Actie("Einde1", "&Einde", QKeySequence(Qt::CTRL | Qt::Key_E)), "Afsluiten", {});
     Knippen1_ = Actie("Knippen1", "K&nippen", QKeySequence(Qt::CTRL | Qt::Key_X));
     Kopieren1_ = Actie("Kopieren1", "&Kopieren", QKeySequence(Qt::CTRL | Qt::Key_C));
     Plakken1_ = Actie("Plakken1", "&Plakken", QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -149,15 +174,14 @@ void TfrmMain::MaakMenu()
     menuBar()->addMenu("&Info")->addAction(Informatie1_);
 }
 
-QToolButton* TfrmMain::MaakKnop(QWidget* balk, const char* naam, const QString& bijschrift,
-                                const QString& afbeelding, const QString& hint)
+QToolButton* TfrmMain::MaakKnop(QWidget* balk, const char* naam, QAction* actie, const QString& afbeelding)
 {
     auto* knop = new QToolButton(balk);
     knop->setObjectName(naam);
-    knop->setText(bijschrift);
-    widgets::ZetToegankelijkeNaam(*knop, bijschrift);
-    knop->setToolTip(hint);
-    knop->setIcon(widgets::Pictogram(afbeelding));
+    actie->setIcon(widgets::Pictogram(afbeelding));
+    actie->setIconVisibleInMenu(false);
+    knop->setDefaultAction(actie);
+    widgets::ZetToegankelijkeNaam(*knop, actie->iconText());
     knop->setIconSize(QSize(48, 48));
     knop->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     knop->setFixedSize(114, 78);
@@ -173,15 +197,11 @@ QWidget* TfrmMain::MaakWerkbalk()
     auto* indeling = new QHBoxLayout(balk);
     indeling->setContentsMargins(4, 4, 6, 4);
     indeling->setSpacing(0);
-    sbLegeKaart_ = MaakKnop(balk, "sbLegeKaart", "Nieuw", widgets::Afbeeldingen::Nieuw,
-                            "Maakt nieuwe werknemer (lege kaart) voor loonberekening");
-    sbVerwijderen_ = MaakKnop(balk, "sbVerwijderen", "Verwijderen", widgets::Afbeeldingen::Verwijderen,
-                              "Wist geselecteerde werknemer (kaart) met berekeningsgegevens");
-    sbOpslaan_ = MaakKnop(balk, "sbOpslaan", "Opslaan", widgets::Afbeeldingen::Opslaan,
-                          "Slaat werknemer (kaart) met huidige berekening op");
-    sbAfdrukken_ = MaakKnop(balk, "sbAfdrukken", "Afdrukken", widgets::Afbeeldingen::Afdrukken,
-                            "Maakt een afdruk van de berekeningsgegevens");
-    sbAfsluiten_ = MaakKnop(balk, "sbAfsluiten", "Afsluiten", widgets::Afbeeldingen::Afsluiten, {});
+    sbLegeKaart_ = MaakKnop(balk, "sbLegeKaart", Openenlegekaart1_, widgets::Afbeeldingen::Nieuw);
+    MaakKnop(balk, "sbVerwijderen", Verwijderen1_, widgets::Afbeeldingen::Verwijderen);
+    MaakKnop(balk, "sbOpslaan", Opslaangegevens1_, widgets::Afbeeldingen::Opslaan);
+    MaakKnop(balk, "sbAfdrukken", Afdrukken1_, widgets::Afbeeldingen::Afdrukken);
+    MaakKnop(balk, "sbAfsluiten", Einde1_, widgets::Afbeeldingen::Afsluiten);
     indeling->addStretch(1);
     QLabel* logo = widgets::MaakLogo(balk, {0, 0});
     logo->setFixedSize(143, 70);
@@ -210,25 +230,28 @@ void TfrmMain::MaakTabs()
 void TfrmMain::Verbind()
 {
     connect(pgMain, &QTabWidget::currentChanged, this, &TfrmMain::TabGewijzigd);
-    auto beide = [this](QAction* actie, QToolButton* knop, auto* doel, auto slot) {
-        connect(actie, &QAction::triggered, doel, slot);
-        if (knop != nullptr)
-            connect(knop, &QToolButton::clicked, doel, slot);
-    };
-    beide(Openenlegekaart1_, sbLegeKaart_, kaart_, &TKaartcommandos::Nieuw);
-    beide(Opslaangegevens1_, sbOpslaan_, kaart_, &TKaartcommandos::Opslaan);
-    beide(Opslaanals_, nullptr, kaart_, &TKaartcommandos::OpslaanAls);
-    beide(Verwijderen1_, sbVerwijderen_, kaart_, &TKaartcommandos::Verwijderen);
-    beide(Afdrukken1_, sbAfdrukken_, this, &TfrmMain::Afdrukken);
-    beide(Einde1_, sbAfsluiten_, this, &QWidget::close);
-    beide(Exporteren1_, nullptr, this, &TfrmMain::ExporterenNaarWord);
-    beide(Printerinstellingen1_, nullptr, this, &TfrmMain::PrinterInstellingen);
-    beide(Knippen1_, nullptr, this, &TfrmMain::Knippen);
-    beide(Kopieren1_, nullptr, this, &TfrmMain::Kopieren);
-    beide(Plakken1_, nullptr, this, &TfrmMain::Plakken);
-    beide(Lettertype1_, nullptr, this, &TfrmMain::Lettertype);
-    beide(Marges1_, nullptr, this, &TfrmMain::Marges);
-    beide(Informatie1_, nullptr, this, &TfrmMain::Informatie);
+    connect(Openenlegekaart1_, &QAction::triggered, kaart_, &TKaartcommandos::Nieuw);
+    connect(Opslaangegevens1_, &QAction::triggered, kaart_, &TKaartcommandos::Opslaan);
+    connect(Opslaanals_, &QAction::triggered, kaart_, &TKaartcommandos::OpslaanAls);
+    connect(Verwijderen1_, &QAction::triggered, kaart_, &TKaartcommandos::Verwijderen);
+    connect(Afdrukken1_, &QAction::triggered, this, &TfrmMain::Afdrukken);
+    connect(Einde1_, &QAction::triggered, this, &QWidget::close);
+    connect(Exporteren1_, &QAction::triggered, this, &TfrmMain::ExporterenNaarWord);
+    connect(Printerinstellingen1_, &QAction::triggered, this, &TfrmMain::PrinterInstellingen);
+    connect(Knippen1_, &QAction::triggered, this, &TfrmMain::Knippen);
+    connect(Kopieren1_, &QAction::triggered, this, &TfrmMain::Kopieren);
+    connect(Plakken1_, &QAction::triggered, this, &TfrmMain::Plakken);
+    connect(Lettertype1_, &QAction::triggered, this, &TfrmMain::Lettertype);
+    connect(Marges1_, &QAction::triggered, this, &TfrmMain::Marges);
+    connect(Informatie1_, &QAction::triggered, this, &TfrmMain::Informatie);
+    connect(kaart_, &TKaartcommandos::Melding, this, [this](const QString& tekst) {
+        statusBar()->showMessage(tekst, kMeldingDuur);
+    });
+    connect(open_, &TOpenBerekening::Gewisseld, this, [this] {
+        ToonToestand();
+        VerversUitvoer();
+    });
+    connect(Selectie->deBerekeningDatum, &widgets::TZNODBComponent::Exit, this, &TfrmMain::VerversUitvoer);
     for (QPushButton* knop : {tsAlgemeen_->btnGrondslagWG, tsWerknemerGegevens_->btnWNGrondslag,
                               tsBerekeningsGegevens_->btnGrondslagWN})
         connect(knop, &QPushButton::clicked, this, &TfrmMain::AfwijkendeGrondslag);
@@ -236,22 +259,23 @@ void TfrmMain::Verbind()
     connect(tsSocialeFondsen_->btnSocialeFondsen, &QPushButton::clicked, this, &TfrmMain::BeschikbareSocialeFondsen);
 }
 
-// The text commands belong to the statement; printing and export to the
-// statement and the chart, whose export is a picture.
-void TfrmMain::ZetRapportActies(int tab)
+// The text commands belong to the statement; printing and export to a
+// computed statement or chart, whose export is a picture.
+void TfrmMain::ZetRapportActies()
 {
+    const int tab = pgMain->currentIndex();
     const bool rapport = tab == tabToonBerekening;
-    const bool uitvoer = rapport || tab == tabVerloop;
+    const bool uitvoer = (rapport || tab == tabVerloop) && uitvoerBerekend_;
     for (QAction* actie : {Knippen1_, Kopieren1_, Plakken1_, Lettertype1_, Marges1_})
         actie->setEnabled(rapport);
     Afdrukken1_->setEnabled(uitvoer);
     Exporteren1_->setEnabled(uitvoer);
-    sbAfdrukken_->setEnabled(uitvoer);
     Exporteren1_->setText(tab == tabVerloop ? "E&xporteren als afbeelding" : "E&xporteren naar Word");
 }
 
 void TfrmMain::TabGewijzigd(int tab)
 {
+    uitvoerBerekend_ = false;
     VoerUitMetFoutmelding(kern_.Meldingen, [&] {
         if (tab == tabToonBerekening)
             ToonBerekening();
@@ -260,31 +284,56 @@ void TfrmMain::TabGewijzigd(int tab)
         else
             regels_->TabGetoond(tab);
     });
-    ZetRapportActies(tab);
-    if (tab == tabToonBerekening || tab == tabVerloop)
-        regels_->ControleerLeeftijd();
+    ZetRapportActies();
 }
 
-bool TfrmMain::RekenHuidige()
+void TfrmMain::VerversUitvoer()
 {
-    fondsRegels_->NeemWaardenOver();
-    return kern_.Berekening.Run(kern_.Vast.get(), regels_->LeesInvoer(), kern_.Constanten, kern_.Meldingen);
+    const int tab = pgMain->currentIndex();
+    if (initialised_ && (tab == tabToonBerekening || tab == tabVerloop))
+        TabGewijzigd(tab);
+}
+
+void TfrmMain::ToonToestand()
+{
+    const bool geen = !open_->HeeftBerekening();
+    lblGeenBerekening_->setVisible(geen);
+    for (QWidget* tab : std::initializer_list<QWidget*>{tsAlgemeen_, tsSocialeFondsen_, tsWerknemerGegevens_,
+                                                        tsBerekeningsGegevens_})
+        tab->setEnabled(!geen);
+}
+
+// A check that refuses shows its message and brings its field to the front;
+// the tab then shows why it holds nothing.
+bool TfrmMain::RekenHuidige(const std::function<void(const QString&)>& toonReden)
+{
+    const std::optional<TWeigering> weigering = open_->Reken();
+    if (!weigering)
+        return true;
+    toonReden(QString::fromStdString(weigering->Reden));
+    if (weigering->Fout)
+        regels_->ToonVeldfout(*weigering->Fout);
+    return false;
 }
 
 void TfrmMain::ToonBerekening()
 {
     const TWachtcursor wacht;
-    RekenHuidige();
-    tsToonBerekening->ToonRapport(SchrijfRapport(kern_.Berekening));
+    const bool berekend = RekenHuidige([this](const QString& reden) {
+        tsToonBerekening->ToonRapport({"Er is geen berekening om te tonen.", "", reden.toStdString()});
+    });
+    if (berekend)
+        tsToonBerekening->ToonRapport(SchrijfRapport(kern_.Berekening));
+    uitvoerBerekend_ = berekend && pgMain->currentIndex() == tabToonBerekening;
 }
 
 void TfrmMain::ToonVerloop()
 {
     const TWachtcursor wacht;
-    if (RekenHuidige())
+    const bool berekend = RekenHuidige([this](const QString& reden) { tsVerloop->Wis(reden); });
+    if (berekend)
         tsVerloop->Toon(kern_.Berekening, *kern_.Vast, kern_.Constanten);
-    else
-        tsVerloop->Wis("Er is geen berekening om het verloop van te tonen.");
+    uitvoerBerekend_ = berekend && pgMain->currentIndex() == tabVerloop;
 }
 
 void TfrmMain::Informatie()
@@ -364,16 +413,12 @@ void TfrmMain::showEvent(QShowEvent* event)
     EersteWeergave();
 }
 
-// The first tab, today's date in 2020, the holiday pay of a new calculation.
+// The first tab; the calculation comes at the first activation.
 void TfrmMain::EersteWeergave()
 {
     VoerUitMetFoutmelding(kern_.Meldingen, [this] {
         pgMain->setCurrentIndex(tabWerkgeverslasten);
-        kaart_->ZetNieuwBijschrift(false);
         TabGewijzigd(pgMain->currentIndex());
-        kern_.Scherm.deBerekeningDatum.SetDate(TdmConstanten::BeginBerekeningsdatum(Today()));
-        kern_.Scherm.edWGVakantiegeld.SetNumber(8);
-        regels_->WisSamenvatting();
         Selectie->cmbWerknemer->setFocus();
     });
 }
@@ -393,6 +438,7 @@ void TfrmMain::changeEvent(QEvent* event)
 void TfrmMain::EersteActivering()
 {
     std::string fout;
+    bool opgeslagen = true;
     {
         const TWachtcursor wacht;
         repaint();
@@ -402,7 +448,7 @@ void TfrmMain::EersteActivering()
             status->VerhoogVoortgang(25);
             kern_.Constanten.LaadConstanten();
             kern_.Constanten.Sluiten();
-            StartLaden();
+            opgeslagen = StartLaden();
             status->VerhoogVoortgang(25);
             initialised_ = true;
             status->VerhoogVoortgang(50);
@@ -413,8 +459,7 @@ void TfrmMain::EersteActivering()
     // The status window has gone: the main window is the one to work in.
     activateWindow();
     Selectie->cmbWerknemer->setFocus();
-    const db::Query& werknemers = kern_.Werknemers.qryWNvkt;
-    if (werknemers.Active() && werknemers.RecordCount() == 0)
+    if (!opgeslagen)
         kaart_->Nieuw();
     if (!fout.empty()) {
         initialised_ = true;
@@ -423,28 +468,17 @@ void TfrmMain::EersteActivering()
     emit EersteActiveringKlaar();
 }
 
-void TfrmMain::StartLaden()
+// False when there is no saved calculation yet.
+bool TfrmMain::StartLaden()
 {
     try {
         if (!kern_.SsoStart)
             SetWindowsSystemColors(kern_.Werknemers.adbQuelvar);
         widgets::Skin(*this);
-        kaart_->VulWerknemerLijst();
-        TdmVektaris& dm = kern_.Werknemers;
-        if (dm.qryWNvkt.RecordCount() > 0) {
-            try {
-                Selectie->KiesNummer(std::stoi(dm.SysteemGeg->LaatsteWN));
-            } catch (const std::logic_error&) {
-                Selectie->WisKeuze(); // not a number
-            }
-            QApplication::processEvents();
-            kaart_->LaadBerekening();
-            kaart_->VerversScherm();
-            QApplication::processEvents();
-        } else if (dm.Werknemersnummer <= 0) {
-            Selectie->WisKeuze();
-            kern_.Opslag.KaartModus = kmNieuw;
-        }
+        QApplication::processEvents();
+        const bool opgeslagen = kaart_->OpenLaatste();
+        QApplication::processEvents();
+        return opgeslagen;
     } catch (const EQuelvarException& fout) {
         throw Exception(std::string("Initialisatie: ") + fout.what());
     }
@@ -458,32 +492,12 @@ void TfrmMain::SluitZonderVragen()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    if (!zonderVragen_ && !MagSluiten()) {
+    if (!zonderVragen_ && !kaart_->MagSluiten()) {
         event->ignore();
         return;
     }
     Afsluiten();
     event->accept();
-}
-
-// The closing questions. A calculation the user wants saved but that is not
-// saved (a check refused it, or the save failed) keeps the window open, so
-// that nothing is lost.
-bool TfrmMain::MagSluiten()
-{
-    if (!kaart_->HeeftBerekening())
-        return kern_.Meldingen.StelVraag("Wilt u Vkt2020 afsluiten?", false) == mrJa;
-    switch (kern_.Meldingen.StelVraag("Vkt2020 wordt afgesloten.\r\nWilt u de huidige berekening opslaan?", true)) {
-    case mrJa: {
-        bool bewaard = false;
-        VoerUitMetFoutmelding(kern_.Meldingen, [&] { bewaard = kaart_->BewaarHuidige(); });
-        return bewaard;
-    }
-    case mrNee:
-        return true;
-    default:
-        return false;
-    }
 }
 
 void TfrmMain::Afsluiten()

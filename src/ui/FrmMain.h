@@ -5,7 +5,10 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
+class QLabel;
 class QTabWidget;
 class QToolButton;
 
@@ -14,6 +17,7 @@ namespace vkt::ui {
 struct TKern;
 class TFondsRegelsScherm;
 class TKaartcommandos;
+class TOpenBerekening;
 class TSchermregels;
 class TSelectieband;
 class TtsBerekeningsgegevens;
@@ -79,17 +83,24 @@ private:
     QWidget* MaakWerkbalk();
     void MaakTabs();
     void Verbind();
-    QToolButton* MaakKnop(QWidget* balk, const char* naam, const QString& bijschrift, const QString& afbeelding,
-                          const QString& hint);
-    void ZetRapportActies(int tab);
-    // Runs the calculation of the window's inputs; false when there is none to run.
-    bool RekenHuidige();
+    // A tool-bar button for a command of the menu, with its picture.
+    QToolButton* MaakKnop(QWidget* balk, const char* naam, QAction* actie, const QString& afbeelding);
+    void ZetRapportActies();
+    // The statement or the curve of the calculation on screen again, when
+    // that tab is shown: after another calculation was opened, or a field of
+    // the selection band changed.
+    void VerversUitvoer();
+    // What the window shows of the record state: a note and no inputs when
+    // no calculation is chosen.
+    void ToonToestand();
+    // Runs the calculation on screen; false, with the reason shown, when
+    // there is none to run or a check refuses its inputs.
+    bool RekenHuidige(const std::function<void(const QString&)>& toonReden);
     void ToonBerekening();
     void ToonVerloop();
     void EersteWeergave();
     void EersteActivering();
-    void StartLaden();
-    bool MagSluiten();
+    bool StartLaden();
     void Afsluiten();
 
     TKern& kern_;
@@ -99,6 +110,7 @@ private:
     TtsWerknemersgegevens* tsWerknemerGegevens_;
     TtsBerekeningsgegevens* tsBerekeningsGegevens_;
     TSchermregels* regels_ = nullptr;
+    TOpenBerekening* open_ = nullptr;
     TKaartcommandos* kaart_ = nullptr;
     TFondsRegelsScherm* fondsRegels_ = nullptr;
     TAfdrukken afdrukken_; // the statement's printer, font and margins
@@ -118,10 +130,11 @@ private:
     QAction* Marges1_;
     QAction* Informatie1_;
     QToolButton* sbLegeKaart_;
-    QToolButton* sbVerwijderen_;
-    QToolButton* sbOpslaan_;
-    QToolButton* sbAfdrukken_;
-    QToolButton* sbAfsluiten_;
+    QLabel* lblGeenBerekening_; // shown while no calculation is chosen
+
+    // Whether the tab shown holds a statement or curve that was computed, so
+    // that printing and export have something to take.
+    bool uitvoerBerekend_ = false;
 
     bool initialised_ = false;
     bool activeringBezig_ = false;

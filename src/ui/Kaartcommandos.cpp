@@ -1,254 +1,193 @@
 #include "ui/Kaartcommandos.h"
 
-#include "calc/OpenenBerekening.h"
-#include "calc/SchermInvoer.h"
-#include "calc/Veldregels.h"
 #include "common/Meldingen.h"
-#include "common/Text.h"
-#include "model/DmConstanten.h"
-#include "store/BerekeningOpslag.h"
+#include "store/SysteemGeg.h"
 #include "store/DmVektaris.h"
-#include "store/Gegevensscherm.h"
 #include "store/WerknemerRecords.h"
-#include "ui/FondsRegelsScherm.h"
 #include "ui/FrmOpslaanAls.h"
 #include "ui/Kern.h"
-#include "ui/Regelkoppeling.h"
+#include "ui/OpenBerekening.h"
 #include "ui/Schermregels.h"
 #include "ui/Selectieband.h"
-#include "ui/Wachtcursor.h"
 #include "widgets/Toegankelijkheid.h"
-#include "widgets/VensterMeldingen.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QToolButton>
 
-namespace vkt::ui {
+#include <algorithm>
 
-using widgets::VoerUitMetFoutmelding;
+namespace vkt::ui {
 namespace {
 
-const QString kNieuw = QStringLiteral("Nieuw");
-const QString kSelecteren = QStringLiteral("Selecteren");
+const char* const kWisselvraag = "Wilt u de huidige berekening opslaan?";
+const char* const kAfsluitvraag = "Vkt2020 wordt afgesloten.\r\nWilt u de huidige berekening opslaan?";
+
+bool Bevat(const std::vector<TWerknemerItem>& lijst, int nummer)
+{
+    return std::any_of(lijst.begin(), lijst.end(),
+                       [nummer](const TWerknemerItem& item) { return item.Werknemersnummer == nummer; });
+}
 
 } // namespace
 
-TKaartcommandos::TKaartcommandos(TKern& kern, TSelectieband& selectie, TSchermregels& regels,
-                                 TRegelkoppeling& koppeling, TFondsRegelsScherm& fondsen, const TKaartknoppen& knoppen,
-                                 QWidget* venster)
-    : QObject(venster), kern_(kern), selectie_(selectie), regels_(regels), koppeling_(koppeling), fondsen_(fondsen),
-      knoppen_(knoppen), venster_(venster)
+TKaartcommandos::TKaartcommandos(TKern& kern, TOpenBerekening& open, TSelectieband& selectie, TSchermregels& regels,
+                                 const TKaartknoppen& knoppen, QWidget* venster)
+    : QObject(venster), kern_(kern), open_(open), selectie_(selectie), regels_(regels), knoppen_(knoppen),
+      venster_(venster)
 {
     connect(&selectie_, &TSelectieband::Gekozen, this, &TKaartcommandos::Kies);
+    connect(&open_, &TOpenBerekening::Gewisseld, this, &TKaartcommandos::ToonToestand);
+    ToonToestand();
 }
 
-void TKaartcommandos::VulWerknemerLijst()
+void TKaartcommandos::ToonToestand()
 {
-    const TWachtcursor wacht;
-    selectie_.Vul(kern_.Records.VulWerknemerLijst());
-}
-
-void TKaartcommandos::LaadBerekening()
-{
-    const TWachtcursor wacht;
-    TdmVektaris& dm = kern_.Werknemers;
-    int n = -1;
-    if (const auto gekozen = selectie_.GekozenNummer())
-        n = *gekozen;
-    else if ((kern_.Opslag.KaartModus == kmBestaand || kern_.Opslag.KaartModus == kmNieuw) && kern_.Vast)
-        n = dm.qryWNvkt.RecordCount() == 0 ? -1 : dm.Werknemersnummer; // the list has just been filled again
-    if (n >= 1)
-        dm.qryWNvkt.Locate("Werknemersnummer", db::Value::Integer(n));
-    kern_.Records.LaadBerekening(n);
-    if (dm.Werknemersnummer == -1)
-        selectie_.WisKeuze();
-    else
-        selectie_.KiesNummer(static_cast<int>(dm.qryWNvkt.AsInteger("Werknemersnummer")));
-    fondsen_.ToonGeladenFondsen();
-}
-
-void TKaartcommandos::VerversScherm()
-{
-    TdmVektaris& dm = kern_.Werknemers;
-    TGegevensScherm& s = kern_.Scherm;
-    const bool opgeslagen = dm.Werknemersnummer >= 1;
-    if (opgeslagen) {
-        kern_.Opslag.KaartModus = kmBestaand;
-        s.dgGegevensWN.Load();
-        // A calculation stored without a date opens on the date a new one gets.
-        if (s.deBerekeningDatum.IsEmpty())
-            s.deBerekeningDatum.SetDate(TdmConstanten::BeginBerekeningsdatum(Today()));
-        regels_.VulLeeftijd();
-    }
+    const bool opgeslagen = open_.Toestand() == TBerekeningToestand::Opgeslagen;
+    const bool nieuw = open_.Toestand() == TBerekeningToestand::Nieuw;
     for (QWidget* knop : knoppen_.AlleenOpgeslagen)
         knop->setEnabled(opgeslagen);
     knoppen_.OpslaanAls->setEnabled(opgeslagen);
-    OpenWerknemer();
-    if (s.cbActiefZvw.Checked() && s.cbZfw.Checked())
-        s.cbZfw.SetChecked(false);
-    regels_.NaLaden();
+    knoppen_.Verwijderen->setEnabled(opgeslagen);
+    knoppen_.Nieuw->setText(nieuw ? "Selecteren" : "&Nieuw");
+    knoppen_.Nieuw->setIconText(nieuw ? "Selecteren" : "Nieuw");
+    widgets::ZetToegankelijkeNaam(*knoppen_.NieuwKnop, knoppen_.Nieuw->iconText());
 }
 
-// The regular levy data of the positioned calculation, its lines bound to
-// the rows.
-void TKaartcommandos::OpenWerknemer()
+bool TKaartcommandos::OpenLaatste()
 {
-    const TWachtcursor wacht;
-    TdmVektaris& dm = kern_.Werknemers;
-    TGegevensScherm& s = kern_.Scherm;
-    koppeling_.Koppel(nullptr);
-    kern_.Vast.reset();
-    const TBerekeningInvoer invoer = regels_.LeesInvoer();
-    const bool opgeslagen = dm.Werknemersnummer >= 1;
-    kern_.Vast = opgeslagen ? LaadVasteHeffingsgegevens(dm, kern_.Constanten, invoer)
-                            : LaadNieuweHeffingsgegevens(dm, kern_.Constanten, invoer);
-    if (kern_.Vast->GeenHeffingsrecord) {
-        s.edLoondagenVoorDagtabel.SetNumber(StandaardSVDagen(ltMaand));
-        s.cmbAWfPremieType.SetKey(AwfPremieLaag);
-    } else {
-        s.dgHeffingsgegevens.Load();
+    const std::vector<TWerknemerItem> lijst = open_.VulLijst();
+    if (lijst.empty()) {
+        open_.ToonGeen();
+        return false;
     }
-    koppeling_.Koppel(kern_.Vast.get());
-    const db::Query& werknemer = dm.qryWNvkt;
-    regels_.ZetArtiestAftrek(opgeslagen && !werknemer.IsNull("ArtiestAftrekBedrag")
-                                 ? werknemer.AsDouble("ArtiestAftrekBedrag")
-                                 : 0);
+    int laatste = -1;
+    try {
+        laatste = std::stoi(kern_.Werknemers.SysteemGeg->LaatsteWN);
+    } catch (const std::logic_error&) {
+        // not a number: none is chosen
+    }
+    if (Bevat(lijst, laatste))
+        open_.Open(laatste);
+    else
+        open_.ToonGeen();
+    return true;
+}
+
+bool TKaartcommandos::BewaarMetMeldingen()
+{
+    try {
+        if (!open_.HeeftBerekening()) {
+            kern_.Meldingen.ToonFoutmelding("Er is niets opgeslagen: er is geen berekening gekozen. Kies een werknemer "
+                                            "bij \"Selecteer werknemer:\" of maak een nieuwe berekening met \"Nieuw\".");
+            return false;
+        }
+        if (!open_.Bewaar())
+            return false;
+        emit Melding(QString("De berekening \"%1\" is opgeslagen.").arg(QString::fromStdString(open_.Naam())));
+        return true;
+    } catch (const std::exception& fout) {
+        kern_.Meldingen.ToonFoutmelding(fout.what());
+        return false;
+    }
+}
+
+bool TKaartcommandos::MagWisselen(const char* vraag)
+{
+    if (!open_.HeeftBerekening() || !open_.IsGewijzigd())
+        return true;
+    switch (kern_.Meldingen.StelVraag(vraag, true)) {
+    case mrJa:
+        return BewaarMetMeldingen();
+    case mrNee:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TKaartcommandos::Kies()
 {
-    if (kern_.Opslag.KaartModus == kmNieuw)
+    const std::optional<int> gekozen = selectie_.GekozenNummer();
+    const std::optional<int> open = open_.Nummer();
+    if (!gekozen || gekozen == open)
         return;
-    VoerUitMetFoutmelding(kern_.Meldingen, [this] {
-        LaadBerekening();
-        VerversScherm();
-        venster_->update();
-    });
-}
-
-void TKaartcommandos::ZetNieuwBijschrift(bool selecteren)
-{
-    knoppen_.NieuwKnop->setText(selecteren ? kSelecteren : kNieuw);
-    widgets::ZetToegankelijkeNaam(*knoppen_.NieuwKnop, knoppen_.NieuwKnop->text());
-    knoppen_.Nieuw->setText(selecteren ? kSelecteren : "&" + kNieuw);
+    if (!MagWisselen(kWisselvraag)) {
+        // The drop-down shows what is open, whatever the user pointed at.
+        if (open_.Nummer())
+            selectie_.KiesNummer(*open_.Nummer());
+        else if (open_.Toestand() == TBerekeningToestand::Nieuw)
+            selectie_.ZetNieuweNaam(true), selectie_.ZetNaam(open_.Naam());
+        else
+            selectie_.WisKeuze();
+        return;
+    }
+    try {
+        open_.Open(*gekozen);
+    } catch (const std::exception& fout) {
+        kern_.Meldingen.ToonFoutmelding(fout.what());
+    }
 }
 
 void TKaartcommandos::Nieuw()
 {
-    if (knoppen_.NieuwKnop->text() == kSelecteren) {
-        RollBackLegeKaart();
+    if (open_.Toestand() == TBerekeningToestand::Nieuw) {
+        TerugNaarOpgeslagen();
         return;
     }
-    try {
-        StartNieuw();
-    } catch (const std::exception& fout) {
-        kern_.Meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij \r\nopslaan nieuwe werknemer ") +
-                                        fout.what());
-        RollBackLegeKaart();
-    }
+    if (!MagWisselen(kWisselvraag))
+        return;
+    StartNieuw();
 }
 
 // A new calculation with the defaults, stored at once under the name the
-// user gives it.
+// user gives it; without a name nothing changes.
 void TKaartcommandos::StartNieuw()
 {
-    TGegevensScherm& s = kern_.Scherm;
-    ZetNieuwBijschrift(kern_.Opslag.KaartModus != kmNieuw);
-    kern_.Opslag.KaartModus = kmNieuw;
-    s.dgGegevensWN.ClearAll();
-    s.dgHeffingsgegevens.ClearAll();
-    knoppen_.VerwijderenKnop->setEnabled(false);
-    knoppen_.Verwijderen->setEnabled(false);
-    selectie_.Leeg();
-    selectie_.ZetNieuweNaam(true);
-    VulGegevensScherm(s, NieuweBerekeningInvoer(Today()), AwfPremieLaag);
-    regels_.WisSamenvatting();
-    koppeling_.Koppel(nullptr);
-    kern_.Vast.reset();
-    LaadBerekening();
-    VerversScherm();
-    selectie_.cmbWerknemer->setFocus();
-
     TfrmOpslaanAls naam("Nieuwe werknemer", "", kern_.Meldingen, venster_);
-    if (naam.exec() != QDialog::Accepted) {
-        RollBackLegeKaart();
+    if (naam.exec() != QDialog::Accepted)
         return;
+    vorige_ = open_.Nummer().value_or(-1);
+    try {
+        open_.BeginNieuw(naam.NieuweNaam());
+        if (open_.Bewaar())
+            emit Melding(QString("De nieuwe berekening \"%1\" is opgeslagen.").arg(QString::fromStdString(open_.Naam())));
+    } catch (const std::exception& fout) {
+        // The new calculation stays on screen, unsaved: "Selecteren" goes back.
+        kern_.Meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij \r\nopslaan nieuwe werknemer ") +
+                                        fout.what());
     }
-    kern_.Opslag.KaartModus = kmNieuw;
-    selectie_.ZetNaam(naam.NieuweNaam());
-    kern_.Vast->SetGeenHeffingsrecord(true);
-    Opslaan();
-}
-
-void TKaartcommandos::Opslaan()
-{
-    VoerUitMetFoutmelding(kern_.Meldingen, [this] { BewaarHuidige(); });
-}
-
-bool TKaartcommandos::BewaarHuidige()
-{
-    if (!MagOpslaan())
-        return false;
-    kern_.Scherm.Naam = selectie_.Naam();
-    kern_.Scherm.ArtiestAftrekBedrag = regels_.ArtiestAftrekBedrag();
-    fondsen_.NeemWaardenOver();
-    kern_.Opslag.BewaarBerekening(*kern_.Vast);
-    ToonOpgeslagen();
-    return true;
-}
-
-// The field that had the focus is left, and so checked, first; a check that
-// fails keeps the focus and stops the save there, with its one message.
-bool TKaartcommandos::MagOpslaan()
-{
     selectie_.cmbWerknemer->setFocus();
-    if (venster_->focusWidget() != nullptr && venster_->focusWidget() != selectie_.cmbWerknemer)
-        return false;
-    venster_->update();
-    const TKaartModus modus = kern_.Opslag.KaartModus;
-    // A window showing no saved calculation has nothing to update.
-    const bool bestaand = modus == kmBestaand && kern_.Werknemers.Werknemersnummer >= 1;
-    return (bestaand || modus == kmNieuw) && kern_.Vast && NaamIngevuld() && regels_.ControleerVoorOpslaan();
 }
 
-bool TKaartcommandos::NaamIngevuld()
+void TKaartcommandos::TerugNaarOpgeslagen()
 {
-    if (!Trim(selectie_.Naam()).empty())
-        return true;
-    kern_.Meldingen.ToonFoutmelding("Naam werknemer is niet ingevuld.");
-    selectie_.cmbWerknemer->setFocus();
-    return false;
+    try {
+        const std::vector<TWerknemerItem> lijst = open_.VulLijst();
+        if (Bevat(lijst, vorige_))
+            open_.Open(vorige_);
+        else if (!lijst.empty())
+            open_.Open(lijst.back().Werknemersnummer);
+        else
+            open_.ToonGeen();
+        selectie_.cmbWerknemer->setFocus();
+    } catch (const std::exception& fout) {
+        kern_.Meldingen.ToonFoutmelding(std::string("frmMain.RollBackLegeKaart: ") + fout.what());
+    }
 }
 
-void TKaartcommandos::ToonOpgeslagen()
-{
-    VulWerknemerLijst();
-    LaadBerekening();
-    VerversScherm();
-    selectie_.ZetNieuweNaam(false);
-    ZetNieuwBijschrift(false);
-    knoppen_.VerwijderenKnop->setEnabled(true);
-    knoppen_.Verwijderen->setEnabled(true);
-}
+void TKaartcommandos::Opslaan() { BewaarMetMeldingen(); }
 
 void TKaartcommandos::OpslaanAls()
 {
+    if (open_.Toestand() != TBerekeningToestand::Opgeslagen || !regels_.ControleerVoorOpslaan())
+        return;
+    TfrmOpslaanAls naam("Opslaan Als...", open_.Naam(), kern_.Meldingen, venster_);
+    if (naam.exec() != QDialog::Accepted)
+        return;
     try {
-        TfrmOpslaanAls naam("Opslaan Als...", selectie_.Naam(), kern_.Meldingen, venster_);
-        if (naam.exec() != QDialog::Accepted || !kern_.Vast)
-            return;
-        kern_.Opslag.KaartModus = kmNieuw;
-        selectie_.ZetNieuweNaam(true);
-        selectie_.ZetNaam(naam.NieuweNaam());
-        kern_.Vast->SetGeenHeffingsrecord(true);
-        selectie_.cmbWerknemer->setFocus();
-        if (!NaamIngevuld() || !regels_.ControleerVoorOpslaan())
-            return;
-        kern_.Scherm.ArtiestAftrekBedrag = regels_.ArtiestAftrekBedrag();
-        fondsen_.NeemWaardenOver();
-        kern_.Opslag.BewaarAls(*kern_.Vast, naam.NieuweNaam());
-        ToonOpgeslagen();
+        if (open_.BewaarAls(naam.NieuweNaam()))
+            emit Melding(QString("De berekening is opgeslagen als \"%1\".").arg(QString::fromStdString(open_.Naam())));
     } catch (const std::exception& fout) {
         kern_.Meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij \r\nopslaan als ") + fout.what());
     }
@@ -256,51 +195,43 @@ void TKaartcommandos::OpslaanAls()
 
 void TKaartcommandos::Verwijderen()
 {
-    VoerUitMetFoutmelding(kern_.Meldingen, [this] {
-        if (!selectie_.HeeftKeuze() || !kern_.Vast) {
-            kern_.Meldingen.ToonFoutmelding("Er is geen werknemer geselecteerd om te verwijderen.");
-            return;
-        }
-        if (kern_.Meldingen.StelVraag("Geselecteerde berekening wordt uit bestand verwijderd. \r\nDoorgaan?", false) !=
-            mrJa)
-            return;
-        kern_.Opslag.VerwijderBerekening(*kern_.Vast);
-        VulWerknemerLijst();
-        const db::Query& werknemers = kern_.Werknemers.qryWNvkt;
-        if (werknemers.RecordCount() == 0) {
-            selectie_.WisKeuze();
-            kern_.Opslag.KaartModus = kmNieuw;
-            Nieuw();
-        } else {
-            selectie_.KiesNummer(static_cast<int>(werknemers.AsInteger("Werknemersnummer")));
-            Kies();
-        }
-    });
-}
-
-void TKaartcommandos::RollBackLegeKaart()
-{
-    try {
-        selectie_.ZetNieuweNaam(false);
-        ZetNieuwBijschrift(false);
-        knoppen_.VerwijderenKnop->setEnabled(true);
-        knoppen_.Verwijderen->setEnabled(true);
-        kern_.Opslag.KaartModus = kmBestaand;
-        VulWerknemerLijst();
-        const db::Query& werknemers = kern_.Werknemers.qryWNvkt;
-        if (werknemers.RecordCount() > 0)
-            selectie_.KiesNummer(static_cast<int>(werknemers.AsInteger("Werknemersnummer")));
-        LaadBerekening();
-        VerversScherm();
-        selectie_.cmbWerknemer->setFocus();
-    } catch (const std::exception& fout) {
-        kern_.Meldingen.ToonFoutmelding(std::string("frmMain.RollBackLegeKaart: ") + fout.what());
+    if (open_.Toestand() != TBerekeningToestand::Opgeslagen) {
+        kern_.Meldingen.ToonFoutmelding("Er is geen werknemer geselecteerd om te verwijderen.");
+        return;
     }
+    if (kern_.Meldingen.StelVraag("Geselecteerde berekening wordt uit bestand verwijderd. \r\nDoorgaan?", false) != mrJa)
+        return;
+    try {
+        open_.Verwijder();
+    } catch (const std::exception& fout) {
+        kern_.Meldingen.ToonFoutmelding(fout.what());
+        return;
+    }
+    NaVerwijderen();
 }
 
-bool TKaartcommandos::HeeftBerekening() const
+void TKaartcommandos::NaVerwijderen()
 {
-    return selectie_.HeeftKeuze() || (kern_.Opslag.KaartModus == kmNieuw && !selectie_.Naam().empty());
+    const std::vector<TWerknemerItem> lijst = open_.VulLijst();
+    vorige_ = -1;
+    if (lijst.empty())
+        StartNieuw();
+    else
+        open_.Open(lijst.back().Werknemersnummer);
+}
+
+bool TKaartcommandos::MagSluiten()
+{
+    if (!open_.HeeftBerekening())
+        return kern_.Meldingen.StelVraag("Wilt u Vkt2020 afsluiten?", false) == mrJa;
+    switch (kern_.Meldingen.StelVraag(kAfsluitvraag, true)) {
+    case mrJa:
+        return BewaarMetMeldingen();
+    case mrNee:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace vkt::ui

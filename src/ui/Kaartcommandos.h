@@ -11,49 +11,40 @@ class QWidget;
 namespace vkt::ui {
 
 struct TKern;
-class TRegelkoppeling;
+class TOpenBerekening;
 class TSchermregels;
 class TSelectieband;
-class TFondsRegelsScherm;
 
-// The controls the record commands change: the "Nieuw" button and menu item
-// (captioned "Selecteren" while a new calculation is being started), the
-// delete command, "Opslaan als..." and the buttons that only make sense for
-// a saved calculation.
+// The commands whose use depends on what is open: "Nieuw" (captioned
+// "Selecteren" while a new calculation is not saved yet), delete, "Opslaan
+// als..." and the buttons that only make sense for a saved calculation.
 struct TKaartknoppen {
     QToolButton* NieuwKnop;
     QAction* Nieuw;
-    QToolButton* VerwijderenKnop;
     QAction* Verwijderen;
     QAction* OpslaanAls;
     std::vector<QWidget*> AlleenOpgeslagen;
 };
 
 // The commands on the saved calculations: choosing one from the drop-down,
-// starting a new one, saving, saving as another employee and deleting,
-// with the window's record mode (kept by the storage) and the employee list.
+// starting a new one, saving, saving as another employee, deleting and the
+// question before the window closes. Each asks the open calculation what is
+// open and lets it do the work; a command that would drop changes not saved
+// asks first whether to save them.
 class TKaartcommandos : public QObject {
     Q_OBJECT
 
 public:
-    TKaartcommandos(TKern& kern, TSelectieband& selectie, TSchermregels& regels, TRegelkoppeling& koppeling,
-                    TFondsRegelsScherm& fondsen, const TKaartknoppen& knoppen, QWidget* venster);
+    TKaartcommandos(TKern& kern, TOpenBerekening& open, TSelectieband& selectie, TSchermregels& regels,
+                    const TKaartknoppen& knoppen, QWidget* venster);
 
-    void VulWerknemerLijst();
-    // Positions the queries on the chosen calculation (or, with none chosen,
-    // on the one that was open) and chooses its entry.
-    void LaadBerekening();
-    // Shows the positioned calculation: its fields, its levy data and lines.
-    void VerversScherm();
-    // Saves as "Opslaan" does; false when nothing was saved (a check or the
-    // name refused it). An error of the save itself is raised.
-    bool BewaarHuidige();
-    // The caption of "Nieuw" and its menu item: "Selecteren" while a new
-    // calculation is being started.
-    void ZetNieuwBijschrift(bool selecteren);
-    // Whether closing should offer to save: a calculation is chosen, or a
-    // new one has a name.
-    bool HeeftBerekening() const;
+    // At the first activation: the list, and the calculation open at the
+    // last exit or, when it is gone, none. False when there is no saved
+    // calculation at all.
+    bool OpenLaatste();
+    // The closing questions; true when the window may close. A calculation
+    // the user wants saved but that is not saved keeps the window open.
+    bool MagSluiten();
 
 public slots:
     void Kies();
@@ -61,23 +52,33 @@ public slots:
     void Opslaan();
     void OpslaanAls();
     void Verwijderen();
-    void RollBackLegeKaart();
+
+signals:
+    // A short note for the status bar, such as that a save succeeded.
+    void Melding(const QString& tekst);
 
 private:
+    // Shows the record state in the commands: what may be done now.
+    void ToonToestand();
+    // Before the open calculation makes way for another: false when the user
+    // cancels or wants to save and the save did not succeed.
+    bool MagWisselen(const char* vraag);
+    // Saves with the messages of a save; true when saved.
+    bool BewaarMetMeldingen();
     void StartNieuw();
-    void OpenWerknemer();
-    // After a save: the list again, the saved calculation chosen and shown.
-    void ToonOpgeslagen();
-    bool NaamIngevuld();
-    bool MagOpslaan();
+    // Back from a new calculation that was not saved: to the one open before,
+    // or when that is gone to the last listed, or none.
+    void TerugNaarOpgeslagen();
+    // After a delete: the last listed calculation, or a new one when none is left.
+    void NaVerwijderen();
 
     TKern& kern_;
+    TOpenBerekening& open_;
     TSelectieband& selectie_;
     TSchermregels& regels_;
-    TRegelkoppeling& koppeling_;
-    TFondsRegelsScherm& fondsen_;
     TKaartknoppen knoppen_;
     QWidget* venster_;
+    int vorige_ = -1; // the saved calculation open before a new one was started
 };
 
 } // namespace vkt::ui

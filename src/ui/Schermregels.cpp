@@ -121,8 +121,12 @@ void TSchermregels::Soortregel()
     TBerekeningInvoer invoer = LeesInvoer();
     const int loontijdvak = invoer.Loontijdvak;
     PasSoortregelToe(invoer);
-    if (invoer.Loontijdvak != loontijdvak)
+    if (invoer.Loontijdvak != loontijdvak) {
+        // The pay period the kind sets brings its wage days, as a chosen one does.
+        KiesLoontijdvak(invoer, invoer.Loontijdvak);
         kern_.Scherm.cmbLoontijdvak.SetKey(std::to_string(invoer.Loontijdvak));
+        kern_.Scherm.edLoondagenVoorDagtabel.SetNumber(invoer.LoondagenVoorDagtabel);
+    }
     const TSoortVelden velden = SoortVelden(invoer.SoortBerekening);
     TtsWerknemersgegevens* wn = delen_.Werknemersgegevens;
     wn->cmbLoontijdvak->setEnabled(velden.LoontijdvakKiesbaar);
@@ -286,15 +290,6 @@ bool TSchermregels::ControleerVoorOpslaan()
         return false;
     }
     ToonLeeftijd(invoer);
-    return true;
-}
-
-bool TSchermregels::ControleerLeeftijd()
-{
-    if (const auto fout = ControleerVeld(LeesInvoer(), "edLeeftijd")) {
-        ToonVeldfout(*fout);
-        return false;
-    }
     return true;
 }
 

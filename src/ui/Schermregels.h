@@ -76,8 +76,9 @@ public:
     // The checks before a save, in the window's order; false after showing
     // the first that fails.
     bool ControleerVoorOpslaan();
-    // The age check of the report tab.
-    bool ControleerLeeftijd();
+    // Shows the message of a failed check, brings its tab to the front and
+    // puts the focus in its field.
+    void ToonVeldfout(const TVeldFout& fout);
 
 private slots:
     void VerzekerdZvwGeklikt();
@@ -95,7 +96,6 @@ private:
     void ZetControles();
     // The check run when the field is left; shows what fails.
     bool Controleer(const std::string& veld);
-    void ToonVeldfout(const TVeldFout& fout);
     void ToonLeeftijd(const TBerekeningInvoer& invoer);
     std::optional<int> Leeftijd() const;
     void ToonSamenvatting();

@@ -208,8 +208,9 @@ private slots:
         QCOMPARE(programma.Veld("cbZfw")->isEnabled(), !artiest);
         QCOMPARE(programma.Veld("pnlAfwLoonheffing")->isVisibleTo(programma.Veld("tsBerekeningsGegevens")),
                  soort == 2 || soort == 3);
-        // The kind sets the pay period without its rule: the wage days of a week stay.
-        QCOMPARE(programma.Veld<widgets::TZNONumericEdit>("edLoondagenVoorDagtabel")->Value(), 5.0);
+        // The month the kind sets brings the month's wage days; a week stays a week. (The list is stepped
+        // through, so each kind after "Werknemer" comes from "Bijzonder loon", already a month.)
+        QCOMPARE(programma.Veld<widgets::TZNONumericEdit>("edLoondagenVoorDagtabel")->Value(), soort == 0 ? 5.0 : 21.67);
     }
 
     void EachFieldCheckShowsItsMessageOnItsTab_data()
@@ -401,7 +402,7 @@ private slots:
         QCOMPARE(map.Cli({"lijst"}), "1\tDe Vries\n");
     }
 
-    void NewThenCancelShowsTheLastCalculation()
+    void NewThenCancelKeepsTheOpenCalculation()
     {
         TOpgeslagen opgeslagen;
         opgeslagen.Map.Cli({"opslaan", "--naam", "Pietersen"});
@@ -410,7 +411,8 @@ private slots:
         QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "Jansen");
         BeantwoordZodra("frmOpslaanAls", [](QWidget& venster) { QTest::keyClick(&venster, Qt::Key_Escape); });
         QTest::keyClick(programma.Venster().Selectie->cmbWerknemer, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "Pietersen");
+        QCOMPARE(programma.Venster().Selectie->cmbWerknemer->currentText(), "Jansen");
+        QCOMPARE(programma.Venster().Selectie->GekozenNummer(), 1);
         QCOMPARE(programma.Venster().Selectie->cmbWerknemer->count(), 2);
         QVERIFY(!programma.Venster().Selectie->cmbWerknemer->isEditable());
         QCOMPARE(programma.Veld<QAbstractButton>("sbLegeKaart")->text(), "Nieuw");
