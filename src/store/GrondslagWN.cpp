@@ -2,6 +2,7 @@
 
 #include "db/SQLOutputSet.h"
 #include "db/Transactie.h"
+#include "model/Heffingsgegevens.h"
 #include "model/QuelvarException.h"
 #include "store/DmVektaris.h"
 
@@ -136,6 +137,13 @@ void TGrondslagWN::ZetKolomType(const std::vector<std::string>& regels, int kolo
     opdracht.Param("WNNummer").SetInteger(dm_.Werknemersnummer);
     opdracht.Param("Ingangsdatum").SetDateTime(TdmVektaris::Hersteldatum());
     opdracht.ExecSQL();
+}
+
+void TGrondslagWN::GeefAan(THeffingsgegevens& heffing)
+{
+    dm_.OpenGrondslagWN(dm_.Werkgeversnummer, dm_.Werknemersnummer);
+    heffing.LaadFormules(dm_.qryGrondslagWN);
+    dm_.qryGrondslagWN.Close();
 }
 
 } // namespace vkt

@@ -8,6 +8,7 @@
 namespace vkt {
 
 class TdmVektaris;
+class THeffingsgegevens;
 
 // The premiums whose basis an employee's calculation may replace by a
 // formula, in the order of the window and of the levy data.
@@ -50,6 +51,8 @@ public:
     // formula (KolomType 0) or not (1). Raises EQuelvarException for "het
     // opslaan van de afwijkende berekeningsgrondslagen".
     TGrondslagOpslag Bewaar(const TGrondslagFormules& formules);
+    // Gives the formulas as they are stored now to the employee's levy data.
+    void GeefAan(THeffingsgegevens& heffing);
 
 private:
     void UpdateHeffingsregels(const TGrondslagFormules& formules);

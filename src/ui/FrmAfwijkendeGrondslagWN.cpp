@@ -14,7 +14,7 @@ namespace vkt::ui {
 
 TfrmAfwijkendeGrondslagWN::TfrmAfwijkendeGrondslagWN(TdmVektaris& dm, THeffingsgegevens* vast, TMeldingen& meldingen,
                                                      QWidget* ouder)
-    : TAfwijkendeGrondslagVenster(false, ouder), dm_(dm), vast_(vast), meldingen_(meldingen), grondslag_(dm)
+    : TAfwijkendeGrondslagVenster(false, ouder), vast_(vast), meldingen_(meldingen), grondslag_(dm)
 {
     setObjectName("frmAfwijkendeGrondslagWN");
     setWindowTitle("Afwijkende berekeningsgrondslag");
@@ -42,8 +42,7 @@ int TfrmAfwijkendeGrondslagWN::Uitvoeren()
 {
     const int resultaat = exec();
     if (resultaat == QDialog::Accepted && vast_ != nullptr) {
-        dm_.OpenGrondslagWN(dm_.Werkgeversnummer, dm_.Werknemersnummer);
-        vast_->LaadFormules(dm_.qryGrondslagWN);
+        grondslag_.GeefAan(*vast_);
         emit FormulesHerladen();
     }
     return resultaat;

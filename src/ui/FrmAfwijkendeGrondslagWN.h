@@ -36,7 +36,6 @@ protected:
     void Opslaan() override;
 
 private:
-    TdmVektaris& dm_;
     THeffingsgegevens* vast_;
     TMeldingen& meldingen_;
     TGrondslagWN grondslag_;
