@@ -28,6 +28,7 @@
 #include "widgets/Afbeeldingen.h"
 #include "widgets/FrmAbout.h"
 #include "widgets/FrmStatus.h"
+#include "widgets/Kleuren.h"
 #include "widgets/Paneel.h"
 #include "widgets/Skin.h"
 #include "widgets/Toegankelijkheid.h"
@@ -45,6 +46,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -81,16 +83,9 @@ TfrmMain::TfrmMain(TKern& kern, QWidget* ouder) : QMainWindow(ouder), kern_(kern
     Selectie = new TSelectieband(kern_.Scherm, midden);
     Selectie->setFixedHeight(kSelectieHoogte);
     indeling->addWidget(Selectie);
-    lblGeenBerekening_ = new QLabel(midden);
-    lblGeenBerekening_->setObjectName("lblGeenBerekening");
-    lblGeenBerekening_->setText("Er is geen berekening gekozen. Kies een werknemer bij \"Selecteer werknemer:\" of "
-                                "maak een nieuwe berekening met \"Nieuw\" (Ctrl+N).");
-    lblGeenBerekening_->setWordWrap(true);
-    lblGeenBerekening_->setContentsMargins(8, 4, 8, 6);
-    lblGeenBerekening_->hide();
-    indeling->addWidget(lblGeenBerekening_);
     MaakTabs();
     indeling->addWidget(pgMain, 1);
+    MaakGeenBerekeningMelding();
     setCentralWidget(midden);
     statusBar()->setObjectName("sbStatus");
     statusBar()->setSizeGripEnabled(false);
@@ -227,6 +222,40 @@ void TfrmMain::MaakTabs()
     pgMain->addTab(tsVerloop, "&Verloop");
 }
 
+// A note over the tabs' pages while no calculation is chosen; the pages
+// below it are disabled.
+void TfrmMain::MaakGeenBerekeningMelding()
+{
+    lblGeenBerekening_ = new QLabel(pgMain);
+    lblGeenBerekening_->setObjectName("lblGeenBerekening");
+    lblGeenBerekening_->setText("<b>Er is geen berekening gekozen.</b><br><br>Kies een werknemer bij \"Selecteer "
+                                "werknemer:\" boven de tabbladen, of maak een nieuwe berekening met \"Nieuw\" "
+                                "(Ctrl+N).");
+    lblGeenBerekening_->setAccessibleName("Er is geen berekening gekozen.");
+    lblGeenBerekening_->setWordWrap(true);
+    lblGeenBerekening_->setAlignment(Qt::AlignCenter);
+    lblGeenBerekening_->setStyleSheet(QString("QLabel { background-color: %1; border: 2px solid %2; padding: 12px; }")
+                                          .arg(widgets::Kleuren::Wit.name(), widgets::Kleuren::Selectie.name()));
+    lblGeenBerekening_->hide();
+    pgMain->installEventFilter(this);
+}
+
+void TfrmMain::PlaatsGeenBerekeningMelding()
+{
+    constexpr int kBreedte = 460;
+    constexpr int kHoogte = 110;
+    lblGeenBerekening_->setGeometry((pgMain->width() - kBreedte) / 2, pgMain->tabBar()->height() + 60, kBreedte,
+                                    kHoogte);
+    lblGeenBerekening_->raise();
+}
+
+bool TfrmMain::eventFilter(QObject* object, QEvent* event)
+{
+    if (object == pgMain && event->type() == QEvent::Resize)
+        PlaatsGeenBerekeningMelding();
+    return QMainWindow::eventFilter(object, event);
+}
+
 void TfrmMain::Verbind()
 {
     connect(pgMain, &QTabWidget::currentChanged, this, &TfrmMain::TabGewijzigd);
@@ -285,6 +314,8 @@ void TfrmMain::TabGewijzigd(int tab)
             regels_->TabGetoond(tab);
     });
     ZetRapportActies();
+    if (open_ != nullptr)
+        ToonToestand();
 }
 
 void TfrmMain::VerversUitvoer()
@@ -297,7 +328,9 @@ void TfrmMain::VerversUitvoer()
 void TfrmMain::ToonToestand()
 {
     const bool geen = !open_->HeeftBerekening();
-    lblGeenBerekening_->setVisible(geen);
+    const bool invoertab = pgMain->currentIndex() != tabToonBerekening && pgMain->currentIndex() != tabVerloop;
+    PlaatsGeenBerekeningMelding();
+    lblGeenBerekening_->setVisible(geen && invoertab); // the statement and the curve tell it themselves
     for (QWidget* tab : std::initializer_list<QWidget*>{tsAlgemeen_, tsSocialeFondsen_, tsWerknemerGegevens_,
                                                         tsBerekeningsGegevens_})
         tab->setEnabled(!geen);

@@ -60,6 +60,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private slots:
     void TabGewijzigd(int tab);
@@ -82,6 +83,8 @@ private:
     void MaakMenu();
     QWidget* MaakWerkbalk();
     void MaakTabs();
+    void MaakGeenBerekeningMelding();
+    void PlaatsGeenBerekeningMelding();
     void Verbind();
     // A tool-bar button for a command of the menu, with its picture.
     QToolButton* MaakKnop(QWidget* balk, const char* naam, QAction* actie, const QString& afbeelding);

@@ -24,7 +24,7 @@
 namespace vkt::ui {
 namespace {
 
-const char* const kGeenBerekening = "Er is geen berekening gekozen. Kies een werknemer bij \"Selecteer werknemer:\" of "
+const char* const kGeenBerekening = "Er is geen berekening gekozen.\nKies een werknemer bij \"Selecteer werknemer:\" of "
                                     "maak een nieuwe berekening met \"Nieuw\".";
 
 // The values of a line that the calculation and the storage read: not its
