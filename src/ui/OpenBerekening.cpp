@@ -118,8 +118,15 @@ bool TOpenBerekening::Open(int nummer)
         ToonGeen();
         return false;
     }
-    const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());
-    kern_.Vast = LaadVasteHeffingsgegevens(dm, kern_.Constanten, invoer);
+    TBerekeningInvoer invoer;
+    try {
+        invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+        kern_.Vast = LaadVasteHeffingsgegevens(dm, kern_.Constanten, invoer);
+    } catch (...) {
+        // A calculation that cannot be read is not half shown.
+        ToonGeen();
+        throw;
+    }
     kern_.Opslag.KaartModus = kmBestaand;
     toestand_ = TBerekeningToestand::Opgeslagen;
     nummer_ = nummer;

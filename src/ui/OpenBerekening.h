@@ -65,7 +65,8 @@ public:
     // there until a calculation is shown).
     std::vector<TWerknemerItem> VulLijst();
     // Shows saved calculation nummer as it is stored. False, with the
-    // window showing no calculation, when it cannot be positioned on.
+    // window showing no calculation, when it cannot be positioned on; an
+    // error reading it is raised, the window then showing none.
     bool Open(int nummer);
     // Shows no calculation: the fields hold the defaults of a new one, which
     // are neither computed nor saved.

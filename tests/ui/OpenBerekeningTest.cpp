@@ -105,6 +105,13 @@ private slots:
         programma.KiesWerknemer(0);
         QCOMPARE(programma.Venster().tsVerloop->Verloop().Brutoloon, 3000.0);
         QVERIFY(programma.Meldingen.Vragen.isEmpty()); // nothing was changed
+
+        // A new date in the selection band computes the statement again.
+        programma.KlikTab(ui::tabToonBerekening);
+        programma.Venster().activateWindow(); // the platform does not after the print dialog
+        QVERIFY(QTest::qWaitForWindowActive(&programma.Venster()));
+        TypOver(programma.Veld("deBerekeningDatum"), "15-07-2020");
+        QVERIFY2(Rapport(programma).contains("15 juli 2020"), qPrintable(Rapport(programma)));
     }
 
     // The copy computes with the formulas it was given at once: a pension
