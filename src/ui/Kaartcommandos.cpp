@@ -92,10 +92,8 @@ bool TKaartcommandos::BewaarMetMeldingen()
     }
 }
 
-bool TKaartcommandos::MagWisselen(const char* vraag)
+bool TKaartcommandos::VraagOmOpTeSlaan(const char* vraag)
 {
-    if (!open_.HeeftBerekening() || !open_.IsGewijzigd())
-        return true;
     switch (kern_.Meldingen.StelVraag(vraag, true)) {
     case mrJa:
         return BewaarMetMeldingen();
@@ -104,6 +102,11 @@ bool TKaartcommandos::MagWisselen(const char* vraag)
     default:
         return false;
     }
+}
+
+bool TKaartcommandos::MagWisselen(const char* vraag)
+{
+    return !open_.HeeftBerekening() || !open_.IsGewijzigd() || VraagOmOpTeSlaan(vraag);
 }
 
 void TKaartcommandos::Kies()
@@ -224,14 +227,7 @@ bool TKaartcommandos::MagSluiten()
 {
     if (!open_.HeeftBerekening())
         return kern_.Meldingen.StelVraag("Wilt u Vkt2020 afsluiten?", false) == mrJa;
-    switch (kern_.Meldingen.StelVraag(kAfsluitvraag, true)) {
-    case mrJa:
-        return BewaarMetMeldingen();
-    case mrNee:
-        return true;
-    default:
-        return false;
-    }
+    return VraagOmOpTeSlaan(kAfsluitvraag);
 }
 
 } // namespace vkt::ui

@@ -63,6 +63,9 @@ private:
     // Before the open calculation makes way for another: false when the user
     // cancels or wants to save and the save did not succeed.
     bool MagWisselen(const char* vraag);
+    // Asks whether to save the open calculation: true after "Nee", or after
+    // "Ja" when the save succeeded.
+    bool VraagOmOpTeSlaan(const char* vraag);
     // Saves with the messages of a save; true when saved.
     bool BewaarMetMeldingen();
     void StartNieuw();
