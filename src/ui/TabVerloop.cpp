@@ -95,7 +95,7 @@ void TtsVerloop::Toon(TBerekening& berekening, const TVasteHeffingsgegevens& vas
     verloop_ = LoonverloopVan(berekening);
     if (verloop_.Brutoloon != bereikVoor_) {
         bereikVoor_ = verloop_.Brutoloon;
-        ZetBereik(StandaardVerloopBereik(verloop_.Brutoloon));
+        ZetBereik(StandaardVerloopBereik(verloop_.Brutoloon, verloop_.Tabelstap));
     }
     BereikGewijzigd();
 }
@@ -122,7 +122,7 @@ void TtsVerloop::BereikGewijzigd()
 {
     if (!rekenaar_)
         return;
-    const TVerloopBereik bereik = VerloopBereik({Waarde(*edVan), Waarde(*edTot), Waarde(*edStap)}, verloop_.Brutoloon);
+    const TVerloopBereik bereik = VerloopBereik({Waarde(*edVan), Waarde(*edTot), Waarde(*edStap)}, verloop_.Brutoloon, verloop_.Tabelstap);
     if (const auto fout = VerloopBereikFout(bereik)) {
         lblMelding->setText(QString::fromStdString(*fout));
         lblMelding->show();
