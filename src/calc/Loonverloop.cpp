@@ -29,11 +29,11 @@ std::string Bedrag(long long centen) { return FormatBedrag(Euros(centen)); }
 // Measures the marginal pressure of a point over the step of the wage-tax
 // table below it, with a second computation at the step's start (see
 // TVerloopRegel). The step is first taken in gross wage; when the wage for
-// wage tax moves slower or faster than the gross wage (a pension, a share of
-// a line), it is stretched by their ratio; and since wages are whole cents,
-// its start is then moved a cent at a time, a few times at most, until the
-// step holds exactly one row of the table. A step that held none or two would
-// show a pressure of the premiums alone or twice that of the tax.
+// wage tax moves slower or faster than the gross wage (a pension, or lines
+// that add to it), it is stretched by their ratio; and since wages are whole
+// cents, its start is then moved a cent at a time, a few times at most, until
+// the step holds exactly one row of the table. A step that held none or two
+// would show a pressure of the premiums alone or twice that of the tax.
 class TDrukmeter {
 public:
     explicit TDrukmeter(TPuntRekenaar& rekenaar)
@@ -45,27 +45,9 @@ public:
     std::optional<double> Druk(const TVerloopPunt& punt, const TTabelplek& plek)
     {
         const long long bruto = Centen(punt.Brutoloon);
-        long long breedte = breedte_;
-        if (bruto < breedte)
+        if (bruto < breedte_)
             return std::nullopt;
-        TMeting begin = Meet(bruto - breedte);
-        const double verhouding = (plek.Loonheffingsloon - begin.Plek.Loonheffingsloon) * 100 / static_cast<double>(breedte);
-        if (verhouding > kKleinsteVerhouding && verhouding < 1 / kKleinsteVerhouding) {
-            if (const long long passend = std::max(std::llround(stap_ / verhouding), 1LL);
-                passend != breedte && passend <= bruto) {
-                breedte = passend;
-                begin = Meet(bruto - breedte);
-            }
-            for (int i = 0; i < kBijstellingen && plek.Rij && begin.Plek.Rij; ++i) {
-                const long long rijen = *plek.Rij - *begin.Plek.Rij;
-                const long long volgende = breedte + (rijen < 1 ? 1 : -1);
-                if (rijen == 1 || volgende < 1 || volgende > bruto)
-                    break;
-                breedte = volgende;
-                begin = Meet(bruto - breedte);
-            }
-        }
-        return MarginaleDruk(begin.Punt, punt);
+        return MarginaleDruk(Begin(bruto, plek).Punt, punt);
     }
 
 private:
@@ -78,6 +60,31 @@ private:
     {
         const TVerloopPunt punt = rekenaar_.Bereken(Euros(bruto));
         return {punt, rekenaar_.Tabelplek()};
+    }
+
+    // The start of the step that ends at bruto (in cents), lying at plek.
+    TMeting Begin(long long bruto, const TTabelplek& plek)
+    {
+        TMeting begin = Meet(bruto - breedte_);
+        const double verhouding =
+            (plek.Loonheffingsloon - begin.Plek.Loonheffingsloon) * 100 / static_cast<double>(breedte_);
+        if (verhouding <= kKleinsteVerhouding || verhouding >= 1 / kKleinsteVerhouding)
+            return begin;
+        long long breedte = breedte_;
+        if (const long long passend = std::max(std::llround(stap_ / verhouding), 1LL);
+            passend != breedte && passend <= bruto) {
+            breedte = passend;
+            begin = Meet(bruto - breedte);
+        }
+        for (int i = 0; i < kBijstellingen && plek.Rij && begin.Plek.Rij; ++i) {
+            const long long rijen = *plek.Rij - *begin.Plek.Rij;
+            const long long volgende = breedte + (rijen < 1 ? 1 : -1);
+            if (rijen == 1 || volgende < 1 || volgende > bruto)
+                break;
+            breedte = volgende;
+            begin = Meet(bruto - breedte);
+        }
+        return begin;
     }
 
     // A wage for wage tax that moves less than a tenth as fast as the gross

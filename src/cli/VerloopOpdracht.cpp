@@ -85,7 +85,9 @@ int VerloopOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     VoegBerekenOptiesToe(regel);
     regel.Optie("van", "BEDRAG", "het laagste brutoloon (standaard: 0)");
     regel.Optie("tot", "BEDRAG", "het hoogste brutoloon (standaard: tweemaal het brutoloon van de berekening)");
-    regel.Optie("stap", "BEDRAG", "de stap tussen twee punten, groter dan 0 (standaard: een veelvoud van de tabelstap, ten hoogste 200 punten van van tot tot)");
+    regel.Optie("stap", "BEDRAG",
+                "de stap tussen twee punten, groter dan 0 (standaard: een veelvoud van de tabelstap, ten hoogste 200 "
+                "punten van van tot tot)");
     VoegFormaatToe(regel, "de punten als CSV of als JSON", {"csv", "json"});
     VoegGrafiekbestandenToe(regel);
     TBerekenOpties opties;
