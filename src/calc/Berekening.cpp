@@ -326,7 +326,8 @@ std::optional<TBrutoloonBereik> TBerekening::BrutoloonBereik()
         const long long laag = Centen(Brutoloon());
         const int aantal = aantalBerekeningen_;
         zoeker_.Begin(Centen(invoer_.Loonbedrag));
-        bereik_ = TBrutoloonBereik{laag, zoeker_.Bovenkant(laag)};
+        const TCentenzoeker::TBandeinde einde = zoeker_.Bovenkant(laag);
+        bereik_ = TBrutoloonBereik{laag, einde.Hoog, einde.Afgebroken};
         aantalBerekeningen_ = aantal;
     }
     return bereik_;

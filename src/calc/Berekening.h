@@ -38,10 +38,13 @@ struct TWerkgeversdeel {
     double Fondsen = 0;       // the employer parts of the social funds
 };
 
-// The gross wages, in cents, that give the target of a search exactly.
+// The gross wages, in cents, that give the target of a search exactly: every
+// cent from Laag to Hoog. Afgebroken: the cent after Hoog gives it too; so
+// long a run was followed no further.
 struct TBrutoloonBereik {
     long long Laag = 0;
     long long Hoog = 0;
+    bool Afgebroken = false;
 };
 
 // Whether the run computes for an artist: the kinds of employee 3 and 4 that
@@ -100,9 +103,10 @@ public:
     TWerkgeversdeel Werkgeversdeel() const;
     double Werkgeverslasten() const;
     // After a search that reached its target exactly: the lowest gross wage
-    // that gives it (the calculation's) and the highest near it; nothing
-    // otherwise. Finding the highest takes a few hundred computations, so it
-    // is done when first asked for; the calculation stays as it was.
+    // that gives it (the calculation's) and the end of the unbroken run of
+    // gross wages above it that give it too; nothing otherwise. Finding the
+    // end takes a computation for each cent of the run, so it is done when
+    // first asked for; the calculation stays as it was.
     std::optional<TBrutoloonBereik> BrutoloonBereik();
     // The wage tax as the statement shows it: a fixed percentage of the
     // wage-tax wage (column 14) where a free calculation or an artist's own

@@ -4,13 +4,6 @@
 #include <cstdlib>
 
 namespace vkt {
-namespace {
-
-// How far past the last gross wage that gives the target another one is
-// sought: well beyond the longest drop of the net wage at a table step.
-constexpr long long kVerderZoeken = 600;
-
-} // namespace
 
 TCentenzoeker::TCentenzoeker(TBereken bereken, long long maximum) : bereken_(std::move(bereken)), maximum_(maximum) {}
 
@@ -64,18 +57,22 @@ std::optional<long long> TCentenzoeker::Kruising(long long start)
     return boven;
 }
 
-long long TCentenzoeker::Bovenkant(long long laag)
+TCentenzoeker::TBandeinde TCentenzoeker::Bovenkant(long long laag)
 {
-    // Cent by cent: where the wage tax takes a table step the result drops
-    // below the target and climbs back, and may give it again a little
-    // further on; probing in larger steps could pass over such a short run.
-    long long hoog = laag;
-    for (long long bruto = laag + 1; bruto <= maximum_ && bruto - hoog <= kVerderZoeken; ++bruto)
-        if (Resultaat(bruto) == doel_)
-            hoog = bruto;
-    if (laatste_ != laag)
+    // Cent by cent, since only a cent that was computed is known to give the
+    // target: where the wage tax takes a table step the result drops below
+    // the target and may climb back to it a little further on, so no gross
+    // wage beyond the first miss says anything about the cents before it.
+    long long bruto = laag + 1;
+    while (bruto <= maximum_ && bruto - laag <= kLangsteBand + 1 && bereken_(bruto) == doel_)
+        ++bruto;
+    TBandeinde einde{bruto - 1, false};
+    if (bruto - laag > kLangsteBand + 1)
+        einde = {laag + kLangsteBand, true};
+    if (bruto > laag + 1 || laatste_ != laag)
         bereken_(laag);
-    return hoog;
+    laatste_ = laag;
+    return einde;
 }
 
 long long TCentenzoeker::Dichtstbij() const

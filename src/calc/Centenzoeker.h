@@ -37,9 +37,21 @@ public:
     // gross wage reaches it, the one whose result came closest.
     TUitkomst Zoek(long long start);
 
-    // The highest gross wage near laag, an exact answer, that gives the
-    // target too; the calculation is left computed at laag.
-    long long Bovenkant(long long laag);
+    // The end of the unbroken run of gross wages from laag, an exact answer,
+    // that all give the target: every cent from laag to Hoog gives it and the
+    // cent after Hoog does not, or Hoog is the maximum. A run longer than
+    // kLangsteBand cents is followed no further: Hoog is then laag +
+    // kLangsteBand and Afgebroken says that the cent after it gives the target
+    // too. The calculation is left computed at laag.
+    struct TBandeinde {
+        long long Hoog = 0;
+        bool Afgebroken = false;
+    };
+    TBandeinde Bovenkant(long long laag);
+
+    // 100 euros: far longer than any run the table steps make, short enough
+    // to walk cent by cent in a few milliseconds.
+    static constexpr long long kLangsteBand = 10'000;
 
 private:
     long long Resultaat(long long bruto);

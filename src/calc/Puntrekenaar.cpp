@@ -4,8 +4,27 @@
 #include "common/Meldingen.h"
 #include "model/Afronding.h"
 #include "model/DmConstanten.h"
+#include "model/Heffingsgegevens.h"
+
+#include <cmath>
 
 namespace vkt {
+namespace {
+
+const TFiscaal& Fiscaal(const THeffingsgegevens& heffing)
+{
+    if (heffing.Constanten == nullptr)
+        throw Exception("De fiscale gegevens van de berekeningsdatum zijn niet ingesteld.");
+    return heffing.Constanten->Fiscaal();
+}
+
+} // namespace
+
+double Tabelstap(const THeffingsgegevens& heffing)
+{
+    return heffing.Terugrekenen(Fiscaal(heffing).FactorBerekenGrens()) *
+           heffing.DagTabelFactor(heffing.TabelLoontijdvak());
+}
 
 TPuntRekenaar::TPuntRekenaar(const TVasteHeffingsgegevens& vast, TBerekeningInvoer invoer, TdmConstanten& constanten)
 {
@@ -25,5 +44,18 @@ TVerloopPunt TPuntRekenaar::Bereken(double brutoloon)
             RondAfOpCenten(berekening_.Loonheffing()) + 0.0, RondAfOpCenten(heffing.ToegepasteArbeidskorting) + 0.0,
             RondAfOpCenten(berekening_.Werkgeverslasten()) + 0.0};
 }
+
+TTabelplek TPuntRekenaar::Tabelplek() const
+{
+    const THeffingsgegevens& heffing = *berekening_.Heffingsgegevens();
+    const TFiscaal& fiscaal = Fiscaal(heffing);
+    TTabelplek plek{heffing.Kolommen().GetKolomTotaal(14), std::nullopt};
+    const double jaarloon = heffing.JaarloonVoorTabel(heffing.PeriodeLoonVoorTabel());
+    if (fiscaal.FactorBerekenGrens() > 0 && jaarloon <= fiscaal.BerekenGrens())
+        plek.Rij = std::llround(jaarloon / fiscaal.FactorBerekenGrens());
+    return plek;
+}
+
+double TPuntRekenaar::Tabelstap() const { return vkt::Tabelstap(*berekening_.Heffingsgegevens()); }
 
 } // namespace vkt

@@ -3,9 +3,12 @@
 #include "calc/Berekening.h"
 #include "calc/Invoer.h"
 
+#include <optional>
+
 namespace vkt {
 
 class TdmConstanten;
+class THeffingsgegevens;
 class TVasteHeffingsgegevens;
 
 // One point of a wage curve: what a calculation gives at one gross wage,
@@ -17,6 +20,19 @@ struct TVerloopPunt {
     double Arbeidskorting = 0;   // the labour credit applied
     double Werkgeverslasten = 0; // the employer's total cost
 };
+
+// Where a computed gross wage lies in the wage-tax table: its wage for wage
+// tax (column 14) and the row of the table it is taxed by, counted in the
+// table's annual steps; no row above the table, where the tax has no steps.
+struct TTabelplek {
+    double Loonheffingsloon = 0;
+    std::optional<long long> Rij;
+};
+
+// The step between two rows of the wage-tax table in the wage for wage tax of
+// the calculation's pay period: the table's annual step over the periods in a
+// year, times the wage days of a day table (4,50 a month).
+double Tabelstap(const THeffingsgegevens& heffing);
 
 // Computes the calculation of one set of inputs at any gross wage. The
 // calculation object is built once from the regular levy data and the
@@ -31,6 +47,9 @@ public:
     TPuntRekenaar(const TVasteHeffingsgegevens& vast, TBerekeningInvoer invoer, TdmConstanten& constanten);
 
     TVerloopPunt Bereken(double brutoloon);
+    // Of the gross wage computed last.
+    TTabelplek Tabelplek() const;
+    double Tabelstap() const;
 
 private:
     TBerekening berekening_;

@@ -83,7 +83,8 @@ Json BereikJson(TBerekening& berekening)
     if (!bereik)
         return nullptr;
     return {{"laag", JsonGetal(static_cast<double>(bereik->Laag) / 100)},
-            {"hoog", JsonGetal(static_cast<double>(bereik->Hoog) / 100)}};
+            {"hoog", JsonGetal(static_cast<double>(bereik->Hoog) / 100)},
+            {"afgebroken", bereik->Afgebroken}};
 }
 
 Json BijzondereBeloningJson(const THeffingsgegevens& heffing)

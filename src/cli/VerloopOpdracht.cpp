@@ -18,17 +18,21 @@ namespace {
 
 const char* const kVoettekst =
     "Zonder --van, --tot en --stap loopt het brutoloon van 0 tot tweemaal het brutoloon van de berekening (na het "
-    "zoeken: het gevonden brutoloon; ten minste 200) in 200 punten. Zonder --stap komen er 200 punten van van tot tot; "
-    "tot is altijd een punt, ook als de laatste stap korter is. Ten hoogste 10000 punten.\n"
+    "zoeken: het gevonden brutoloon; ten minste 200) in ten hoogste 200 punten. Zonder --stap is de stap het kleinste "
+    "veelvoud van de stap van de loonbelastingtabel van het loontijdvak (4,50 per maand) dat ten hoogste 200 punten "
+    "van van tot tot geeft; tot is altijd een punt, ook als de laatste stap korter is. Ten hoogste 10000 punten.\n"
     "\n"
     "Elk punt is de berekening van de opties bij dat brutoloon (ook na het zoeken van het brutoloon). De marginale "
-    "druk is het deel van de laatste stap brutoloon dat niet netto overblijft: 1 - (nettoloon - vorig nettoloon) / "
-    "(brutoloon - vorig brutoloon), in procenten; het eerste punt heeft er geen.\n"
+    "druk is het deel van de laatste tabelstap brutoloon dat niet netto overblijft: 1 - (nettoloon - nettoloon een "
+    "tabelstap lager) / (brutoloon - brutoloon een tabelstap lager), in procenten. Een tabelstap lager is waar het "
+    "loon voor de loonbelasting een stap van de tabel lager is, zodat er precies een rij van de tabel tussen ligt; "
+    "met een pensioenpremie ligt dat iets verder terug. Een punt dat minder dan een tabelstap boven 0 ligt, heeft "
+    "geen marginale druk.\n"
     "\n"
     "CSV: een kopregel brutoloon;nettoloon;loonheffing;arbeidskorting;werkgeverslasten;marginale_druk en een regel "
-    "per punt, gescheiden door ';', bedragen met een decimale komma en twee decimalen, de marginale druk leeg bij "
-    "het eerste punt. JSON: een lijst met per punt dezelfde namen, bedragen in euro's, marginale_druk null bij het "
-    "eerste punt.\n"
+    "per punt, gescheiden door ';', bedragen met een decimale komma en twee decimalen, de marginale druk leeg "
+    "zonder waarde. JSON: een lijst met per punt dezelfde namen, bedragen in euro's, marginale_druk null zonder "
+    "waarde.\n"
     "\n"
     "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt, de berekening of het schrijven van een bestand "
     "mislukte, 2 onjuist gebruik (ook een bereik zonder loonverloop; er is dan niets geschreven).";
@@ -81,7 +85,9 @@ int VerloopOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     VoegBerekenOptiesToe(regel);
     regel.Optie("van", "BEDRAG", "het laagste brutoloon (standaard: 0)");
     regel.Optie("tot", "BEDRAG", "het hoogste brutoloon (standaard: tweemaal het brutoloon van de berekening)");
-    regel.Optie("stap", "BEDRAG", "de stap tussen twee punten, groter dan 0 (standaard: 200 punten van van tot tot)");
+    regel.Optie("stap", "BEDRAG",
+                "de stap tussen twee punten, groter dan 0 (standaard: een veelvoud van de tabelstap, ten hoogste 200 "
+                "punten van van tot tot)");
     VoegFormaatToe(regel, "de punten als CSV of als JSON", {"csv", "json"});
     VoegGrafiekbestandenToe(regel);
     TBerekenOpties opties;
@@ -94,9 +100,10 @@ int VerloopOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
             formaat = LeesFormaat(regel, {"csv", "json"});
             opties = LeesBerekenOpties(regel, Today());
             gekozen = {Bedragoptie(regel, "van"), Bedragoptie(regel, "tot"), Bedragoptie(regel, "stap")};
-            // With its end given, the range does not wait for the calculation.
+            // With its end given, the range does not wait for the calculation:
+            // a step left open makes at most 200 points whatever the table's step.
             if (gekozen.Tot)
-                ControleerBereik(VerloopBereik(gekozen, 0));
+                ControleerBereik(VerloopBereik(gekozen, 0, 0));
             bestanden = LeesGrafiekbestanden(regel);
         },
         uit, fout);
@@ -107,7 +114,7 @@ int VerloopOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     if (const auto einde = RekenNieuweBerekening(nieuw, opties, regel, "verloop", fout))
         return *einde;
     TLoonverloop verloop = LoonverloopVan(*nieuw.Berekening);
-    const TVerloopBereik bereik = VerloopBereik(gekozen, verloop.Brutoloon);
+    const TVerloopBereik bereik = VerloopBereik(gekozen, verloop.Brutoloon, verloop.Tabelstap);
     if (const auto fout_ = VerloopBereikFout(bereik))
         return regel.Gebruiksfout(OptieFout(*fout_), fout);
     try {

@@ -40,11 +40,44 @@ QPen Pen(const QColor& kleur, qreal dikte, Qt::PenStyle stijl = Qt::SolidLine)
     return pen;
 }
 
-QLineSeries* Lijn(QChart* grafiek, const QString& naam, const QPen& pen)
+// What of a line is drawn when more than a few points fall in one of the
+// columns of its width: in each column its first, lowest, highest and last
+// point, in their order, which draw the same pixels as all of them. The
+// curve itself keeps every point, for hovering and for the data.
+QList<QPointF> Uitgedund(const QList<QPointF>& punten, int kolommen)
+{
+    if (punten.size() <= 4 * static_cast<qsizetype>(kolommen) || punten.back().x() <= punten.front().x())
+        return punten;
+    const double van = punten.front().x();
+    const double breedte = (punten.back().x() - van) / kolommen;
+    auto kolom = [&](const QPointF& p) { return static_cast<long long>((p.x() - van) / breedte); };
+    QList<QPointF> uit;
+    uit.reserve(4 * static_cast<qsizetype>(kolommen) + 4);
+    for (qsizetype begin = 0; begin < punten.size();) {
+        qsizetype eind = begin;
+        qsizetype laagste = begin;
+        qsizetype hoogste = begin;
+        for (const long long k = kolom(punten[begin]); eind < punten.size() && kolom(punten[eind]) == k; ++eind) {
+            if (punten[eind].y() < punten[laagste].y())
+                laagste = eind;
+            if (punten[eind].y() > punten[hoogste].y())
+                hoogste = eind;
+        }
+        for (const qsizetype i : {begin, std::min(laagste, hoogste), std::max(laagste, hoogste), eind - 1})
+            if (uit.isEmpty() || uit.back() != punten[i])
+                uit.append(punten[i]);
+        begin = eind;
+    }
+    return uit;
+}
+
+// A line with its points, given before it joins the chart.
+QLineSeries* Lijn(QChart* grafiek, const QString& naam, const QPen& pen, const QList<QPointF>& punten)
 {
     auto* lijn = new QLineSeries(grafiek);
     lijn->setName(naam);
     lijn->setPen(pen);
+    lijn->replace(punten);
     grafiek->addSeries(lijn);
     return lijn;
 }
@@ -81,9 +114,9 @@ void ZetBedragbereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
     as.applyNiceNumbers();
 }
 
-// 0 to 100 % at least; a step of the wage-tax table over a small step of
-// gross wage can give far more or less, so the axis stops at -100 and 200 %
-// and such a spike runs off the plot.
+// 0 to 100 % at least, widened to whole ticks of 10 % (of 20 % over more than
+// 100 %) counted from 0, so that every label is a round percentage. A
+// pressure below -100 or above 200 % runs off the plot.
 void ZetDrukbereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
 {
     double laag = 0;
@@ -93,10 +126,13 @@ void ZetDrukbereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
             laag = std::min(laag, *r.MarginaleDruk);
             hoog = std::max(hoog, *r.MarginaleDruk);
         }
-    laag = std::max(-100.0, std::floor(laag / 10) * 10);
-    hoog = std::min(200.0, std::ceil(hoog / 10) * 10);
-    as.setRange(laag, hoog);
-    as.setTickCount(static_cast<int>((hoog - laag) / (hoog - laag > 100 ? 20 : 10)) + 1);
+    laag = std::max(laag, -100.0);
+    hoog = std::min(hoog, 200.0);
+    const double afstand = hoog - laag > 100 ? 20 : 10;
+    as.setRange(std::floor(laag / afstand) * afstand, std::ceil(hoog / afstand) * afstand);
+    as.setTickType(QValueAxis::TicksDynamic);
+    as.setTickAnchor(0);
+    as.setTickInterval(afstand);
 }
 
 // A round distance between the labels of an axis: about a seventh of its
@@ -126,14 +162,18 @@ void ZetBrutobereik(QValueAxis& as, const std::vector<TVerloopRegel>& regels)
     }
 }
 
-// The marginal pressure holds for the whole step that led to a point, so it
-// is drawn as a level over that step.
-void VulDruk(QLineSeries& lijn, const std::vector<TVerloopRegel>& regels)
+// The points of one amount of every point of the curve, handed to a series
+// at once: a series that is given its points one by one works out its
+// geometry again after each.
+template <typename TWaarde>
+QList<QPointF> Punten(const std::vector<TVerloopRegel>& regels, TWaarde waarde)
 {
-    for (std::size_t i = 1; i < regels.size(); ++i) {
-        lijn.append(regels[i - 1].Punt.Brutoloon, *regels[i].MarginaleDruk);
-        lijn.append(regels[i].Punt.Brutoloon, *regels[i].MarginaleDruk);
-    }
+    QList<QPointF> punten;
+    punten.reserve(static_cast<qsizetype>(regels.size()));
+    for (const TVerloopRegel& r : regels)
+        if (const std::optional<double> y = waarde(r))
+            punten.append(QPointF(r.Punt.Brutoloon, *y));
+    return punten;
 }
 
 void VoegMarkeringToe(QChart* grafiek, const TLoonverloop& g, QValueAxis* x, QValueAxis* y)
@@ -147,16 +187,16 @@ void VoegMarkeringToe(QChart* grafiek, const TLoonverloop& g, QValueAxis* x, QVa
         boven->append({{laag, y->max()}, {hoog, y->max()}});
         auto* band = new QAreaSeries(boven, onder);
         band->setName("Zelfde " + QString::fromStdString(SoortLoonbedragLabel(g.SoortLoonbedrag)) + " " +
-                      EuroTekst(laag) + " – " + Nederlands().toString(hoog, 'f', 2));
+                      EuroTekst(laag) + " – " + Nederlands().toString(hoog, 'f', 2) +
+                      (g.Bereik->Afgebroken ? " en hoger (niet verder nagegaan)" : ""));
         band->setColor(QColor(255, 200, 0, 90));
         band->setPen(Pen(QColor(220, 160, 0), 1));
         grafiek->addSeries(band);
         Koppel(band, x, y);
     }
-    QLineSeries* marker = Lijn(grafiek, "Berekening " + EuroTekst(g.Brutoloon),
-                               Pen(Qt::black, 1.5, Qt::DashLine));
-    marker->append({{g.Brutoloon, y->min()}, {g.Brutoloon, y->max()}});
-    Koppel(marker, x, y);
+    Koppel(Lijn(grafiek, "Berekening " + EuroTekst(g.Brutoloon), Pen(Qt::black, 1.5, Qt::DashLine),
+                {{g.Brutoloon, y->min()}, {g.Brutoloon, y->max()}}),
+           x, y);
 }
 
 QChart* MaakLegeGrafiek(const TLoonverloop& g)
@@ -206,7 +246,7 @@ QString PuntTekst(const TVerloopRegel& regel)
     return tekst;
 }
 
-QChart* MaakVerloopgrafiek(const TLoonverloop& g)
+QChart* MaakVerloopgrafiek(const TLoonverloop& g, int kolommen)
 {
     QChart* grafiek = MaakLegeGrafiek(g);
     const QString periode = Periode(g.Loontijdvak);
@@ -219,25 +259,24 @@ QChart* MaakVerloopgrafiek(const TLoonverloop& g)
     ZetDrukbereik(*druk, g.Regels);
 
     VoegMarkeringToe(grafiek, g, x, y);
-    QLineSeries* netto = Lijn(grafiek, "Nettoloon", Pen(QColor(0, 128, 60), 2.5));
-    QLineSeries* heffing = Lijn(grafiek, "Loonheffing", Pen(QColor(200, 30, 30), 2));
-    QLineSeries* lasten = Lijn(grafiek, "Werkgeverslasten", Pen(QColor(30, 80, 200), 2));
-    for (const TVerloopRegel& r : g.Regels) {
-        netto->append(r.Punt.Brutoloon, r.Punt.Nettoloon);
-        heffing->append(r.Punt.Brutoloon, r.Punt.Loonheffing);
-        lasten->append(r.Punt.Brutoloon, r.Punt.Werkgeverslasten);
-    }
-    for (QLineSeries* lijn : {netto, heffing, lasten})
-        Koppel(lijn, x, y);
-    QLineSeries* marginaal = Lijn(grafiek, "Marginale druk (rechts)", Pen(QColor(230, 120, 0), 1.2));
-    VulDruk(*marginaal, g.Regels);
-    Koppel(marginaal, x, druk);
+    using Bedrag = std::optional<double>;
+    const QList<QPointF> netto = Punten(g.Regels, [](const TVerloopRegel& r) { return Bedrag(r.Punt.Nettoloon); });
+    const QList<QPointF> heffing = Punten(g.Regels, [](const TVerloopRegel& r) { return Bedrag(r.Punt.Loonheffing); });
+    const QList<QPointF> lasten =
+        Punten(g.Regels, [](const TVerloopRegel& r) { return Bedrag(r.Punt.Werkgeverslasten); });
+    Koppel(Lijn(grafiek, "Nettoloon", Pen(QColor(0, 128, 60), 2.5), Uitgedund(netto, kolommen)), x, y);
+    Koppel(Lijn(grafiek, "Loonheffing", Pen(QColor(200, 30, 30), 2), Uitgedund(heffing, kolommen)), x, y);
+    Koppel(Lijn(grafiek, "Werkgeverslasten", Pen(QColor(30, 80, 200), 2), Uitgedund(lasten, kolommen)), x, y);
+    const QList<QPointF> marginaal = Punten(g.Regels, [](const TVerloopRegel& r) { return r.MarginaleDruk; });
+    Koppel(Lijn(grafiek, "Marginale druk (rechts)", Pen(QColor(230, 120, 0), 1.2), Uitgedund(marginaal, kolommen)), x,
+           druk);
     return grafiek;
 }
 
 void TekenVerloopgrafiek(const TLoonverloop& verloop, QPainter& schilder, const QRectF& doel)
 {
-    const std::unique_ptr<QChart> grafiek(MaakVerloopgrafiek(verloop));
+    const int kolommen = std::max(kVerloopgrafiekGrootte.width(), static_cast<int>(std::ceil(doel.width())));
+    const std::unique_ptr<QChart> grafiek(MaakVerloopgrafiek(verloop, kolommen));
     Teken(*grafiek, schilder, doel);
 }
 

@@ -18,8 +18,10 @@ namespace vkt::ui {
 // a second axis, a line at the calculation's gross wage and, after a search,
 // the band of gross wages that give the same amount. Numbers are written
 // the Dutch way ("€ 3.000", "37,5 %") whatever the user's locale. The caller
-// owns the chart.
-QChart* MaakVerloopgrafiek(const TLoonverloop& verloop);
+// owns the chart. A line of many points is drawn with the few of them that
+// make the same pixels in kolommen columns (the chart's width in pixels, or
+// more); the curve keeps every point.
+QChart* MaakVerloopgrafiek(const TLoonverloop& verloop, int kolommen);
 
 // The standard size of the chart as a picture, in pixels.
 constexpr QSize kVerloopgrafiekGrootte(1000, 620);

@@ -7,11 +7,11 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QCursor>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,6 +20,11 @@ namespace vkt::ui {
 namespace {
 
 using widgets::TZNONumericEdit;
+
+const char* const kWijsAan = "Wijs een lijn aan om de bedragen van dat brutoloon te zien.";
+// The box's distance from the point and the room inside its border.
+constexpr qreal kAfstand = 12;
+constexpr qreal kMarge = 6;
 
 TZNONumericEdit* MaakBedragveld(QWidget* ouder, QHBoxLayout* rij, const QString& naam, const QString& label,
                                 const QString& hint)
@@ -81,7 +86,7 @@ TtsVerloop::TtsVerloop(QWidget* ouder) : QWidget(ouder), grVerloop(new QChartVie
     indeling->addWidget(grVerloop, 1);
     lblPunt = new QLabel(this);
     lblPunt->setObjectName("lblVerloopPunt");
-    lblPunt->setText("Wijs een lijn aan om de bedragen van dat brutoloon te zien.");
+    lblPunt->setText(kWijsAan);
     indeling->addWidget(lblPunt);
     for (TZNONumericEdit* veld : {edVan, edTot, edStap})
         connect(veld, &TZNONumericEdit::Exit, this, &TtsVerloop::BereikGewijzigd);
@@ -95,7 +100,7 @@ void TtsVerloop::Toon(TBerekening& berekening, const TVasteHeffingsgegevens& vas
     verloop_ = LoonverloopVan(berekening);
     if (verloop_.Brutoloon != bereikVoor_) {
         bereikVoor_ = verloop_.Brutoloon;
-        ZetBereik(StandaardVerloopBereik(verloop_.Brutoloon));
+        ZetBereik(StandaardVerloopBereik(verloop_.Brutoloon, verloop_.Tabelstap));
     }
     BereikGewijzigd();
 }
@@ -122,7 +127,8 @@ void TtsVerloop::BereikGewijzigd()
 {
     if (!rekenaar_)
         return;
-    const TVerloopBereik bereik = VerloopBereik({Waarde(*edVan), Waarde(*edTot), Waarde(*edStap)}, verloop_.Brutoloon);
+    const TVerloopBereik bereik =
+        VerloopBereik({Waarde(*edVan), Waarde(*edTot), Waarde(*edStap)}, verloop_.Brutoloon, verloop_.Tabelstap);
     if (const auto fout = VerloopBereikFout(bereik)) {
         lblMelding->setText(QString::fromStdString(*fout));
         lblMelding->show();
@@ -136,16 +142,18 @@ void TtsVerloop::BereikGewijzigd()
 void TtsVerloop::Bereken(const TVerloopBereik& bereik)
 {
     verloop_.Regels = BerekenLoonverloop(*rekenaar_, bereik);
-    QChart* grafiek = MaakVerloopgrafiek(verloop_);
+    QChart* grafiek = MaakVerloopgrafiek(verloop_, std::max(grVerloop->width(), kVerloopgrafiekGrootte.width()));
     for (QAbstractSeries* reeks : grafiek->series())
         if (auto* lijn = qobject_cast<QLineSeries*>(reeks))
             connect(lijn, &QLineSeries::hovered, this, &TtsVerloop::WijsAan);
     ToonGrafiek(grafiek);
 }
 
-// The view does not delete the chart it gives up.
+// The view does not delete the chart it gives up; the box of a point goes
+// with it.
 void TtsVerloop::ToonGrafiek(QChart* grafiek)
 {
+    WisAanwijzing();
     QChart* oud = grVerloop->chart();
     grVerloop->setChart(grafiek);
     delete oud;
@@ -155,12 +163,49 @@ void TtsVerloop::WijsAan(const QPointF& punt, bool aan)
 {
     const TVerloopRegel* regel = aan ? Dichtstbij(verloop_.Regels, punt.x()) : nullptr;
     if (regel == nullptr) {
-        QToolTip::hideText();
+        if (aanwijzing_ != nullptr)
+            aanwijzing_->hide();
         return;
     }
     const QString tekst = PuntTekst(*regel);
     lblPunt->setText(QString(tekst).replace('\n', "   "));
-    QToolTip::showText(QCursor::pos(), tekst, grVerloop);
+    ToonAanwijzing(grVerloop->chart()->mapToPosition(punt, qobject_cast<QLineSeries*>(sender())), tekst);
+}
+
+// Beside the point, below and to the right of it where there is room, and
+// moved back inside the plot where there is not.
+void TtsVerloop::ToonAanwijzing(const QPointF& plek, const QString& tekst)
+{
+    QChart* grafiek = grVerloop->chart();
+    if (aanwijzing_ == nullptr) {
+        aanwijzing_ = new QGraphicsRectItem(grafiek);
+        aanwijzing_->setBrush(QColor(255, 255, 255, 235));
+        aanwijzing_->setPen(QPen(QColor(120, 120, 120)));
+        aanwijzing_->setZValue(100);
+        new QGraphicsSimpleTextItem(aanwijzing_);
+    }
+    auto* regels = static_cast<QGraphicsSimpleTextItem*>(aanwijzing_->childItems().front());
+    regels->setText(tekst);
+    regels->setPos(kMarge, kMarge);
+    const QRectF kader = regels->boundingRect().adjusted(0, 0, 2 * kMarge, 2 * kMarge);
+    aanwijzing_->setRect(kader);
+    const QRectF vlak = grafiek->plotArea();
+    QPointF hoek = plek + QPointF(kAfstand, kAfstand);
+    if (hoek.x() + kader.width() > vlak.right())
+        hoek.setX(plek.x() - kAfstand - kader.width());
+    if (hoek.y() + kader.height() > vlak.bottom())
+        hoek.setY(plek.y() - kAfstand - kader.height());
+    hoek.setX(std::clamp(hoek.x(), vlak.left(), std::max(vlak.left(), vlak.right() - kader.width())));
+    hoek.setY(std::clamp(hoek.y(), vlak.top(), std::max(vlak.top(), vlak.bottom() - kader.height())));
+    aanwijzing_->setPos(hoek);
+    aanwijzing_->show();
+}
+
+void TtsVerloop::WisAanwijzing()
+{
+    delete aanwijzing_;
+    aanwijzing_ = nullptr;
+    lblPunt->setText(kWijsAan);
 }
 
 } // namespace vkt::ui

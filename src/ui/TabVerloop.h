@@ -8,6 +8,7 @@
 
 class QChart;
 class QChartView;
+class QGraphicsRectItem;
 class QLabel;
 
 namespace vkt {
@@ -26,7 +27,8 @@ namespace vkt::ui {
 // stays as the user set it until that gross wage changes. Leaving a range
 // field computes the curve again; a range without a curve is told under the
 // fields and leaves the chart as it was. Hovering over a line shows the
-// values of the nearest point.
+// values of the nearest point in a box inside the plot, and under the chart;
+// a new range clears both.
 class TtsVerloop : public QWidget {
     Q_OBJECT
 
@@ -41,6 +43,8 @@ public:
     void Wis(const QString& reden);
 
     const TLoonverloop& Verloop() const { return verloop_; }
+    // The box of the point pointed at, on the chart; nullptr when none shows.
+    const QGraphicsRectItem* Aanwijzing() const { return aanwijzing_; }
     widgets::TZNONumericEdit* edVan;
     widgets::TZNONumericEdit* edTot;
     widgets::TZNONumericEdit* edStap;
@@ -56,10 +60,13 @@ private:
     void Bereken(const TVerloopBereik& bereik);
     void ToonGrafiek(QChart* grafiek);
     void WijsAan(const QPointF& punt, bool aan);
+    void ToonAanwijzing(const QPointF& plek, const QString& tekst);
+    void WisAanwijzing();
 
     std::unique_ptr<TPuntRekenaar> rekenaar_;
     TLoonverloop verloop_;
     double bereikVoor_ = -1; // the gross wage the range was set for
+    QGraphicsRectItem* aanwijzing_ = nullptr; // owned by the chart
 };
 
 } // namespace vkt::ui

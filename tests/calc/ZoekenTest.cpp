@@ -14,12 +14,15 @@ const char* const kGeenOplossing = "Er is geen oplossing gevonden, de berekening
 
 double Brutoloon(const TBerekening& b) { return b.Heffingsgegevens()->Kolommen().GetBrutoloon(); }
 
-// The amount a gross wage gives, for a net-wage or an employer's-cost target.
+// The amount a gross wage gives, for a net-wage, an insurance-wage or an
+// employer's-cost target.
 double Bereikt(Rekenomgeving& r, TBerekeningInvoer invoer, int soort, double bruto)
 {
     invoer.SoortLoonbedrag = slBrutoloon;
     invoer.Loonbedrag = bruto;
     TBerekening& b = r.Reken(invoer);
+    if (soort == slSociaalLoon)
+        return r.Kolom(8);
     return soort == slWerkgeverslasten ? b.Werkgeverslasten() : b.Nettoloon();
 }
 
@@ -59,19 +62,82 @@ TEST(Zoeken, ATargetThatAGrossWageGivesIsFoundExactlyWithTheLowestGrossWage)
     }
 }
 
-// With a 4% pension, the gross wages from 848,35 to 850,00 all give a net wage
-// of 760,67: the pension and the table tax rise about as fast as the wage.
-TEST(Zoeken, ABandOfGrossWagesGivingTheTargetIsReportedAndTheLowestChosen)
+// The band of a search is the unbroken run of gross wages that give the
+// target: every cent in it gives the target when computed on its own, the cent
+// below it does not (the search's answer is the lowest), nor the cent above.
+void ControleerBand(Rekenomgeving& r, const TBerekeningInvoer& invoer, int soort, double doel)
+{
+    TBerekening& b = Zoek(r, invoer, soort, doel);
+    ASSERT_TRUE(b.BrutoloonBereik().has_value());
+    const TBrutoloonBereik band = *b.BrutoloonBereik();
+    EXPECT_EQ(std::llround(Brutoloon(b) * 100), band.Laag); // the calculation stays at the answer
+    EXPECT_FALSE(band.Afgebroken);
+    auto geeft = [&](long long cent) { return Bereikt(r, invoer, soort, static_cast<double>(cent) / 100) == doel; };
+    for (long long cent = band.Laag; cent <= band.Hoog; ++cent)
+        ASSERT_TRUE(geeft(cent)) << cent << " in de band " << band.Laag << "-" << band.Hoog;
+    EXPECT_FALSE(geeft(band.Laag - 1));
+    EXPECT_FALSE(geeft(band.Hoog + 1));
+}
+
+// With a 4% pension 848,35 gives a net wage of 760,67, 848,36 gives 760,68;
+// at 848,44 the wage tax takes a table step and the net wage drops to 759,17,
+// to climb back to 760,67 near 850,00: that second gross wage is no part of
+// the band, which is the one cent 848,35.
+TEST(Zoeken, TheBandAfterATableStepEndsWhereTheTargetIsFirstMissed)
 {
     Rekenomgeving r;
     r.ZetPercentage(rtPensioenPremieWN, 4);
-    TBerekening& b = Zoek(r, Rekenomgeving::StandaardInvoer(), slNettoloon, 760.67);
+    const TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    TBerekening& b = Zoek(r, invoer, slNettoloon, 760.67);
     EXPECT_DOUBLE_EQ(Brutoloon(b), 848.35);
     ASSERT_TRUE(b.BrutoloonBereik().has_value());
     EXPECT_EQ(b.BrutoloonBereik()->Laag, 84835);
-    EXPECT_EQ(b.BrutoloonBereik()->Hoog, 85000);
-    EXPECT_DOUBLE_EQ(Bereikt(r, Rekenomgeving::StandaardInvoer(), slNettoloon, 848.34), 760.66);
-    EXPECT_DOUBLE_EQ(Bereikt(r, Rekenomgeving::StandaardInvoer(), slNettoloon, 850.01), 760.68);
+    EXPECT_EQ(b.BrutoloonBereik()->Hoog, 84835);
+    EXPECT_DOUBLE_EQ(Bereikt(r, invoer, slNettoloon, 848.36), 760.68);
+    EXPECT_DOUBLE_EQ(Bereikt(r, invoer, slNettoloon, 848.44), 759.17);
+    ControleerBand(r, invoer, slNettoloon, 760.67);
+}
+
+// Net-to-gross searches at several wages, some just below a table step of the
+// wage tax (where the net wage given below the step comes back above it), with
+// and without a pension that makes neighbouring cents give the same net wage;
+// the insurance wage with a 90% pension, where about ten cents of gross wage
+// give each cent of it.
+TEST(Zoeken, EveryCentOfTheBandGivesTheTargetAndTheCentsAroundItDoNot)
+{
+    const double kBruto[] = {848.43, 1500.01, 2733.33, 3104.99, 3932.69, 5708.91, 8999.91};
+    for (const double pensioen : {0.0, 4.0}) {
+        Rekenomgeving r;
+        r.ZetPercentage(rtPensioenPremieWN, pensioen);
+        const TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+        for (const double bruto : kBruto) {
+            SCOPED_TRACE(std::to_string(bruto) + " pensioen " + std::to_string(pensioen));
+            ControleerBand(r, invoer, slNettoloon, Bereikt(r, invoer, slNettoloon, bruto));
+        }
+    }
+    Rekenomgeving r;
+    r.ZetPercentage(rtPensioenPremieWN, 90);
+    TBerekening& b = Zoek(r, Rekenomgeving::StandaardInvoer(), slSociaalLoon, 3000);
+    ASSERT_TRUE(b.BrutoloonBereik().has_value());
+    EXPECT_GE(b.BrutoloonBereik()->Hoog - b.BrutoloonBereik()->Laag, 5); // a flat stretch of several cents
+    ControleerBand(r, Rekenomgeving::StandaardInvoer(), slSociaalLoon, 3000);
+}
+
+// A pension of the whole gross wage leaves an insurance wage of 0 at every
+// gross wage: the band is followed for 100 euros and says that it goes on.
+TEST(Zoeken, ABandThatDoesNotEndIsFollowedForAHundredEurosAndSaysSo)
+{
+    Rekenomgeving r;
+    r.ZetPercentage(rtPensioenPremieWN, 100);
+    TBerekening& b = Zoek(r, Rekenomgeving::StandaardInvoer(), slSociaalLoon, 0);
+    EXPECT_TRUE(r.meldingen.Meldingen.empty());
+    EXPECT_DOUBLE_EQ(Brutoloon(b), 0);
+    ASSERT_TRUE(b.BrutoloonBereik().has_value());
+    EXPECT_EQ(b.BrutoloonBereik()->Laag, 0);
+    EXPECT_EQ(b.BrutoloonBereik()->Hoog, 100'00);
+    EXPECT_TRUE(b.BrutoloonBereik()->Afgebroken);
+    EXPECT_DOUBLE_EQ(r.Kolom(8), 0); // left computed at the answer
+    EXPECT_DOUBLE_EQ(Brutoloon(b), 0);
 }
 
 // An employer's cost rises by about 1,30 for each euro of gross wage, so some
