@@ -122,6 +122,37 @@ TEST(Berekening, AMissingBirthDateDoesNotMakeTheEmployeeOfPensionAge)
     EXPECT_DOUBLE_EQ(belasting(0), vijftig);               // counted as 50 years old
 }
 
+TEST(Berekening, APensionFormulaBelowZeroChargesNoPremiumOnEitherPart)
+{
+    // Gross 1000, pension 5 % for employee and employer, a deduction of 2 %
+    // of the gross wage.
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.Loonbedrag = 1000;
+    invoer.Actief.Pensioen = true;
+    r.ZetPercentage(rtPensioenPremieWN, 5);
+    r.ZetPercentage(rtPensioenPremieWG, 5);
+    r.ZetPercentage(rtVergoedingInhouding, 2, 2);
+    dynamic_cast<TVergoedingInhoudingKolomRegel&>(r.Regel(rtVergoedingInhouding, 2)).Vergoeding = false;
+    const struct {
+        const char* formule;
+        double pensioen;
+    } gevallen[] = {
+        {"[Brutoloon]-1250.5", 0},   // -250,50: nothing, not 5 % of 250,50 = 12,53
+        {"[Brutoloon]-750", 12.50},  // 250 x 5 %
+        {"", 50},                    // no formula: 1000 x 5 %
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(geval.formule);
+        r.Vast().FormulePensioen = geval.formule;
+        TBerekening& b = r.Reken(invoer);
+        EXPECT_DOUBLE_EQ(r.Kolom(7), geval.pensioen);
+        EXPECT_DOUBLE_EQ(r.Kolom(8), 1000 - geval.pensioen);
+        EXPECT_DOUBLE_EQ(b.Werkgeversdeel().Pensioen, geval.pensioen);
+        EXPECT_DOUBLE_EQ(r.Kolom(18), -20); // the deduction stays 2 % of 1000
+    }
+}
+
 TEST(Berekening, SearchFindsTheGrossWageThatGaveTheAmount)
 {
     struct Soort {
