@@ -24,6 +24,43 @@ std::string SoortBerekeningPositieLabel(int positie);
 // The artist group: positions 2, 3 and 5.
 bool IsArtiestPositie(int positie);
 
+// The input fields the rules and checks name, whatever shows them: the
+// window maps each to its widget, the command line to its option.
+enum class TInvoerveld {
+    Berekeningsdatum,
+    Loonbedrag,
+    SoortLoonbedrag,
+    SoortBerekening,
+    Geboortedatum,
+    Leeftijd,
+    Loontijdvak,
+};
+
+// The tabs of the window on which input fields stand; Geen for a field
+// above the tabs (the calculation date), whose check leaves the tab as it is.
+enum class TInvoertab {
+    Geen,
+    Werkgeverslasten,
+    SocialeFondsen,
+    Werknemersgegevens,
+    Berekeningsgegevens,
+};
+
+// The largest amount every front end takes, for the wage amount and for
+// every other amount a user enters: eight whole digits and two decimals.
+// Up to it every amount of a calculation, and its annual wage, is held in a
+// double exactly to the cent.
+constexpr int MaximumBedragGeheleCijfers = 8;
+constexpr long long MaximumBedragInCenten = [] {
+    long long centen = 1;
+    for (int i = 0; i < MaximumBedragGeheleCijfers + 2; ++i)
+        centen *= 10;
+    return centen - 1;
+}();
+constexpr double MaximumBedrag = MaximumBedragInCenten / 100.0;
+// As a user writes it, for messages.
+inline constexpr char MaximumBedragTekst[] = "99.999.999,99";
+
 // The employer parts switched on for the calculation (the "actief" boxes).
 struct TActieveWerkgeversdelen {
     bool Pensioen = false;

@@ -41,7 +41,9 @@ TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast);
 // fields applied. A stored code outside its list is read as the window's
 // list shows it: no choice (kind of calculation and kind of wage amount -1,
 // pay period 0, which counts as a month; table colour and wage-tax table 0),
-// so that ControleerInvoer refuses where the window would.
+// and a birth date that was not filled in stays 0 (the age function would
+// count it as 50 years), so that ControleerInvoer refuses where the window
+// would.
 TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTime vandaag);
 
 // A message naming the first stored number of the saved calculation the

@@ -6,55 +6,65 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <utility>
 
 namespace vkt {
 namespace {
 
-const char* const kWerknemersgegevens = "&Werknemersgegevens";
 const char* const kGeenMinimumloon = "Het minimumloon kan niet worden bepaald.";
 
 using TControle = std::function<std::optional<TVeldFout>(const TBerekeningInvoer&)>;
 
+TVeldFout Fout(TInvoerveld veld, std::string melding) { return TVeldFout{veld, std::move(melding), TabVan(veld)}; }
+
 std::optional<TVeldFout> ControleerDatum(const TBerekeningInvoer& invoer)
 {
     if (invoer.BerekeningDatum == 0)
-        return TVeldFout{"deBerekeningDatum", "Datum is ongeldig.", ""};
+        return Fout(TInvoerveld::Berekeningsdatum, "Datum is ongeldig.");
     return std::nullopt;
 }
 
 std::optional<TVeldFout> ControleerLoonbedrag(const TBerekeningInvoer& invoer)
 {
-    if (invoer.Loonbedrag < 0)
-        return TVeldFout{"edLoonbedrag", "Loonbedrag is ongeldig of niet ingevuld.", kWerknemersgegevens};
+    if (!(invoer.Loonbedrag >= 0))
+        return Fout(TInvoerveld::Loonbedrag, "Loonbedrag is ongeldig of niet ingevuld.");
+    if (invoer.Loonbedrag > MaximumBedrag)
+        return Fout(TInvoerveld::Loonbedrag,
+                    std::string("Loonbedrag is ongeldig: het grootste loonbedrag is ") + MaximumBedragTekst + ".");
     return std::nullopt;
 }
 
 std::optional<TVeldFout> ControleerSoortLoonbedrag(const TBerekeningInvoer& invoer)
 {
     if (invoer.SoortLoonbedrag < slBrutoloon || invoer.SoortLoonbedrag > slZvwLoon)
-        return TVeldFout{"cmbLoonbedrag", "Soort loonbedrag is niet geselecteerd.", kWerknemersgegevens};
+        return Fout(TInvoerveld::SoortLoonbedrag, "Soort loonbedrag is niet geselecteerd.");
     return std::nullopt;
 }
 
 std::optional<TVeldFout> ControleerSoort(const TBerekeningInvoer& invoer)
 {
     if (invoer.SoortBerekening < spWerknemer || invoer.SoortBerekening > spVrijeBerekeningArtiest)
-        return TVeldFout{"cmbSoortWerknemer", "Berekening voor is niet geselecteerd.", kWerknemersgegevens};
+        return Fout(TInvoerveld::SoortBerekening, "Berekening voor is niet geselecteerd.");
     return std::nullopt;
 }
 
 std::optional<TVeldFout> ControleerGeboortedatum(const TBerekeningInvoer& invoer)
 {
     if (invoer.Geboortedatum == 0)
-        return TVeldFout{"edGebDatum", "Geboortedatum is ongeldig of niet ingevuld.", kWerknemersgegevens};
+        return Fout(TInvoerveld::Geboortedatum, "Geboortedatum is ongeldig of niet ingevuld.");
     return std::nullopt;
 }
 
+// Without a birth date there is no age to check: the age function would
+// count the employee as 50, so the birth date's own message stands instead.
+// A failing age puts the focus in the birth date, the field it comes from.
 std::optional<TVeldFout> ControleerLeeftijd(const TBerekeningInvoer& invoer)
 {
+    if (invoer.Geboortedatum == 0)
+        return ControleerGeboortedatum(invoer);
     const int leeftijd = LeeftijdOpBerekeningsdatum(invoer);
     if (leeftijd < 1 || leeftijd > 100)
-        return TVeldFout{"edGebDatum", "Leeftijd is ongeldig of niet ingevuld.", kWerknemersgegevens};
+        return Fout(TInvoerveld::Geboortedatum, "Leeftijd is ongeldig of niet ingevuld.");
     return std::nullopt;
 }
 
@@ -99,6 +109,7 @@ TSoortVelden SoortVelden(int p)
 {
     TSoortVelden velden;
     velden.LoontijdvakKiesbaar = IsLoontijdvakKiesbaar(p);
+    velden.VastLoontijdvak = velden.LoontijdvakKiesbaar ? 0 : ltMaand;
     velden.TabelKiesbaar = p == spWerknemer || p == spBijzonderLoon;
     velden.LoonheffingVrij = p == spVrijeBerekeningWerknemers || p == spVrijeBerekeningArtiest;
     velden.VerzekerdZvwKiesbaar = !IsArtiestPositie(p);
@@ -133,8 +144,8 @@ bool IsLoontijdvakKiesbaar(int soortBerekening) { return soortBerekening == spWe
 
 void PasSoortregelToe(TBerekeningInvoer& invoer)
 {
-    if (!IsLoontijdvakKiesbaar(invoer.SoortBerekening))
-        invoer.Loontijdvak = ltMaand;
+    if (const int vast = SoortVelden(invoer.SoortBerekening).VastLoontijdvak)
+        invoer.Loontijdvak = vast;
     invoer.ZfwIngeschakeld = !invoer.IsArtiestPositie();
     PasZvwRegelToe(invoer);
 }
@@ -210,35 +221,42 @@ std::optional<TVeldFout> ControleerInvoer(const TBerekeningInvoer& invoer)
                                ControleerGeboortedatum, ControleerLeeftijd});
 }
 
-std::optional<TVeldFout> ControleerVeld(const TBerekeningInvoer& invoer, const std::string& veld)
+std::optional<TVeldFout> ControleerVeld(const TBerekeningInvoer& invoer, TInvoerveld veld)
 {
-    if (veld == "deBerekeningDatum") {
+    switch (veld) {
+    case TInvoerveld::Berekeningsdatum:
         if (invoer.Geboortedatum == 0)
             return ControleerDatum(invoer);
         return EersteFout(invoer, {ControleerDatum, ControleerGeboortedatum, ControleerLeeftijd});
-    }
-    if (veld == "edGebDatum")
+    case TInvoerveld::Geboortedatum:
         return EersteFout(invoer, {ControleerGeboortedatum, ControleerLeeftijd});
-    if (veld == "edLeeftijd")
+    case TInvoerveld::Leeftijd:
         return ControleerLeeftijd(invoer);
-    if (veld == "edLoonbedrag")
+    case TInvoerveld::Loonbedrag:
         return ControleerLoonbedrag(invoer);
-    if (veld == "cmbLoonbedrag")
+    case TInvoerveld::SoortLoonbedrag:
         return ControleerSoortLoonbedrag(invoer);
-    if (veld == "cmbSoortWerknemer")
+    case TInvoerveld::SoortBerekening:
         return ControleerSoort(invoer);
+    case TInvoerveld::Loontijdvak:
+        return std::nullopt;
+    }
     return std::nullopt;
+}
+
+TInvoertab TabVan(TInvoerveld veld)
+{
+    return veld == TInvoerveld::Berekeningsdatum ? TInvoertab::Geen : TInvoertab::Werknemersgegevens;
 }
 
 TMinimumloon BepaalMinimumloon(int leeftijd, TDateTime berekeningsdatum, int loontijdvak, TdmConstanten& constanten)
 {
     if (leeftijd == 0)
-        return {std::nullopt, TVeldFout{"edGebDatum", std::string(kGeenMinimumloon) + "\r\nVul eerst de leeftijd in.",
-                                        kWerknemersgegevens}};
-    if (berekeningsdatum == 0)
         return {std::nullopt,
-                TVeldFout{"deBerekeningDatum", std::string(kGeenMinimumloon) + "\r\nVul eerst de berekeningsdatum in.",
-                          ""}};
+                Fout(TInvoerveld::Geboortedatum, std::string(kGeenMinimumloon) + "\r\nVul eerst de leeftijd in.")};
+    if (berekeningsdatum == 0)
+        return {std::nullopt, Fout(TInvoerveld::Berekeningsdatum,
+                                   std::string(kGeenMinimumloon) + "\r\nVul eerst de berekeningsdatum in.")};
     constanten.Berekeningsdatum = berekeningsdatum;
     constanten.LaadMinimumloon(berekeningsdatum);
     const int a = std::min(leeftijd, 21);
@@ -257,9 +275,8 @@ TMinimumloon BepaalMinimumloon(int leeftijd, TDateTime berekeningsdatum, int loo
     case ltDag:
         return {rij.MinloonW / 5, std::nullopt};
     default:
-        return {std::nullopt, TVeldFout{"cmbLoontijdvak",
-                                        std::string(kGeenMinimumloon) + " Selecteer eerst een loontijdvak.",
-                                        kWerknemersgegevens}};
+        return {std::nullopt,
+                Fout(TInvoerveld::Loontijdvak, std::string(kGeenMinimumloon) + " Selecteer eerst een loontijdvak.")};
     }
 }
 

@@ -25,15 +25,16 @@ TBerekeningInvoer NieuweBerekeningInvoer(TDateTime vandaag);
 bool IsLoontijdvakKiesbaar(int soortBerekening);
 
 // What the kind of calculation (its list position, -1 for none) leaves open
-// on screen.
+// on screen, and so which options the command line takes for it.
 struct TSoortVelden {
     bool LoontijdvakKiesbaar = false; // only "Werknemer" chooses its pay period
+    int VastLoontijdvak = 0;          // the pay period of the others (Maand); 0 when chosen
     bool TabelKiesbaar = false;       // table colour and wage-tax table: employees and special rewards
     bool LoonheffingVrij = false;     // the free calculations' own wage-tax percentage
     bool VerzekerdZvwKiesbaar = false; // outside the artist kinds
     bool ArtiestAftrek = false;       // the artist kinds' cost reimbursement
     bool ArtiestLoonheffing = false;  // the domestic and foreign artists' own wage-tax percentage
-    bool JaarloonVorigJaar = false;   // special rewards
+    bool JaarloonVorigJaar = false;   // special rewards: the previous year's annual wage
 };
 TSoortVelden SoortVelden(int soortBerekening);
 
@@ -102,26 +103,28 @@ void PasRegelsToeNaKeuze(TBerekeningInvoer& invoer, const TGekozenVelden& gekoze
 // The age in whole years on the calculation date.
 int LeeftijdOpBerekeningsdatum(const TBerekeningInvoer& invoer);
 
-// A field that fails its check: the field's name, its message, and the tab
-// the window brings to the front (empty: none).
+// A field that fails its check: the field to put the focus in, its message,
+// and the tab the window brings to the front (Geen: none).
 struct TVeldFout {
-    std::string Veld;
+    TInvoerveld Veld;
     std::string Melding;
-    std::string Tab;
+    TInvoertab Tab = TInvoertab::Geen;
 };
+
+// The tab a field stands on (Geen for the calculation date).
+TInvoertab TabVan(TInvoerveld veld);
 
 // Checks the fields in the window's order (calculation date, wage amount,
 // kind of wage amount, kind of calculation, birth date, age); the first that
-// fails, or nothing.
+// fails, or nothing. The wage amount lies from 0 to MaximumBedrag.
 std::optional<TVeldFout> ControleerInvoer(const TBerekeningInvoer& invoer);
 
-// The check of one field of the window, named as there, as it runs when the
-// field is left: the calculation date ("deBerekeningDatum") and then, when a
-// birth date is filled in, the birth date; the birth date ("edGebDatum") and
-// then the age; the age alone ("edLeeftijd"); the wage amount
-// ("edLoonbedrag"), the kind of wage amount ("cmbLoonbedrag") and the kind of
-// calculation ("cmbSoortWerknemer"). Any other name checks nothing.
-std::optional<TVeldFout> ControleerVeld(const TBerekeningInvoer& invoer, const std::string& veld);
+// The check of one field as it runs when the field is left: the calculation
+// date and then, when a birth date is filled in, the birth date and the age;
+// the birth date and then the age; the age, which without a birth date fails
+// as the birth date does; the wage amount, the kind of wage amount and the
+// kind of calculation alone. The pay period has no check of its own.
+std::optional<TVeldFout> ControleerVeld(const TBerekeningInvoer& invoer, TInvoerveld veld);
 
 // The statutory minimum wage of the pay period for an employee of that age
 // on the calculation date (the minimum wages of that date are loaded into

@@ -20,8 +20,6 @@
 namespace vkt::cli {
 namespace {
 
-constexpr double kMaximumBedrag = 99999999.99;
-
 // More than the options there are; a position beyond it would throw.
 constexpr std::size_t kMaximumOpties = 64;
 
@@ -195,8 +193,9 @@ TRegelWijziging Regel(const Lezer& lezer, std::string_view naam, std::string_vie
         const Getal bedrag = LeesGetal(waarde, 2, "een bedrag");
         if (!bedrag.waarde)
             Ongeldig(lezer, "ongeldige regel", naam, tekst, bedrag.fout);
-        if (std::fabs(*bedrag.waarde) > kMaximumBedrag)
-            Ongeldig(lezer, "ongeldige regel", naam, tekst, "een bedrag ligt tussen -99.999.999,99 en 99.999.999,99.");
+        if (std::fabs(*bedrag.waarde) > MaximumBedrag)
+            Ongeldig(lezer, "ongeldige regel", naam, tekst,
+                     std::string("een bedrag ligt tussen -") + MaximumBedragTekst + " en " + MaximumBedragTekst + ".");
         if (*bedrag.waarde < 0 && !MagNegatief(regel.Regeltype))
             Ongeldig(lezer, "ongeldige regel", naam, tekst,
                      "alleen regeltype 1 (bedrag) en 2051 (LB/PH/Zvw-loon) nemen een negatief bedrag.");
@@ -421,31 +420,45 @@ constexpr char kArtiestLoonheffing[] = "artiest-loonheffing";
 constexpr char kArtiestKostenvergoeding[] = "artiest-kostenvergoeding";
 constexpr char kJaarloonVorigJaar[] = "jaarloon-vorig-jaar";
 
-// Refuses an option that the kind of calculation does not use.
+// The option words of the kinds whose fields leave this one open, as a
+// list: "a", "a en b", "a, b en c".
+std::string SoortenMet(bool TSoortVelden::*veld)
+{
+    std::vector<std::string> soorten;
+    for (int soort = spWerknemer; soort <= spVrijeBerekeningArtiest; ++soort)
+        if (SoortVelden(soort).*veld)
+            soorten.push_back(SoortWoord(soort));
+    std::string lijst;
+    for (std::size_t i = 0; i < soorten.size(); ++i)
+        lijst += (i == 0 ? "" : i + 1 == soorten.size() ? " en " : ", ") + soorten[i];
+    return lijst;
+}
+
+// Refuses an option that the kind of calculation does not use, as the
+// window leaves its field closed for that kind.
 void ControleerSoortopties(const Lezer& lezer)
 {
     const TBerekeningInvoer& invoer = lezer.opties.Invoer;
     const int soort = invoer.SoortBerekening;
-    if (!IsLoontijdvakKiesbaar(soort) && lezer.gekozen.Loontijdvak && invoer.Loontijdvak != ltMaand)
-        throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") +
-                        " werknemer worden gekozen; de andere soorten rekenen per maand.");
-    const auto alleenBij = [&](const char* optie, bool gegeven, bool geldt, const char* soorten) {
-        if (!geldt && gegeven)
+    const TSoortVelden velden = SoortVelden(soort);
+    if (!velden.LoontijdvakKiesbaar && lezer.gekozen.Loontijdvak && invoer.Loontijdvak != velden.VastLoontijdvak)
+        throw OptieFout("de optie " + Naam(lezer, "loontijdvak") + " kan alleen bij " + Naam(lezer, "soort") + " " +
+                        SoortenMet(&TSoortVelden::LoontijdvakKiesbaar) + " worden gekozen; de andere soorten rekenen "
+                        "per " + LoontijdvakWoord(velden.VastLoontijdvak) + ".");
+    const auto alleenBij = [&](const char* optie, bool gegeven, bool TSoortVelden::*veld) {
+        if (gegeven && !(velden.*veld))
             throw OptieFout("de optie " + Naam(lezer, optie) + " geldt alleen bij " + Naam(lezer, "soort") + " " +
-                            soorten + ", niet bij " + SoortWoord(soort) + ".");
+                            SoortenMet(veld) + ", niet bij " + SoortWoord(soort) + ".");
     };
-    alleenBij(kPercentageLoonheffing, Gegeven<kPercentageLoonheffing>(lezer),
-              soort == spVrijeBerekeningWerknemers || soort == spVrijeBerekeningArtiest,
-              "vrij-werknemers en vrij-artiest");
-    alleenBij(kArtiestLoonheffing, Gegeven<kArtiestLoonheffing>(lezer),
-              soort == spBinnenlandseArtiest || soort == spBuitenlandseArtiest,
-              "artiest-binnenland en artiest-buitenland");
-    alleenBij(kArtiestKostenvergoeding, Gegeven<kArtiestKostenvergoeding>(lezer), IsArtiestPositie(soort),
-              "artiest-binnenland, artiest-buitenland en vrij-artiest");
-    alleenBij(kJaarloonVorigJaar, Gegeven<kJaarloonVorigJaar>(lezer), soort == spBijzonderLoon, "bijzonder-loon");
-    if (soort == spBijzonderLoon && !Gegeven<kJaarloonVorigJaar>(lezer))
-        throw OptieFout("bij " + Naam(lezer, "soort") + " bijzonder-loon hoort " + Naam(lezer, "jaarloon-vorig-jaar") +
-                        " (0 mag).");
+    alleenBij(kPercentageLoonheffing, Gegeven<kPercentageLoonheffing>(lezer), &TSoortVelden::LoonheffingVrij);
+    alleenBij(kArtiestLoonheffing, Gegeven<kArtiestLoonheffing>(lezer), &TSoortVelden::ArtiestLoonheffing);
+    alleenBij(kArtiestKostenvergoeding, Gegeven<kArtiestKostenvergoeding>(lezer), &TSoortVelden::ArtiestAftrek);
+    alleenBij(kJaarloonVorigJaar, Gegeven<kJaarloonVorigJaar>(lezer), &TSoortVelden::JaarloonVorigJaar);
+    // A kind that takes the previous year's wage computes with it: the
+    // command line does not guess it.
+    if (velden.JaarloonVorigJaar && !Gegeven<kJaarloonVorigJaar>(lezer))
+        throw OptieFout("bij " + Naam(lezer, "soort") + " " + SoortWoord(soort) + " hoort " +
+                        Naam(lezer, "jaarloon-vorig-jaar") + " (0 mag).");
 }
 
 // The window's rules between the fields and its field checks, after every
@@ -492,8 +505,8 @@ double LeesBedrag(const std::string& optie, std::string_view tekst)
 {
     const Getal getal = LeesGetal(tekst, 2, "een bedrag");
     std::string fout = getal.fout;
-    if (getal.waarde && (*getal.waarde < 0 || *getal.waarde > kMaximumBedrag))
-        fout = "kies een bedrag van 0 tot en met 99.999.999,99.";
+    if (getal.waarde && (*getal.waarde < 0 || *getal.waarde > MaximumBedrag))
+        fout = std::string("kies een bedrag van 0 tot en met ") + MaximumBedragTekst + ".";
     if (!fout.empty())
         throw OptieFout("ongeldig bedrag '" + std::string(tekst) + "' bij " + optie + ": " + fout);
     return *getal.waarde;

@@ -72,7 +72,7 @@ struct TOptieOpPositie {
 void LeesBerekenOpties(std::span<const TOptieOpPositie> waarden, const TBerekeningInvoer& standaard,
                        TBerekenOpties& opties);
 
-// An amount of an option from 0 to 99.999.999,99 with at most two decimals,
+// An amount of an option from 0 to MaximumBedrag with at most two decimals,
 // written as the options take it; throws OptieFout naming the option (as
 // written, "--loonbedrag") and the value.
 double LeesBedrag(const std::string& optie, std::string_view tekst);

@@ -206,7 +206,11 @@ double TCustomBPDKolomRegel::Grondslag() const
     return Kolom->GetBrutoloon();
 }
 
-double TCustomBPDKolomRegel::AfwijkendeGrondslag() const { return Kolom->AfwijkendeGrondslag(*this); }
+// A formula that falls below zero leaves nothing to charge a premium on: its
+// value is no amount of the calculation that counts negative by design, as
+// the deductions of column 18 do, but a limit the user wrote (gross wage less
+// a threshold, for instance).
+double TCustomBPDKolomRegel::AfwijkendeGrondslag() const { return std::max(0.0, Kolom->AfwijkendeGrondslag(*this)); }
 
 bool TCustomBPDKolomRegel::HeeftAfwijkendeGrondslag() const { return Kolom->HeeftAfwijkendeGrondslag(*this); }
 
@@ -258,8 +262,10 @@ double TCustomPremieKolomRegel::MaximumPremieloon() const { return PremieloonMax
 
 bool TCustomPremieKolomRegel::IsVerzekerd() const { return Kolom->IsVerzekerd(*this); }
 
-// A fixed amount, or the percentage of the basis above the franchise; the
-// sign of the basis does not count.
+// A fixed amount, or the percentage of the basis above the franchise. A
+// column's total counts by its magnitude: the deductions of column 18 are
+// negative amounts, and a premium over them is charged on what is deducted.
+// A deviating basis is never below zero.
 double TCustomPremieKolomRegel::BerekenPremie() const
 {
     if (BPDType == bpdBedrag)
@@ -350,8 +356,9 @@ void TCustomSociaalFonds::LoadFromDataSet(const db::Record& record)
     AfwijkendeGrondslagFormule = record.AsText("AfwijkendeGrondslag");
 }
 
-// The fund's own formula when it has one switched on; otherwise the marked
-// lines of columns 3 to 5, the total of a later column, or the gross wage.
+// The fund's own formula when it has one switched on (never below zero);
+// otherwise the marked lines of columns 3 to 5, the total of a later column,
+// or the gross wage.
 double TCustomSociaalFonds::Grondslag() const
 {
     if (GrondslagActief)
@@ -396,6 +403,7 @@ double TCustomSociaalFonds::Bereken()
     if (BPDType == bpdBedrag) {
         bedrag = Bedrag;
     } else {
+        // A column's total by its magnitude, as for the other premium lines.
         double grondslag = std::fabs(Grondslag());
         const double grens = PeriodeDeel(false, JaarGrens);
         if (grens > 0 && grondslag > grens)

@@ -180,7 +180,8 @@ public:
 
     // The stored total of GrondslagKolom (3..19), else the gross wage.
     virtual double Grondslag() const;
-    // The value of the deviating-basis formula the levy data assigns.
+    // The value of the deviating-basis formula the levy data assigns, 0 when
+    // it falls below zero.
     virtual double AfwijkendeGrondslag() const;
     bool HeeftAfwijkendeGrondslag() const;
     // The deviating basis when there is one, else Grondslag.

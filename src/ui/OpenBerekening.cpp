@@ -118,22 +118,21 @@ bool TOpenBerekening::Open(int nummer)
         ToonGeen();
         return false;
     }
-    TBerekeningInvoer invoer;
     try {
-        invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());
         kern_.Vast = LaadVasteHeffingsgegevens(dm, kern_.Constanten, invoer);
+        kern_.Opslag.KaartModus = kmBestaand;
+        toestand_ = TBerekeningToestand::Opgeslagen;
+        nummer_ = nummer;
+        naam_ = invoer.Werknemer;
+        selectie_.ZetNieuweNaam(false);
+        selectie_.KiesNummer(nummer);
+        Toon(invoer);
     } catch (...) {
-        // A calculation that cannot be read is not half shown.
+        // A calculation that cannot be read or shown is not half shown.
         ToonGeen();
         throw;
     }
-    kern_.Opslag.KaartModus = kmBestaand;
-    toestand_ = TBerekeningToestand::Opgeslagen;
-    nummer_ = nummer;
-    naam_ = invoer.Werknemer;
-    selectie_.ZetNieuweNaam(false);
-    selectie_.KiesNummer(nummer);
-    Toon(invoer);
     bewaard_ = Momentopname();
     emit Gewisseld();
     return true;

@@ -28,6 +28,7 @@
 #include <QTabWidget>
 
 #include <array>
+#include <optional>
 
 namespace vkt::ui {
 
@@ -35,9 +36,49 @@ using widgets::VoerUitMetFoutmelding;
 namespace {
 
 // The fields checked when they are left.
-std::array<db::TZNODBComponent*, 3> Gecontroleerd(TGegevensScherm& s)
+constexpr std::array<TInvoerveld, 3> kGecontroleerd = {TInvoerveld::Berekeningsdatum, TInvoerveld::Loonbedrag,
+                                                       TInvoerveld::Geboortedatum};
+
+// The bound field of the screen that holds an input field; the age, which
+// is computed, has none.
+db::TZNODBComponent* GebondenVeld(TGegevensScherm& s, TInvoerveld veld)
 {
-    return {&s.deBerekeningDatum, &s.edLoonbedrag, &s.edGebDatum};
+    switch (veld) {
+    case TInvoerveld::Berekeningsdatum: return &s.deBerekeningDatum;
+    case TInvoerveld::Loonbedrag: return &s.edLoonbedrag;
+    case TInvoerveld::SoortLoonbedrag: return &s.cmbLoonbedrag;
+    case TInvoerveld::SoortBerekening: return &s.cmbSoortWerknemer;
+    case TInvoerveld::Geboortedatum: return &s.edGebDatum;
+    case TInvoerveld::Loontijdvak: return &s.cmbLoontijdvak;
+    case TInvoerveld::Leeftijd: return nullptr;
+    }
+    return nullptr;
+}
+
+// The input that shows an input field: that of the panel bound to its field,
+// or the age's own display.
+QWidget* Invoerwidget(const TSchermdelen& delen, TGegevensScherm& s, TInvoerveld veld)
+{
+    if (veld == TInvoerveld::Leeftijd)
+        return delen.Werknemersgegevens->edLeeftijd;
+    const db::TZNODBComponent* gebonden = GebondenVeld(s, veld);
+    for (widgets::TZNODBComponent* paneel : delen.Tabs->window()->findChildren<widgets::TZNODBComponent*>())
+        if (&paneel->Veld() == gebonden)
+            return paneel->InvoerWidget();
+    return nullptr;
+}
+
+// The window's tab of an input tab.
+std::optional<int> Tabindex(TInvoertab tab)
+{
+    switch (tab) {
+    case TInvoertab::Werkgeverslasten: return tabWerkgeverslasten;
+    case TInvoertab::SocialeFondsen: return tabSocialeFondsen;
+    case TInvoertab::Werknemersgegevens: return tabWerknemersgegevens;
+    case TInvoertab::Berekeningsgegevens: return tabBerekeningsgegevens;
+    case TInvoertab::Geen: return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -51,9 +92,8 @@ TSchermregels::TSchermregels(TKern& kern, const TSchermdelen& delen, const bool&
 
 TSchermregels::~TSchermregels()
 {
-    TGegevensScherm& s = kern_.Scherm;
-    for (db::TZNODBComponent* veld : Gecontroleerd(s))
-        veld->OnValidate = nullptr;
+    for (TInvoerveld veld : kGecontroleerd)
+        GebondenVeld(kern_.Scherm, veld)->OnValidate = nullptr;
 }
 
 void TSchermregels::Verbind()
@@ -82,8 +122,10 @@ void TSchermregels::Verbind()
 void TSchermregels::ZetControles()
 {
     TGegevensScherm& s = kern_.Scherm;
-    for (db::TZNODBComponent* veld : Gecontroleerd(s))
-        veld->OnValidate = [this, naam = veld->Name()](db::TZNODBComponent&, bool& geldig) { geldig = Controleer(naam); };
+    for (TInvoerveld veld : kGecontroleerd)
+        GebondenVeld(s, veld)->OnValidate = [this, veld](db::TZNODBComponent&, bool& geldig) {
+            geldig = Controleer(veld);
+        };
     for (db::TZNODBComponent* veld : std::initializer_list<db::TZNODBComponent*>{&s.cmbSoortWerknemer, &s.cmbLoonbedrag, &s.cmbAWfPremieType})
         veld->SetValidateOnExit(false);
 }
@@ -270,14 +312,14 @@ void TSchermregels::VulLeeftijd()
     }
 }
 
-bool TSchermregels::Controleer(const std::string& veld)
+bool TSchermregels::Controleer(TInvoerveld veld)
 {
     const TBerekeningInvoer invoer = LeesInvoer();
     if (const auto fout = ControleerVeld(invoer, veld)) {
         ToonVeldfout(*fout);
         return false;
     }
-    if (veld != "edLoonbedrag")
+    if (veld != TInvoerveld::Loonbedrag)
         ToonLeeftijd(invoer);
     return true;
 }
@@ -296,14 +338,9 @@ bool TSchermregels::ControleerVoorOpslaan()
 void TSchermregels::ToonVeldfout(const TVeldFout& fout)
 {
     kern_.Meldingen.ToonFoutmelding(fout.Melding);
-    QTabWidget* tabs = delen_.Tabs;
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->tabText(i).toStdString() == fout.Tab)
-            tabs->setCurrentIndex(i);
-    QWidget* veld = tabs->window()->findChild<QWidget*>(QString::fromStdString(fout.Veld));
-    if (auto* paneel = qobject_cast<widgets::TZNODBComponent*>(veld))
-        veld = paneel->InvoerWidget();
-    if (veld != nullptr)
+    if (const std::optional<int> tab = Tabindex(fout.Tab))
+        delen_.Tabs->setCurrentIndex(*tab);
+    if (QWidget* veld = Invoerwidget(delen_, kern_.Scherm, fout.Veld))
         veld->setFocus();
 }
 

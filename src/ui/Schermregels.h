@@ -95,7 +95,7 @@ private:
     void Verbind();
     void ZetControles();
     // The check run when the field is left; shows what fails.
-    bool Controleer(const std::string& veld);
+    bool Controleer(TInvoerveld veld);
     void ToonLeeftijd(const TBerekeningInvoer& invoer);
     std::optional<int> Leeftijd() const;
     void ToonSamenvatting();

@@ -1,5 +1,6 @@
 #include "ui/TabWerknemersgegevens.h"
 
+#include "calc/Invoer.h"
 #include "store/Gegevensscherm.h"
 #include "ui/Kolomregelrijen.h"
 #include "ui/Regelkoppeling.h"
@@ -24,6 +25,9 @@ constexpr int kLinksBreedte = 394; // the left column
 constexpr int kRechtsX = 402;      // the right column
 constexpr int kRechtsBreedte = 339;
 constexpr int kLabelBreedte = 112; // where the inputs start
+// The wage amount takes the largest amount of every front end: its whole
+// digits, the decimal comma and two decimals.
+constexpr int kLoonbedragCijfers = MaximumBedragGeheleCijfers + 1 + 2;
 
 } // namespace
 
@@ -65,7 +69,7 @@ void TtsWerknemersgegevens::MaakLoongegevens(TGegevensScherm& s)
                   "kies uit de selectiebox welk soort loonbedrag basis is voor de berekening",
                   {4, 45, kLabelBreedte + 110, 21}, kLabelBreedte);
     edLoonbedrag = MaakGetalveld(groep, s.edLoonbedrag, "Loonbedrag:", "geef het te berekenen loonbedrag",
-                                 {4, 70, kLabelBreedte + 110, 21}, kLabelBreedte, 12, 2);
+                                 {4, 70, kLabelBreedte + 110, 21}, kLabelBreedte, kLoonbedragCijfers, 2);
     btnMinimumloon = MaakKnop(groep, "btnMinimumloon", "&Minimumloon", "bereken minimumloon bij leeftijd",
                               {kLabelBreedte + 124, 70, 90, 21});
 

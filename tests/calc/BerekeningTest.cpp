@@ -122,6 +122,71 @@ TEST(Berekening, AMissingBirthDateDoesNotMakeTheEmployeeOfPensionAge)
     EXPECT_DOUBLE_EQ(belasting(0), vijftig);               // counted as 50 years old
 }
 
+TEST(Berekening, APensionFormulaBelowZeroChargesNoPremiumOnEitherPart)
+{
+    // Gross 1000, pension 5 % for employee and employer, a deduction of 2 %
+    // of the gross wage.
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.Loonbedrag = 1000;
+    invoer.Actief.Pensioen = true;
+    r.ZetPercentage(rtPensioenPremieWN, 5);
+    r.ZetPercentage(rtPensioenPremieWG, 5);
+    r.ZetPercentage(rtVergoedingInhouding, 2, 2);
+    dynamic_cast<TVergoedingInhoudingKolomRegel&>(r.Regel(rtVergoedingInhouding, 2)).Vergoeding = false;
+    const struct {
+        const char* formule;
+        double pensioen;
+    } gevallen[] = {
+        {"[Brutoloon]-1250.5", 0},   // -250,50: nothing, not 5 % of 250,50 = 12,53
+        {"[Brutoloon]-750", 12.50},  // 250 x 5 %
+        {"", 50},                    // no formula: 1000 x 5 %
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(geval.formule);
+        r.Vast().FormulePensioen = geval.formule;
+        TBerekening& b = r.Reken(invoer);
+        EXPECT_DOUBLE_EQ(r.Kolom(7), geval.pensioen);
+        EXPECT_DOUBLE_EQ(r.Kolom(8), 1000 - geval.pensioen);
+        EXPECT_DOUBLE_EQ(b.Werkgeversdeel().Pensioen, geval.pensioen);
+        EXPECT_DOUBLE_EQ(r.Kolom(18), -20); // the deduction stays 2 % of 1000
+    }
+}
+
+TEST(Berekening, TheLargestAmountIsComputedToTheCent)
+{
+    // Gross 99.999.999,99 a month, under the state pension age: the annual
+    // wage 1.199.999.999,88 lies above the tables' limit of 98.820, whose
+    // tax is (98.820 - 68.507) x 49,50 % + 25.586 = 40.590,935, truncated to
+    // 40.590; the rest is taxed at 49,50 %: 1.199.901.179,88 x 0,495 =
+    // 593.951.084,04; together 593.991.674 (truncated), a twelfth 49.499.306,17.
+    // No credits at that wage.
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.Loonbedrag = MaximumBedrag;
+    TBerekening& b = r.Reken(invoer);
+    EXPECT_DOUBLE_EQ(r.Kolom(14), 99'999'999.99);
+    EXPECT_DOUBLE_EQ(r.Kolom(15), 49'499'306.17);
+    EXPECT_DOUBLE_EQ(b.Nettoloon(), 50'500'693.82);
+    // Holiday pay 8 % 7.999.999,9992; the premiums over the monthly maximum
+    // 4.769,33: AWf 2,94 % 140,22, WAO/WIA 6,77 % 322,88, Zvw 6,70 % 319,55.
+    const TWerkgeversdeel deel = b.Werkgeversdeel();
+    EXPECT_DOUBLE_EQ(deel.Vakantiegeld, 8'000'000.00);
+    EXPECT_DOUBLE_EQ(deel.AwfLaag, 140.22);
+    EXPECT_DOUBLE_EQ(deel.WAO, 322.88);
+    EXPECT_DOUBLE_EQ(deel.Zvw, 319.55);
+    EXPECT_DOUBLE_EQ(b.Werkgeverslasten(), 108'000'782.64);
+
+    // Searched back: the lowest gross wage of that net wage. 99.999.999,90
+    // gives 593.991.673 a year (49.499.306,08 a month) and the same net wage;
+    // a cent less gives a cent less net.
+    invoer.SoortLoonbedrag = slNettoloon;
+    invoer.Loonbedrag = 50'500'693.82;
+    r.Reken(invoer);
+    EXPECT_DOUBLE_EQ(r.Kolom(3), 99'999'999.90);
+    EXPECT_DOUBLE_EQ(b.Nettoloon(), 50'500'693.82);
+}
+
 TEST(Berekening, SearchFindsTheGrossWageThatGaveTheAmount)
 {
     struct Soort {

@@ -1,5 +1,6 @@
 #include "calc/OpenenBerekening.h"
 
+#include "calc/Veldregels.h"
 #include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "model/Formule.h"
@@ -133,6 +134,24 @@ TEST_F(OpenenBerekening, WithoutALevyRecordTheSystemComponentsAndTheFormulasAppl
     EXPECT_EQ(vast->AwfPremieType, "L");
     EXPECT_EQ(vast->FormuleWW, "[Brutoloon]/2");
     EXPECT_EQ(AantalRegels(*vast), 26); // the employer's system wage components
+}
+
+TEST_F(OpenenBerekening, AStoredCalculationWithoutABirthDateIsRefusedByTheBirthDatesCheck)
+{
+    // Both ways an empty birth date is stored: no value, or the day number 0.
+    for (const char* leeg : {"NULL", "'1899-12-30 00:00:00'"}) {
+        SCOPED_TRACE(leeg);
+        Voer(std::string("UPDATE Werknemersgegevens SET Geboortedatum = ") + leeg + " WHERE Werknemersnummer = 1");
+        records_->VulWerknemerLijst();
+        records_->LaadBerekening(1);
+        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_, EncodeDate(2026, 12, 10));
+        EXPECT_EQ(invoer.Geboortedatum, 0);
+        const auto fout = ControleerInvoer(invoer);
+        ASSERT_TRUE(fout.has_value());
+        EXPECT_EQ(fout->Melding, "Geboortedatum is ongeldig of niet ingevuld.");
+        EXPECT_EQ(fout->Veld, TInvoerveld::Geboortedatum);
+        EXPECT_EQ(fout->Tab, TInvoertab::Werknemersgegevens);
+    }
 }
 
 TEST_F(OpenenBerekening, AStoredFormulaLongerThanItsColumnIsRefusedWhenTheCalculationIsLoaded)

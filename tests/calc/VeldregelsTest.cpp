@@ -3,6 +3,7 @@
 #include "common/DataFolder.h"
 #include "model/DmConstanten.h"
 #include "model/Enumeraties.h"
+#include "model/Getallen.h"
 #include "support/Constanten.h"
 
 #include <gtest/gtest.h>
@@ -127,22 +128,24 @@ TEST(Veldregels, TheFieldChecksStopAtTheFirstFailingFieldInTheWindowsOrder)
 {
     const struct {
         void (*zet)(TBerekeningInvoer&);
-        const char* veld;
+        TInvoerveld veld;
         const char* melding;
     } kGevallen[] = {
-        {[](TBerekeningInvoer& i) { i.BerekeningDatum = 0; i.Loonbedrag = -1; }, "deBerekeningDatum",
+        {[](TBerekeningInvoer& i) { i.BerekeningDatum = 0; i.Loonbedrag = -1; }, TInvoerveld::Berekeningsdatum,
          "Datum is ongeldig."},
-        {[](TBerekeningInvoer& i) { i.Loonbedrag = -0.01; i.SoortLoonbedrag = -1; }, "edLoonbedrag",
+        {[](TBerekeningInvoer& i) { i.Loonbedrag = -0.01; i.SoortLoonbedrag = -1; }, TInvoerveld::Loonbedrag,
          "Loonbedrag is ongeldig of niet ingevuld."},
-        {[](TBerekeningInvoer& i) { i.SoortLoonbedrag = -1; i.SoortBerekening = -1; }, "cmbLoonbedrag",
+        {[](TBerekeningInvoer& i) { i.Loonbedrag = 100'000'000; i.SoortLoonbedrag = -1; }, TInvoerveld::Loonbedrag,
+         "Loonbedrag is ongeldig: het grootste loonbedrag is 99.999.999,99."},
+        {[](TBerekeningInvoer& i) { i.SoortLoonbedrag = -1; i.SoortBerekening = -1; }, TInvoerveld::SoortLoonbedrag,
          "Soort loonbedrag is niet geselecteerd."},
-        {[](TBerekeningInvoer& i) { i.SoortBerekening = -1; i.Geboortedatum = 0; }, "cmbSoortWerknemer",
+        {[](TBerekeningInvoer& i) { i.SoortBerekening = -1; i.Geboortedatum = 0; }, TInvoerveld::SoortBerekening,
          "Berekening voor is niet geselecteerd."},
-        {[](TBerekeningInvoer& i) { i.Geboortedatum = 0; }, "edGebDatum",
+        {[](TBerekeningInvoer& i) { i.Geboortedatum = 0; }, TInvoerveld::Geboortedatum,
          "Geboortedatum is ongeldig of niet ingevuld."},
-        {[](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(2019, 6, 1); }, "edGebDatum",
+        {[](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(2019, 6, 1); }, TInvoerveld::Geboortedatum,
          "Leeftijd is ongeldig of niet ingevuld."},
-        {[](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1919, 3, 15); }, "edGebDatum",
+        {[](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1919, 3, 15); }, TInvoerveld::Geboortedatum,
          "Leeftijd is ongeldig of niet ingevuld."},
     };
     for (const auto& geval : kGevallen) {
@@ -160,46 +163,70 @@ TEST(Veldregels, TheFieldChecksStopAtTheFirstFailingFieldInTheWindowsOrder)
     EXPECT_FALSE(ControleerInvoer(grens).has_value());
     grens.Geboortedatum = EncodeDate(2019, 3, 15); // 1 year
     EXPECT_FALSE(ControleerInvoer(grens).has_value());
+    grens.Loonbedrag = 99'999'999.99; // the largest amount
+    EXPECT_FALSE(ControleerInvoer(grens).has_value());
+}
+
+TEST(Veldregels, TheLargestAmountIsOneFigureInEveryForm)
+{
+    EXPECT_EQ(MaximumBedrag, 99'999'999.99);
+    EXPECT_EQ(MaximumBedragInCenten, 99'999'999'99);
+    const TGelezenGetal tekst = LeesGetal(MaximumBedragTekst, 2);
+    ASSERT_TRUE(tekst);
+    EXPECT_EQ(tekst.Waarde, MaximumBedrag);
 }
 
 TEST(Veldregels, LeavingAFieldChecksItAndWhatFollowsFromIt)
 {
     const struct {
-        const char* veld;
+        TInvoerveld veld;
         void (*zet)(TBerekeningInvoer&);
         const char* melding; // nullptr: passes
+        TInvoerveld focus = TInvoerveld::Geboortedatum;
     } kGevallen[] = {
         // The calculation date checks the birth date only when one is filled in.
-        {"deBerekeningDatum", [](TBerekeningInvoer& i) { i.BerekeningDatum = 0; }, "Datum is ongeldig."},
-        {"deBerekeningDatum", [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(2019, 12, 1); },
+        {TInvoerveld::Berekeningsdatum, [](TBerekeningInvoer& i) { i.BerekeningDatum = 0; }, "Datum is ongeldig.",
+         TInvoerveld::Berekeningsdatum},
+        {TInvoerveld::Berekeningsdatum, [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(2019, 12, 1); },
          "Leeftijd is ongeldig of niet ingevuld."},
-        {"deBerekeningDatum", [](TBerekeningInvoer& i) { i.Geboortedatum = 0; }, nullptr},
-        {"edGebDatum", [](TBerekeningInvoer& i) { i.Geboortedatum = 0; },
+        {TInvoerveld::Berekeningsdatum, [](TBerekeningInvoer& i) { i.Geboortedatum = 0; }, nullptr},
+        {TInvoerveld::Geboortedatum, [](TBerekeningInvoer& i) { i.Geboortedatum = 0; },
          "Geboortedatum is ongeldig of niet ingevuld."},
-        {"edGebDatum", [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1900, 1, 1); },
+        {TInvoerveld::Geboortedatum, [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1900, 1, 1); },
          "Leeftijd is ongeldig of niet ingevuld."},
-        {"edLeeftijd", [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1919, 3, 15); },
+        {TInvoerveld::Leeftijd, [](TBerekeningInvoer& i) { i.Geboortedatum = EncodeDate(1919, 3, 15); },
          "Leeftijd is ongeldig of niet ingevuld."},
+        // Without a birth date the age is no 50 years: the birth date's message.
+        {TInvoerveld::Leeftijd, [](TBerekeningInvoer& i) { i.Geboortedatum = 0; },
+         "Geboortedatum is ongeldig of niet ingevuld."},
         // Each field checks only itself: a wrong wage amount does not stop the date.
-        {"deBerekeningDatum", [](TBerekeningInvoer& i) { i.Loonbedrag = -5; }, nullptr},
-        {"edLoonbedrag", [](TBerekeningInvoer& i) { i.Loonbedrag = -0.01; }, "Loonbedrag is ongeldig of niet ingevuld."},
-        {"edLoonbedrag", [](TBerekeningInvoer& i) { i.Loonbedrag = 0; i.Geboortedatum = 0; }, nullptr},
-        {"cmbLoonbedrag", [](TBerekeningInvoer& i) { i.SoortLoonbedrag = -1; }, "Soort loonbedrag is niet geselecteerd."},
-        {"cmbSoortWerknemer", [](TBerekeningInvoer& i) { i.SoortBerekening = 6; },
-         "Berekening voor is niet geselecteerd."},
+        {TInvoerveld::Berekeningsdatum, [](TBerekeningInvoer& i) { i.Loonbedrag = -5; }, nullptr},
+        {TInvoerveld::Loonbedrag, [](TBerekeningInvoer& i) { i.Loonbedrag = -0.01; },
+         "Loonbedrag is ongeldig of niet ingevuld.", TInvoerveld::Loonbedrag},
+        {TInvoerveld::Loonbedrag, [](TBerekeningInvoer& i) { i.Loonbedrag = 100'000'000; },
+         "Loonbedrag is ongeldig: het grootste loonbedrag is 99.999.999,99.", TInvoerveld::Loonbedrag},
+        {TInvoerveld::Loonbedrag, [](TBerekeningInvoer& i) { i.Loonbedrag = 0; i.Geboortedatum = 0; }, nullptr},
+        {TInvoerveld::SoortLoonbedrag, [](TBerekeningInvoer& i) { i.SoortLoonbedrag = -1; },
+         "Soort loonbedrag is niet geselecteerd.", TInvoerveld::SoortLoonbedrag},
+        {TInvoerveld::SoortBerekening, [](TBerekeningInvoer& i) { i.SoortBerekening = 6; },
+         "Berekening voor is niet geselecteerd.", TInvoerveld::SoortBerekening},
+        {TInvoerveld::Loontijdvak, [](TBerekeningInvoer& i) { i.Loontijdvak = 0; }, nullptr},
     };
     for (const auto& geval : kGevallen) {
+        SCOPED_TRACE(geval.melding == nullptr ? "passes" : geval.melding);
         TBerekeningInvoer invoer = Invoer(spWerknemer);
         geval.zet(invoer);
         const auto fout = ControleerVeld(invoer, geval.veld);
         if (geval.melding == nullptr) {
-            EXPECT_FALSE(fout.has_value()) << geval.veld << ": " << fout->Melding;
+            EXPECT_FALSE(fout.has_value()) << fout->Melding;
             continue;
         }
-        ASSERT_TRUE(fout.has_value()) << geval.veld << " " << geval.melding;
+        ASSERT_TRUE(fout.has_value());
         EXPECT_EQ(fout->Melding, geval.melding);
+        EXPECT_EQ(fout->Veld, geval.focus);
         // The date is in the band above the tabs; every other field is on the employee tab.
-        EXPECT_EQ(fout->Tab, std::string(geval.melding) == "Datum is ongeldig." ? "" : "&Werknemersgegevens");
+        EXPECT_EQ(fout->Tab, geval.focus == TInvoerveld::Berekeningsdatum ? TInvoertab::Geen
+                                                                           : TInvoertab::Werknemersgegevens);
     }
 }
 
@@ -209,19 +236,20 @@ TEST(Veldregels, TheKindOfCalculationOpensItsOwnFields)
         int soort;
         TSoortVelden velden;
     } kGevallen[] = {
-        {spWerknemer, {true, true, false, true, false, false, false}},
-        {spBijzonderLoon, {false, true, false, true, false, false, true}},
-        {spBinnenlandseArtiest, {false, false, false, false, true, true, false}},
-        {spBuitenlandseArtiest, {false, false, false, false, true, true, false}},
-        {spVrijeBerekeningWerknemers, {false, false, true, true, false, false, false}},
+        {spWerknemer, {true, 0, true, false, true, false, false, false}},
+        {spBijzonderLoon, {false, ltMaand, true, false, true, false, false, true}},
+        {spBinnenlandseArtiest, {false, ltMaand, false, false, false, true, true, false}},
+        {spBuitenlandseArtiest, {false, ltMaand, false, false, false, true, true, false}},
+        {spVrijeBerekeningWerknemers, {false, ltMaand, false, true, true, false, false, false}},
         // Both an artist kind and a free calculation, but without the artists' own percentage.
-        {spVrijeBerekeningArtiest, {false, false, true, false, true, false, false}},
-        {-1, {false, false, false, true, false, false, false}},
+        {spVrijeBerekeningArtiest, {false, ltMaand, false, true, false, true, false, false}},
+        {-1, {false, ltMaand, false, false, true, false, false, false}},
     };
     for (const auto& geval : kGevallen) {
         const TSoortVelden v = SoortVelden(geval.soort);
         const TSoortVelden& w = geval.velden;
         EXPECT_EQ(v.LoontijdvakKiesbaar, w.LoontijdvakKiesbaar) << geval.soort;
+        EXPECT_EQ(v.VastLoontijdvak, w.VastLoontijdvak) << geval.soort;
         EXPECT_EQ(v.TabelKiesbaar, w.TabelKiesbaar) << geval.soort;
         EXPECT_EQ(v.LoonheffingVrij, w.LoonheffingVrij) << geval.soort;
         EXPECT_EQ(v.VerzekerdZvwKiesbaar, w.VerzekerdZvwKiesbaar) << geval.soort;
@@ -281,12 +309,14 @@ TEST(Veldregels, TheMinimumWageOfTheAgeAndPayPeriodOnTheCalculationDate)
     const struct {
         int leeftijd;
         TDateTime datum;
-        const char* veld;
+        TInvoerveld veld;
         const char* melding;
     } kWeigeringen[] = {
-        {0, juli, "edGebDatum", "Het minimumloon kan niet worden bepaald.\r\nVul eerst de leeftijd in."},
-        {30, 0, "deBerekeningDatum", "Het minimumloon kan niet worden bepaald.\r\nVul eerst de berekeningsdatum in."},
-        {30, juli, "cmbLoontijdvak", "Het minimumloon kan niet worden bepaald. Selecteer eerst een loontijdvak."},
+        {0, juli, TInvoerveld::Geboortedatum, "Het minimumloon kan niet worden bepaald.\r\nVul eerst de leeftijd in."},
+        {30, 0, TInvoerveld::Berekeningsdatum,
+         "Het minimumloon kan niet worden bepaald.\r\nVul eerst de berekeningsdatum in."},
+        {30, juli, TInvoerveld::Loontijdvak,
+         "Het minimumloon kan niet worden bepaald. Selecteer eerst een loontijdvak."},
     };
     for (const auto& weigering : kWeigeringen) {
         const TMinimumloon uitkomst = BepaalMinimumloon(weigering.leeftijd, weigering.datum, 0, *constanten);

@@ -346,6 +346,35 @@ TEST(BerekenOpdracht, AnAttachedFundShowsInTheStatementAndCounts)
     EXPECT_NE(onbekend.fout.find("er is geen sociaal fonds met nummer 5 (bij --fonds)"), std::string::npos);
 }
 
+TEST(BerekenOpdracht, AFundFormulaBelowZeroChargesNeitherPart)
+{
+    // A fund of 5 % on both sides over its own formula, the employee's part
+    // in column 16; gross 1000.
+    test::EigenDatabases databases;
+    test::VoerSqlUit(databases,
+                     "INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, "
+                     "FondsActief, BPDType, PremieWG, PremieWN, WGBoekenInKolom, WNBoekenInKolom, ActiefWG, ActiefWN) "
+                     "VALUES (0, '9999-12-31 00:00:00', 4, 'Drempelfonds', 0, 1, 5, 5, 0, 16, 1, 1)");
+    const double zonderFonds = test::JsonGetal(BerekenJson({"--loonbedrag", "1000"}).uit, "nettoloon");
+    const struct {
+        const char* formule;
+        double fonds;
+    } gevallen[] = {
+        {"[Brutoloon]-1250.5", 0},  // below zero: nothing, not 5 % of 250,50 = 12,53
+        {"[Brutoloon]-750", 12.50}, // 250 x 5 %
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(geval.formule);
+        test::VoerSqlUit(databases, std::string("UPDATE SociaalFondsWG SET AfwijkendeGrondslagWN = '") +
+                                        geval.formule + "', AfwijkendeGrondslagWG = '" + geval.formule + "'");
+        const test::Uitvoer json = BerekenJson({"--loonbedrag", "1000", "--fonds", "4"});
+        ASSERT_EQ(json.code, 0) << json.fout;
+        EXPECT_EQ(In(json.uit, "kolommen", "16"), geval.fonds);
+        EXPECT_EQ(In(json.uit, "werkgeversdeel", "sociale_fondsen"), geval.fonds);
+        EXPECT_NEAR(test::JsonGetal(json.uit, "nettoloon"), zonderFonds - geval.fonds, 1e-9);
+    }
+}
+
 TEST(BerekenOpdracht, WhoReachedTheStatePensionAgeIsInsuredOnlyWhenAskedFor)
 {
     test::EigenDatabases databases;

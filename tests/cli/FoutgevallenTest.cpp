@@ -48,6 +48,11 @@ TEST(Foutgevallen, AStoredCalculationTheWindowWouldRefuseIsReportedWithItsCheckN
         {"UPDATE Werknemersgegevens SET WerknemerSoort = 9", "Berekening voor is niet geselecteerd."},
         {"UPDATE BerekeningsgegevensVKT SET SoortLoonbedrag = 9", "Soort loonbedrag is niet geselecteerd."},
         {"UPDATE Werknemersgegevens SET Geboortedatum = NULL", "Geboortedatum is ongeldig of niet ingevuld."},
+        // An empty birth date field is stored as the day number 0.
+        {"UPDATE Werknemersgegevens SET Geboortedatum = '1899-12-30 00:00:00'",
+         "Geboortedatum is ongeldig of niet ingevuld."},
+        {"UPDATE Werknemersgegevens SET Vastloon = 100000000",
+         "Loonbedrag is ongeldig: het grootste loonbedrag is 99.999.999,99."},
         {"UPDATE Werknemersgegevens SET Vastloon = 9e999", "Het veld Vastloon van de opgeslagen berekening bevat "
                                                            "geen geldig getal (oneindig)."},
         {"UPDATE Werknemersgegevens SET Deeltijdpercentage = 'NaN'", "Het veld Deeltijdpercentage"},

@@ -170,6 +170,38 @@ TEST(OpgeslagenOpdrachten, AnotherProcessIsRefusedWhileTheDatabaseIsHeld)
     EXPECT_NE(tekst.find("Vektaris is al in gebruik."), std::string::npos) << tekst;
 }
 
+TEST(OpgeslagenOpdrachten, AStoredPensionFormulaBelowZeroChargesNoPension)
+{
+    // Gross 1000, pension 5 % over the stored formula.
+    const struct {
+        const char* formule;
+        const char* pensioen; // the statement's line, or nothing
+        double sv;
+    } gevallen[] = {
+        {"[Brutoloon]-1250.5", nullptr, 1000},  // below zero: no pension, not 12,53
+        {"[Brutoloon]-750", "   Pensioenpremie                                    -       12,50 -       12,50",
+         987.50},                              // 250 x 5 %
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(geval.formule);
+        test::EigenDatabases databases;
+        ASSERT_EQ(test::Voer(cli::OpslaanOpdracht, {"--naam", "Piet", "--loonbedrag", "1000", "--regel", "128=5%"}).code,
+                  0);
+        test::VoerSqlUit(databases, std::string("INSERT INTO GrondslagWN (Werkgeversnummer, Werknemersnummer, "
+                                                "Ingangsdatum, Hersteldatum, FormulePensioen, IngeschakeldPensioen) "
+                                                "VALUES (1, 1, '9999-12-31 00:00:00', '9999-12-31 00:00:00', '") +
+                                        geval.formule + "', 1)");
+        const test::Uitvoer tekst = test::Voer(cli::ToonOpdracht, {"1"});
+        ASSERT_EQ(tekst.code, 0) << tekst.fout;
+        EXPECT_EQ(tekst.uit.find("Pensioenpremie") != std::string::npos, geval.pensioen != nullptr) << tekst.uit;
+        if (geval.pensioen != nullptr) {
+            EXPECT_NE(tekst.uit.find(geval.pensioen), std::string::npos) << tekst.uit;
+        }
+        const test::Uitvoer json = test::Voer(cli::ToonOpdracht, {"1", "--formaat", "json"});
+        EXPECT_EQ(test::JsonGetal(json.uit, "sv_loon"), geval.sv);
+    }
+}
+
 TEST(OpgeslagenOpdrachten, AStoredFormulaLongerThanItsColumnIsReportedNotComputed)
 {
     // Nested deep enough to exhaust the stack if it were evaluated.

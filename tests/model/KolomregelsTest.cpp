@@ -97,6 +97,80 @@ TEST_F(KolomregelsTest, PremiumIsTheAbsoluteBasisAboveThePartTimeFranchise)
     }
 }
 
+TEST_F(KolomregelsTest, ADeviatingBasisBelowZeroChargesNothingOnEitherPart)
+{
+    // Gross 1000 at 5 %: the formula gross less 1250,50 is below zero and
+    // charges nothing (its magnitude 250,50 would charge 12,53); gross less
+    // 750 is 250 and charges 12,50, a deduction -12,50.
+    Regel<TBrutoloonKolomRegel>(3, rtBrutoloon).ResultaatBedrag = 1000;
+    ZetTotaal(12, 1000);
+    struct Case {
+        int kolom;
+        int regeltype;
+        std::string THeffingsgegevens::*formule;
+        double boven;  // the line's amount for gross less 750
+    };
+    const Case cases[] = {
+        {7, rtPensioenPremieWN, &THeffingsgegevens::FormulePensioen, 12.50},
+        {7, rtPensioenPremieWG, &THeffingsgegevens::FormulePensioen, 12.50},
+        {7, rtVUTFPUPremieWN, &THeffingsgegevens::FormuleVUTFPU, 12.50},
+        {7, rtIPPremieWG, &THeffingsgegevens::FormuleIP, 12.50},
+        {0, rtZfwPremieWG, &THeffingsgegevens::FormuleZfw, 12.50},
+        {18, rtWhkVerhalingOpWerknemer, &THeffingsgegevens::FormuleWhk, 12.50},
+        {0, rtWhkPremie, &THeffingsgegevens::FormuleWhk, 12.50},
+        {18, rtVergoedingInhouding, &THeffingsgegevens::FormuleBelVrijVergoeding, 12.50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.regeltype);
+        auto& regel = Regel<TCustomPremieKolomRegel>(c.kolom, c.regeltype);
+        regel.Percentage = 5;
+        heffing_.*c.formule = "[Brutoloon]-1250.5";
+        regel.Bereken();
+        EXPECT_DOUBLE_EQ(regel.ResultaatBedrag, 0);
+        heffing_.*c.formule = "[Brutoloon]-750";
+        regel.Bereken();
+        EXPECT_DOUBLE_EQ(regel.ResultaatBedrag, c.boven);
+        heffing_.*c.formule = "";
+    }
+
+    // A deduction of a formula below zero deducts nothing.
+    auto& inhouding = Regel<TVergoedingInhoudingKolomRegel>(18, rtVergoedingInhouding);
+    inhouding.Vergoeding = false;
+    inhouding.Percentage = 5;
+    heffing_.FormuleBelVrijInhouding = "[Brutoloon]-1250.5";
+    EXPECT_DOUBLE_EQ(inhouding.Bereken(), 0);
+    heffing_.FormuleBelVrijInhouding = "[Brutoloon]-750";
+    EXPECT_DOUBLE_EQ(inhouding.Bereken(), -12.50);
+    EXPECT_DOUBLE_EQ(inhouding.Bedrag, 12.50);
+
+    // Both parts of a social fund with its own formula.
+    for (int regeltype : {rtSociaalFondsWN, rtSociaalFondsWG}) {
+        SCOPED_TRACE(regeltype);
+        auto& fonds = Regel<TCustomSociaalFonds>(16, regeltype);
+        fonds.Percentage = 5;
+        fonds.GrondslagActief = true;
+        fonds.AfwijkendeGrondslagFormule = "[Brutoloon]-1250.5";
+        EXPECT_DOUBLE_EQ(fonds.Bereken(), 0);
+        fonds.AfwijkendeGrondslagFormule = "[Brutoloon]-750";
+        EXPECT_DOUBLE_EQ(fonds.Bereken(), 12.50);
+    }
+}
+
+TEST_F(KolomregelsTest, ADeductionsColumnAsBasisCountsByWhatIsDeducted)
+{
+    // Column 18 holds a deduction of 400: -400. A premium and a fund of 5 %
+    // over that column charge 20 on the 400 deducted.
+    ZetTotaal(18, -400);
+    auto& premie = Regel<TPremieKolomRegel>(17, rtPremie);
+    premie.GrondslagKolom = 18;
+    premie.Percentage = 5;
+    EXPECT_DOUBLE_EQ(premie.Bereken(), 20);
+    auto& fonds = Regel<TSociaalFondsWN>(17, rtSociaalFondsWN);
+    fonds.GrondslagKolom = 18;
+    fonds.Percentage = 5;
+    EXPECT_DOUBLE_EQ(fonds.Bereken(), 20);
+}
+
 TEST_F(KolomregelsTest, PremiumWithoutFranchiseKeepsTheSignAndIgnoresAmountAndFranchise)
 {
     ZetTotaal(8, -2000);
@@ -352,8 +426,8 @@ TEST_F(KolomregelsTest, SocialFundBasisAndParticipation)
 
     fonds.GrondslagKolom = 12;
     fonds.GrondslagActief = true;
-    fonds.AfwijkendeGrondslagFormule = "-1234.565";
-    EXPECT_DOUBLE_EQ(fonds.Bereken(), 123.46); // the absolute basis, rounded to cents
+    fonds.AfwijkendeGrondslagFormule = "1234.565";
+    EXPECT_DOUBLE_EQ(fonds.Bereken(), 123.46); // the formula's basis, rounded to cents
 
     fonds.Deelname = dnGeen;
     fonds.BPDType = bpdBedrag;
