@@ -122,7 +122,7 @@ void TfrmMain::MaakActies()
     Opslaangegevens1_ = Actie("Opslaangegevens1", "Op&slaan", QKeySequence(Qt::CTRL | Qt::Key_S));
     Opslaanals_ = Actie("Opslaanals", "Opslaan &als...");
     Verwijderen1_ = Actie("Verwijderen1", "&Verwijderen", QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    Exporteren1_ = Actie("ExporterenNaarWord1", "E&xporteren naar Word");
+    Exporteren1_ = Actie("ExporterenNaarWord1", "E&xporteren als OpenDocument-tekst...");
     Afdrukken1_ = Actie("Afdrukken1", "A&fdrukken...", QKeySequence(Qt::CTRL | Qt::Key_P));
     Printerinstellingen1_ = Actie("Printerinstellingen1", "Printer &instellingen...", QKeySequence(Qt::CTRL | Qt::Key_I));
     Einde1_ = Actie("Einde1", "&Einde", QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -247,7 +247,7 @@ void TfrmMain::ZetRapportActies(int tab)
     Afdrukken1_->setEnabled(uitvoer);
     Exporteren1_->setEnabled(uitvoer);
     sbAfdrukken_->setEnabled(uitvoer);
-    Exporteren1_->setText(tab == tabVerloop ? "E&xporteren als afbeelding" : "E&xporteren naar Word");
+    Exporteren1_->setText(tab == tabVerloop ? "E&xporteren als PNG-afbeelding..." : "E&xporteren als OpenDocument-tekst...");
 }
 
 void TfrmMain::TabGewijzigd(int tab)
@@ -299,27 +299,32 @@ void TfrmMain::Plakken() { tsToonBerekening->memoToonBerekening->paste(); }
 
 // Printing and export take the statement as it stands in the view, with the
 // user's edits, or the chart of the wage curve.
+// The files and print jobs are named after the employee and the calculation
+// date.
 void TfrmMain::Afdrukken()
 {
     VoerUitMetFoutmelding(kern_.Meldingen, [this] {
+        const QString naam = Documentnaam(Selectie->Naam(), kern_.Scherm.deBerekeningDatum.Date());
         if (pgMain->currentIndex() == tabVerloop)
             afdrukken_.AfdrukkenTekening(
                 [this](QPainter& schilder, const QRectF& doel) {
                     TekenVerloopgrafiek(tsVerloop->Verloop(), schilder, doel);
                 },
-                kVerloopgrafiekGrootte, this);
+                kVerloopgrafiekGrootte, naam, this);
         else
-            afdrukken_.Afdrukken(tsToonBerekening->Regels(), this);
+            afdrukken_.Afdrukken(tsToonBerekening->Regels(), naam, this);
     });
 }
 
 void TfrmMain::ExporterenNaarWord()
 {
     VoerUitMetFoutmelding(kern_.Meldingen, [this] {
+        const QString naam = Documentnaam(Selectie->Naam(), kern_.Scherm.deBerekeningDatum.Date());
         if (pgMain->currentIndex() == tabVerloop)
-            afdrukken_.ExporterenAfbeelding(VerloopgrafiekAfbeelding(tsVerloop->Verloop()), kern_.Meldingen);
+            afdrukken_.ExporterenAfbeelding(VerloopgrafiekAfbeelding(tsVerloop->Verloop()), naam, this,
+                                            kern_.Meldingen);
         else
-            afdrukken_.Exporteren(tsToonBerekening->Regels(), kern_.Meldingen);
+            afdrukken_.Exporteren(tsToonBerekening->Regels(), naam, this, kern_.Meldingen);
     });
 }
 
