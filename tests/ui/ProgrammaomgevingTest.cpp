@@ -11,10 +11,12 @@
 #include "ui/TabToonBerekening.h"
 #include "widgets/ProgrammaStijl.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -25,7 +27,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRawFont>
+#include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -61,8 +65,13 @@ class ProgrammaomgevingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The settings and the documents folder of the test's own home.
     void initTestCase()
     {
+        QVERIFY(thuis_.isValid());
+        qputenv("HOME", thuis_.path().toUtf8());
+        QVERIFY(QDir().mkpath(thuis_.filePath("Documents")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, thuis_.filePath("instellingen"));
         QVERIFY2(!QFontDatabase::families().contains("Liberation Sans"),
                  "the test's font configuration must hide the system's Liberation fonts");
         widgets::ZetProgrammaStijl();
@@ -152,6 +161,51 @@ private slots:
         bestand.setOption(QFileDialog::DontUseNativeDialog);
         QCOMPARE(bestand.findChild<QLabel*>("fileNameLabel")->text(), QString("Bestands&naam:"));
     }
+
+    // The window's export and print dialogs: Dutch, with the calculation's
+    // name suggested; cancelled with Escape.
+    void TheWindowsFileDialogsSpeakDutchAndSuggestTheName()
+    {
+        TOpgeslagen opgeslagen({"--loonbedrag", "3000", "--datum", "15-07-2020"});
+        QVERIFY(opgeslagen.Open());
+        ui::TfrmMain& venster = opgeslagen.Programma.Venster();
+        opgeslagen.Programma.KlikTab(ui::tabToonBerekening);
+        const QString afbeeldingen = qEnvironmentVariable("VKT_VENSTERAFBEELDINGEN");
+        QStringList gezien;
+        auto bekijk = [&](const QString& afbeelding) {
+            return [&, afbeelding](QWidget& dialoog) {
+                QVERIFY(QTest::qWaitForWindowActive(&dialoog));
+                if (!afbeeldingen.isEmpty())
+                    dialoog.grab().save(QDir(afbeeldingen).filePath(afbeelding));
+                QStringList teksten{dialoog.windowTitle()};
+                for (const QLabel* label : dialoog.findChildren<QLabel*>())
+                    teksten << label->text();
+                for (const char* veld : {"fileNameEdit", "filename"})
+                    if (const auto* invoer = dialoog.findChild<QLineEdit*>(veld))
+                        teksten << invoer->text();
+                if (const auto* bestanden = qobject_cast<QFileDialog*>(&dialoog))
+                    teksten << bestanden->directory().absolutePath();
+                gezien = teksten;
+                QTest::keyClick(dialoog.focusWidget(), Qt::Key_Escape);
+            };
+        };
+        BeantwoordZodra("dlgExporteren", bekijk("exporteren.png"));
+        venster.findChild<QAction*>("ExporterenNaarWord1")->trigger();
+        const QString documenten = thuis_.filePath("Documents");
+        for (const QString& tekst : {QString("Exporteren als OpenDocument-tekst"), QString("Bestands&naam:"),
+                                     QString("Zoeken in:"), QString("Jansen 15-07-2020.odt"), documenten})
+            QVERIFY2(gezien.contains(tekst), qPrintable(gezien.join(" | ")));
+
+        BeantwoordZodra("", bekijk("afdrukken.png"));
+        venster.findChild<QAction*>("Afdrukken1")->trigger();
+        for (const QString& tekst : {QString("Afdrukken"), QString("&Uitvoerbestand:"), QString::fromUtf8("Kopieën:"),
+                                     documenten + "/Jansen 15-07-2020.pdf"})
+            QVERIFY2(gezien.contains(tekst), qPrintable(gezien.join(" | ")));
+        QVERIFY(opgeslagen.Programma.Meldingen.Meldingen.isEmpty());
+    }
+
+private:
+    QTemporaryDir thuis_;
 };
 
 QTEST_MAIN(ProgrammaomgevingTest)
