@@ -15,8 +15,8 @@ const char* const kBestanden[] = {":/lettertypen/LiberationSans-Regular.ttf", ":
 
 bool RegistreerLettertypen()
 {
-    // Qt keeps application fonts with its application object: a second one in
-    // the same process (the command line makes one per drawing) registers again.
+    // Once for each application object, as Qt's font database belongs to it
+    // (the command line makes one for each drawing).
     static const QCoreApplication* geregistreerdVoor = nullptr;
     static bool gelukt = false;
     const QCoreApplication* toepassing = qobject_cast<QGuiApplication*>(QCoreApplication::instance());

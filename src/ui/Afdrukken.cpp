@@ -82,10 +82,10 @@ void TAfdrukken::OnthoudMap(const QString& bestand)
 
 void TAfdrukken::StelPdfbestandVoor(QPrintDialog& dialoog, const QString& documentnaam)
 {
-    // Qt's dialog suggests a name only on X11, made of the document's name,
-    // in the working folder. The field keeps a file that the program chose
-    // for the printer; after a print of this dialog to a PDF file the next
-    // one is suggested beside it.
+    // Qt's dialog suggests a name only on X11, and in the working folder.
+    // Here it is documentnaam.pdf in the folder used last. A file that the
+    // program itself set on the printer stays; after a print through this
+    // dialog into a PDF file the next document is suggested beside it.
     auto* veld = dialoog.findChild<QLineEdit*>("filename");
     const QString gekozen = printer_->outputFileName();
     if (!veld || (!gekozen.isEmpty() && gekozen != pdfNaDialoog_))

@@ -99,7 +99,8 @@ private:
     // Suggests documentnaam.pdf in the print dialog's field of the PDF file.
     void StelPdfbestandVoor(QPrintDialog& dialoog, const QString& documentnaam);
     // The file the user chose in the export's file dialog; empty on cancel.
-    static QString KiesBestand(const QString& titel, const QString& filter, const QString& bestandsnaam, QWidget* ouder);
+    static QString KiesBestand(const QString& titel, const QString& filter, const QString& bestandsnaam,
+                               QWidget* ouder);
     // Writes the file with schrijf and opens it, telling through meldingen
     // what failed: wat is what was saved ("De berekening"), soort the kind
     // of file that no program opened ("OpenDocument-teksten").

@@ -247,7 +247,8 @@ void TfrmMain::ZetRapportActies(int tab)
     Afdrukken1_->setEnabled(uitvoer);
     Exporteren1_->setEnabled(uitvoer);
     sbAfdrukken_->setEnabled(uitvoer);
-    Exporteren1_->setText(tab == tabVerloop ? "E&xporteren als PNG-afbeelding..." : "E&xporteren als OpenDocument-tekst...");
+    Exporteren1_->setText(tab == tabVerloop ? "E&xporteren als PNG-afbeelding..."
+                                            : "E&xporteren als OpenDocument-tekst...");
 }
 
 void TfrmMain::TabGewijzigd(int tab)
@@ -298,9 +299,8 @@ void TfrmMain::Kopieren() { tsToonBerekening->memoToonBerekening->copy(); }
 void TfrmMain::Plakken() { tsToonBerekening->memoToonBerekening->paste(); }
 
 // Printing and export take the statement as it stands in the view, with the
-// user's edits, or the chart of the wage curve.
-// The files and print jobs are named after the employee and the calculation
-// date.
+// user's edits, or the chart of the wage curve; files and print jobs are
+// named after the employee and the calculation date.
 void TfrmMain::Afdrukken()
 {
     VoerUitMetFoutmelding(kern_.Meldingen, [this] {

@@ -33,7 +33,8 @@ bool GeenProgrammaVoor(const QString& mimetype)
 
 bool OpenMetStandaardprogramma(const QUrl& bestand)
 {
-    const QString mimetype = QMimeDatabase().mimeTypeForFile(bestand.toLocalFile(), QMimeDatabase::MatchExtension).name();
+    const QString mimetype =
+        QMimeDatabase().mimeTypeForFile(bestand.toLocalFile(), QMimeDatabase::MatchExtension).name();
     if (GeenProgrammaVoor(mimetype))
         return false;
     return QDesktopServices::openUrl(bestand);

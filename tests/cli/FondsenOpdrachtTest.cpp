@@ -37,8 +37,9 @@ TEST(FondsenOpdracht, AnEmptyCatalogueSaysThereAreNone)
 TEST(FondsenOpdracht, ACatalogueFundIsALineAndNoMessage)
 {
     test::EigenDatabases databases;
-    test::VoerSqlUit(databases, "INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, "
-                                "FondsActief, BPDType, PremieWN) VALUES (0, '9999-12-31 00:00:00', 3, 'Bouw', 0, 1, 2)");
+    test::VoerSqlUit(databases,
+                     "INSERT INTO SociaalFondsWG (Werkgeversnummer, Ingangsdatum, Fondsnummer, Omschrijving, FondsActief, "
+                     "BPDType, PremieWN) VALUES (0, '9999-12-31 00:00:00', 3, 'Bouw', 0, 1, 2)");
     const test::Uitvoer tekst = test::Voer(cli::FondsenOpdracht, {});
     EXPECT_EQ(tekst.code, 0);
     EXPECT_EQ(tekst.uit, "3\tBouw\n");

@@ -319,9 +319,10 @@ private slots:
         QVERIFY(afdrukken.Afdrukken({"   Brutoloon"}, "Piet Jansen 15-07-2020", nullptr));
         QCOMPARE(afdrukken.Printer().docName(), QString("Piet Jansen 15-07-2020"));
         BeantwoordModaal(kiesPdf);
-        QVERIFY(afdrukken.AfdrukkenTekening([](QPainter& schilder, const QRectF& doel) { schilder.drawText(doel, "Tekening"); },
-                                            QSizeF(100, 50), "Jan de Vries 15-07-2020", nullptr));
-        QCOMPARE(voorstellen, QStringList({folder + "/Piet Jansen 15-07-2020.pdf", folder + "/Jan de Vries 15-07-2020.pdf"}));
+        auto teken = [](QPainter& schilder, const QRectF& doel) { schilder.drawText(doel, "Tekening"); };
+        QVERIFY(afdrukken.AfdrukkenTekening(teken, QSizeF(100, 50), "Jan de Vries 15-07-2020", nullptr));
+        QCOMPARE(voorstellen,
+                 QStringList({folder + "/Piet Jansen 15-07-2020.pdf", folder + "/Jan de Vries 15-07-2020.pdf"}));
         QCOMPARE(PdfWoorden(voorstellen[0])[0].front().Tekst, QString("Brutoloon"));
         QCOMPARE(PdfWoorden(voorstellen[1])[0].front().Tekst, QString("Tekening"));
     }

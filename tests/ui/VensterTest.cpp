@@ -710,7 +710,8 @@ private slots:
         QVERIFY(venster.tsVerloop->Verloop().Bereik.has_value()); // the band of the search
         QVERIFY(venster.findChild<QAction*>("Afdrukken1")->isEnabled());
         QVERIFY(!venster.findChild<QAction*>("Kopieren1")->isEnabled());
-        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(), QString("E&xporteren als PNG-afbeelding..."));
+        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(),
+                 QString("E&xporteren als PNG-afbeelding..."));
 
         QTemporaryDir map;
         const QString pdf = map.filePath("verloop.pdf");
