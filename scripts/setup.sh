@@ -8,6 +8,8 @@ packages=(
   libsqlite3-dev nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
+  qt6-translations-l10n  # Qt's own dialogs, buttons and menus in Dutch (qtbase_nl.qm)
+  fonts-dejavu-core      # the fonts of a machine without Liberation, for the test of the program's own fonts
   qt6-charts-dev libqt6opengl6-dev  # the wage curve's chart (Qt Charts needs the OpenGL module's CMake files)
   poppler-utils unzip  # the tests read printed PDF files and exported documents
   time                 # bench/batch-benchmark.sh measures the memory in use

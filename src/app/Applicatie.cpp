@@ -1,9 +1,11 @@
 #include "app/Applicatie.h"
 
 #include "common/Meldingen.h"
+#include "output/Lettertypen.h"
 #include "ui/FrmMain.h"
 #include "widgets/FrmSplash.h"
 #include "widgets/Skin.h"
+#include "widgets/Vertalingen.h"
 #include "widgets/ZNOMessageForm.h"
 
 #include <QCoreApplication>
@@ -33,6 +35,9 @@ TApplicatie::~TApplicatie() { venster_.reset(); }
 
 bool TApplicatie::Start()
 {
+    // Qt's own dialogs in Dutch and the program's fonts, before any window.
+    widgets::LaadQtVertalingen();
+    ui::RegistreerLettertypen();
     try {
         if (!databases_.OpenWerknemers(meldingen_) || !databases_.Constanten.Openen()) {
             QMessageBox::critical(nullptr, "fout", "De database kon niet worden geopend");

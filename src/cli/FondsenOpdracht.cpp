@@ -16,11 +16,16 @@ namespace vkt::cli {
 namespace {
 
 const char* const kVoettekst =
-    "De tekst heeft een regel per fonds: het nummer, een tab en de omschrijving. De JSON is een lijst met per fonds "
+    "De tekst heeft een regel per fonds: het nummer, een tab en de omschrijving; zonder fondsen geen regel, en een "
+    "melding op de foutuitvoer. De JSON is een lijst met per fonds "
     "nummer, omschrijving, boeken_als (bedrag of percentage) en per deel (werknemer, werkgever) premie, franchise, "
     "bedrag, jaargrens en boeken_in_kolom.\n"
     "\n"
     "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt, 2 onjuist gebruik.";
+
+const char* const kGeenFondsen =
+    "Er zijn nog geen sociale fondsen. Maak er een in vkt2020 met de knop \"Nieuw sociaal fonds\" op het tabblad "
+    "Sociale Fondsen.\n";
 
 Json DeelJson(double premie, double franchise, double bedrag, double jaargrens, int kolom)
 {
@@ -95,6 +100,9 @@ int FondsenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     } else {
         for (const TSociaalFondsWaarden& fonds : fondsen)
             uit << fonds.Fondsnummer << "\t" << ZichtbareNaam(fonds.Omschrijving) << "\n";
+        // On the error stream, so that a script reading the lines reads none.
+        if (fondsen.empty())
+            fout << kGeenFondsen;
     }
     return 0;
 }

@@ -1,11 +1,15 @@
 #include "output/Rapportuitvoer.h"
 
-#include <QFile>
+#include "output/Lettertypen.h"
+
+#include <QBuffer>
+#include <QFileDevice>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
@@ -65,14 +69,21 @@ private:
 
 } // namespace
 
-void OpenOmTeSchrijven(QFile& bestand, const std::string& soort)
+void OpenOmTeSchrijven(QFileDevice& bestand, const std::string& soort)
 {
     if (!bestand.open(QIODevice::WriteOnly))
         throw EExportException("Kon geen " + soort + " aanmaken: " + bestand.fileName().toStdString());
 }
 
+void SluitAf(QSaveFile& bestand, const std::string& soort)
+{
+    if (!bestand.commit())
+        throw EExportException("Kon het " + soort + " niet schrijven: " + bestand.fileName().toStdString());
+}
+
 QFont RapportLettertype()
 {
+    RegistreerLettertypen(); // Liberation Mono where Courier New is missing
     QFont lettertype("Courier New", 10);
     lettertype.setBold(true);
     lettertype.setStyleHint(QFont::TypeWriter);
@@ -95,7 +106,7 @@ void DrukRapportAf(const QStringList& regels, const QFont& lettertype, const TMa
 void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
                        const QString& bestand)
 {
-    QFile uitvoer(bestand);
+    QSaveFile uitvoer(bestand);
     OpenOmTeSchrijven(uitvoer, "PDF-bestand");
     QPdfWriter pdf(&uitvoer);
     pdf.setTitle("Zyrdo Vektaris-programma 2020");
@@ -105,6 +116,7 @@ void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                   QPageLayout::Millimeter));
     DrukRapportAf(regels, lettertype, marges, pdf);
+    SluitAf(uitvoer, "PDF-bestand");
 }
 
 QString ExportRegel(const QString& regel)
@@ -134,11 +146,17 @@ void SchrijfRapportOdt(const QStringList& regels, const QFont& lettertype, const
             cursor.insertBlock(QTextBlockFormat(), opmaak);
         cursor.insertText(ExportRegel(regels[i]), opmaak);
     }
-    QFile uitvoer(bestand);
-    OpenOmTeSchrijven(uitvoer, "tekstbestand");
-    QTextDocumentWriter schrijver(&uitvoer, "odf");
+    // The writer closes the device it zips into, which a QSaveFile may not
+    // be: the document is made in memory first.
+    QBuffer odf;
+    QTextDocumentWriter schrijver(&odf, "odf");
     if (!schrijver.write(&document))
         throw EExportException("Kon het tekstbestand niet schrijven: " + bestand.toStdString());
+    QSaveFile uitvoer(bestand);
+    OpenOmTeSchrijven(uitvoer, "tekstbestand");
+    if (uitvoer.write(odf.data()) != odf.data().size())
+        throw EExportException("Kon het tekstbestand niet schrijven: " + bestand.toStdString());
+    SluitAf(uitvoer, "tekstbestand");
 }
 
 } // namespace vkt::ui

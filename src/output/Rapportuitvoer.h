@@ -6,8 +6,9 @@
 #include <QString>
 #include <QStringList>
 
-class QFile;
+class QFileDevice;
 class QPagedPaintDevice;
+class QSaveFile;
 
 namespace vkt::ui {
 
@@ -32,10 +33,15 @@ public:
 // Opens a file to write, or raises EExportException saying plainly that
 // it cannot ("Kon geen <soort> aanmaken: <file>"); Qt's writers would fail
 // with a warning only.
-void OpenOmTeSchrijven(QFile& bestand, const std::string& soort);
+void OpenOmTeSchrijven(QFileDevice& bestand, const std::string& soort);
+// Puts a file written through QSaveFile in its place, or raises
+// EExportException ("Kon het <soort> niet schrijven: <file>"). Until then
+// a file of that name keeps what it held, so a failed write loses nothing.
+void SluitAf(QSaveFile& bestand, const std::string& soort);
 
-// The statement's font: Courier New 10 points bold, or the fixed-pitch font
-// the system puts in its place.
+// The statement's font: Courier New 10 points bold, or on a machine without
+// it the program's own Liberation Mono, which has its metrics. Needs the
+// application object.
 QFont RapportLettertype();
 
 // Prints the lines as a plain-text job: one below the other in the font's
@@ -47,6 +53,7 @@ void DrukRapportAf(const QStringList& regels, const QFont& lettertype, const TMa
                    QPagedPaintDevice& apparaat);
 
 // Prints the lines into a PDF file of A4 pages, as DrukRapportAf does.
+// Raises EExportException when the file cannot be written.
 void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
                        const QString& bestand);
 

@@ -2,39 +2,133 @@
 
 #include "common/Meldingen.h"
 #include "ui/FrmMarges.h"
+#include "ui/Standaardprogramma.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QImage>
-#include <QPainter>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QImage>
+#include <QLineEdit>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace vkt::ui {
+namespace {
+
+// The folder used last, among the program's per-user settings (those of
+// the calculation open at the last exit).
+const char* const kUitvoermap = "User/Uitvoermap";
+
+QSettings Instellingen() { return QSettings("Zyrdo Software", "Quelvar2001"); }
+
+// Control and format characters (such as a right-to-left mark) could make a
+// name that the file dialog shows otherwise than it is.
+bool IsStuurteken(QChar teken)
+{
+    return teken.category() == QChar::Other_Control || teken.category() == QChar::Other_Format;
+}
+
+} // namespace
+
+QString Documentnaam(const std::string& naam, std::optional<TDateTime> datum)
+{
+    QString tekst = QString::fromStdString(naam);
+    for (QChar& teken : tekst) {
+        if (IsStuurteken(teken))
+            teken = u' ';
+        else if (QStringLiteral("/\\:*?\"<>|").contains(teken))
+            teken = u'-';
+    }
+    tekst = tekst.simplified();
+    // A leading dot would hide the file.
+    while (tekst.startsWith(u'.'))
+        tekst.remove(0, 1);
+    tekst = tekst.trimmed();
+    if (tekst.isEmpty())
+        tekst = "Berekening";
+    if (datum && *datum > 0)
+        tekst += " " + QString::fromStdString(FormatDutchDate(*datum));
+    return tekst;
+}
 
 TAfdrukken::TAfdrukken()
-    : Exportmap(QStandardPaths::writableLocation(QStandardPaths::TempLocation)),
-      Opener([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)), lettertype_(RapportLettertype()),
-      laatsteKeuze_(lettertype_)
+    : Opener(OpenMetStandaardprogramma), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      lettertype_(RapportLettertype()), laatsteKeuze_(lettertype_)
 {
     printer_->setDocName("Zyrdo Vektaris-programma 2020");
 }
 
 TAfdrukken::~TAfdrukken() = default;
 
-bool TAfdrukken::Afdrukken(const QStringList& regels, QWidget* ouder)
+QString TAfdrukken::Uitvoermap()
 {
+    const QString map = Instellingen().value(kUitvoermap).toString();
+    if (!map.isEmpty() && QFileInfo(map).isDir())
+        return map;
+    const QString documenten = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documenten).isDir() ? documenten : QDir::homePath();
+}
+
+void TAfdrukken::OnthoudMap(const QString& bestand)
+{
+    Instellingen().setValue(kUitvoermap, QFileInfo(bestand).absolutePath());
+}
+
+void TAfdrukken::StelPdfbestandVoor(QPrintDialog& dialoog, const QString& documentnaam)
+{
+    // Qt's dialog suggests a name only on X11, and in the working folder.
+    // Here it is documentnaam.pdf in the folder used last. A file that the
+    // program itself set on the printer stays; after a print through this
+    // dialog into a PDF file the next document is suggested beside it.
+    auto* veld = dialoog.findChild<QLineEdit*>("filename");
+    const QString gekozen = printer_->outputFileName();
+    if (!veld || (!gekozen.isEmpty() && gekozen != pdfNaDialoog_))
+        return;
+    const QString map = gekozen.isEmpty() ? Uitvoermap() : QFileInfo(gekozen).absolutePath();
+    veld->setText(QDir(map).filePath(documentnaam + ".pdf"));
+}
+
+bool TAfdrukken::ToonAfdrukdialoog(const QString& documentnaam, QWidget* ouder)
+{
+    // The name of the print job, and of the PDF file's title.
+    printer_->setDocName(documentnaam);
     QPrintDialog dialoog(printer_.get(), ouder);
     dialoog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    StelPdfbestandVoor(dialoog, documentnaam);
     if (dialoog.exec() != QDialog::Accepted)
         return false;
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+        pdfNaDialoog_ = printer_->outputFileName();
+        OnthoudMap(pdfNaDialoog_);
+    }
+    return true;
+}
+
+bool TAfdrukken::Afdrukken(const QStringList& regels, const QString& documentnaam, QWidget* ouder)
+{
+    if (!ToonAfdrukdialoog(documentnaam, ouder))
+        return false;
     DrukRapportAf(regels, lettertype_, marges_, *printer_);
+    return true;
+}
+
+bool TAfdrukken::AfdrukkenTekening(const TTekening& teken, const QSizeF& maat, const QString& documentnaam,
+                                   QWidget* ouder)
+{
+    if (!ToonAfdrukdialoog(documentnaam, ouder))
+        return false;
+    QPainter schilder;
+    if (!schilder.begin(printer_.get()))
+        throw Exception("Het afdrukken kon niet worden gestart.");
+    const QSizeF pagina = printer_->pageLayout().paintRectPixels(printer_->resolution()).size();
+    teken(schilder, QRectF(QPointF(0, 0), maat.scaled(pagina, Qt::KeepAspectRatio)));
+    schilder.end();
     return true;
 }
 
@@ -66,65 +160,73 @@ bool TAfdrukken::KiesMarges(QWidget* ouder)
     return true;
 }
 
-QString TAfdrukken::Exportbestand(const QString& naam, const QString& extensie) const
+QString TAfdrukken::KiesBestand(const QString& titel, const QString& filter, const QString& bestandsnaam,
+                                QWidget* ouder)
 {
-    // A new document each time, as a word processor starts a new one; the
-    // user saves it elsewhere if it is to be kept.
-    return QDir(Exportmap).filePath(naam + "-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss-zzz") + "." +
-                                    extensie);
+    // Qt's own dialog, the same on every desktop, which asks before it
+    // replaces a file.
+    QFileDialog dialoog(ouder, titel);
+    dialoog.setObjectName("dlgExporteren");
+    dialoog.setOption(QFileDialog::DontUseNativeDialog);
+    dialoog.setAcceptMode(QFileDialog::AcceptSave);
+    dialoog.setFileMode(QFileDialog::AnyFile);
+    dialoog.setNameFilter(filter);
+    dialoog.setDefaultSuffix(QFileInfo(bestandsnaam).suffix());
+    dialoog.setDirectory(Uitvoermap());
+    dialoog.selectFile(bestandsnaam);
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+        return {};
+    return dialoog.selectedFiles().front();
 }
 
-bool TAfdrukken::SchrijfEnOpen(const QString& bestand, const std::function<void()>& schrijf, const std::string& fout,
-                               const std::string& opener, TMeldingen& meldingen)
+bool TAfdrukken::SchrijfEnOpen(const QString& bestand, const std::function<void()>& schrijf, const std::string& wat,
+                               const std::string& soort, TMeldingen& meldingen)
 {
+    const std::string naam = QDir::toNativeSeparators(bestand).toStdString();
     try {
         schrijf();
-        if (!Opener(QUrl::fromLocalFile(bestand)))
-            throw Exception("Er is geen " + opener + " gevonden om " + bestand.toStdString() + " te openen.");
-        return true;
-    } catch (const EExportException& e) {
-        meldingen.ToonMelding(fout + e.what());
-    } catch (const std::exception& e) {
-        meldingen.ToonFoutmelding(std::string("frmMain.DoExport: ") + e.what());
+    } catch (const EExportException&) {
+        meldingen.ToonMelding("Het bestand " + naam +
+                              " kon niet worden geschreven.\r\n\r\nKies een map waarin u mag schrijven, of een "
+                              "andere naam.");
+        return false;
     }
-    return false;
+    OnthoudMap(bestand);
+    if (!Opener(QUrl::fromLocalFile(bestand)))
+        meldingen.ToonMelding(wat + " is opgeslagen als " + naam + ".\r\n\r\nEr is geen programma gevonden dat " +
+                              soort + " opent; open het bestand met een programma dat dat kan.");
+    return true;
 }
 
-bool TAfdrukken::Exporteren(const QStringList& regels, TMeldingen& meldingen)
+bool TAfdrukken::Exporteren(const QStringList& regels, const QString& documentnaam, QWidget* ouder,
+                            TMeldingen& meldingen)
 {
-    const QString bestand = Exportbestand("Vkt2020-berekening", "odt");
+    const QString bestand = KiesBestand("Exporteren als OpenDocument-tekst", "OpenDocument-tekst (*.odt)",
+                                        documentnaam + ".odt", ouder);
+    if (bestand.isEmpty())
+        return false;
     return SchrijfEnOpen(
-        bestand, [&] { SchrijfRapportOdt(regels, lettertype_, bestand); }, "Fout bij exporteren naar tekstverwerker: ",
-        "tekstverwerker", meldingen);
+        bestand, [&] { SchrijfRapportOdt(regels, lettertype_, bestand); }, "De berekening", "OpenDocument-teksten",
+        meldingen);
 }
 
-bool TAfdrukken::ExporterenAfbeelding(const QImage& afbeelding, TMeldingen& meldingen)
+bool TAfdrukken::ExporterenAfbeelding(const QImage& afbeelding, const QString& documentnaam, QWidget* ouder,
+                                      TMeldingen& meldingen)
 {
-    const QString bestand = Exportbestand("Vkt2020-verloop", "png");
+    const QString bestand =
+        KiesBestand("Exporteren als PNG-afbeelding", "PNG-afbeelding (*.png)", documentnaam + ".png", ouder);
+    if (bestand.isEmpty())
+        return false;
     return SchrijfEnOpen(
         bestand,
         [&] {
-            QFile uitvoer(bestand);
+            QSaveFile uitvoer(bestand);
             OpenOmTeSchrijven(uitvoer, "PNG-bestand");
             if (!afbeelding.save(&uitvoer, "PNG"))
                 throw EExportException("Kon het PNG-bestand niet schrijven: " + bestand.toStdString());
+            SluitAf(uitvoer, "PNG-bestand");
         },
-        "Fout bij exporteren van de grafiek: ", "programma", meldingen);
-}
-
-bool TAfdrukken::AfdrukkenTekening(const TTekening& teken, const QSizeF& maat, QWidget* ouder)
-{
-    QPrintDialog dialoog(printer_.get(), ouder);
-    dialoog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialoog.exec() != QDialog::Accepted)
-        return false;
-    QPainter schilder;
-    if (!schilder.begin(printer_.get()))
-        throw Exception("Het afdrukken kon niet worden gestart.");
-    const QSizeF pagina = printer_->pageLayout().paintRectPixels(printer_->resolution()).size();
-    teken(schilder, QRectF(QPointF(0, 0), maat.scaled(pagina, Qt::KeepAspectRatio)));
-    schilder.end();
-    return true;
+        "De grafiek", "PNG-afbeeldingen", meldingen);
 }
 
 } // namespace vkt::ui

@@ -141,7 +141,7 @@ void TfrmMain::MaakActies()
     Opslaanals_ = Actie("Opslaanals", "Opslaan &als...");
     Verwijderen1_ = knopActie(Actie("Verwijderen1", "&Verwijderen", QKeySequence(Qt::CTRL | Qt::Key_Delete)),
                               "Verwijderen", "Wist geselecteerde werknemer (kaart) met berekeningsgegevens");
-    Exporteren1_ = Actie("ExporterenNaarWord1", "E&xporteren naar Word");
+    Exporteren1_ = Actie("ExporterenNaarWord1", "E&xporteren als OpenDocument-tekst...");
     Afdrukken1_ = knopActie(Actie("Afdrukken1", "A&fdrukken...", QKeySequence(Qt::CTRL | Qt::Key_P)), "Afdrukken",
                             "Maakt een afdruk van de berekeningsgegevens");
     Printerinstellingen1_ = Actie("Printerinstellingen1", "Printer &instellingen...", QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -299,7 +299,8 @@ void TfrmMain::ZetRapportActies()
         actie->setEnabled(rapport);
     Afdrukken1_->setEnabled(uitvoer);
     Exporteren1_->setEnabled(uitvoer);
-    Exporteren1_->setText(tab == tabVerloop ? "E&xporteren als afbeelding" : "E&xporteren naar Word");
+    Exporteren1_->setText(tab == tabVerloop ? "E&xporteren als PNG-afbeelding..."
+                                            : "E&xporteren als OpenDocument-tekst...");
 }
 
 void TfrmMain::TabGewijzigd(int tab)
@@ -380,28 +381,32 @@ void TfrmMain::Kopieren() { tsToonBerekening->memoToonBerekening->copy(); }
 void TfrmMain::Plakken() { tsToonBerekening->memoToonBerekening->paste(); }
 
 // Printing and export take the statement as it stands in the view, with the
-// user's edits, or the chart of the wage curve.
+// user's edits, or the chart of the wage curve; files and print jobs are
+// named after the employee and the calculation date.
 void TfrmMain::Afdrukken()
 {
     VoerUitMetFoutmelding(kern_.Meldingen, [this] {
+        const QString naam = Documentnaam(open_->Naam(), kern_.Scherm.deBerekeningDatum.Date());
         if (pgMain->currentIndex() == tabVerloop)
             afdrukken_.AfdrukkenTekening(
                 [this](QPainter& schilder, const QRectF& doel) {
                     TekenVerloopgrafiek(tsVerloop->Verloop(), schilder, doel);
                 },
-                kVerloopgrafiekGrootte, this);
+                kVerloopgrafiekGrootte, naam, this);
         else
-            afdrukken_.Afdrukken(tsToonBerekening->Regels(), this);
+            afdrukken_.Afdrukken(tsToonBerekening->Regels(), naam, this);
     });
 }
 
 void TfrmMain::ExporterenNaarWord()
 {
     VoerUitMetFoutmelding(kern_.Meldingen, [this] {
+        const QString naam = Documentnaam(open_->Naam(), kern_.Scherm.deBerekeningDatum.Date());
         if (pgMain->currentIndex() == tabVerloop)
-            afdrukken_.ExporterenAfbeelding(VerloopgrafiekAfbeelding(tsVerloop->Verloop()), kern_.Meldingen);
+            afdrukken_.ExporterenAfbeelding(VerloopgrafiekAfbeelding(tsVerloop->Verloop()), naam, this,
+                                            kern_.Meldingen);
         else
-            afdrukken_.Exporteren(tsToonBerekening->Regels(), kern_.Meldingen);
+            afdrukken_.Exporteren(tsToonBerekening->Regels(), naam, this, kern_.Meldingen);
     });
 }
 

@@ -4,6 +4,7 @@
 #include "widgets/Vensterdelen.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -23,6 +24,15 @@ TfrmSocialeFondsen::TfrmSocialeFondsen(QWidget* ouder) : QDialog(ouder)
     widgets::ZetToegankelijkeNaam(*lbSociaalFonds_, "Beschikbare sociale fondsen");
     // Light yellow, as the program's lists to pick from are.
     lbSociaalFonds_->setStyleSheet("QListWidget { background-color: #ffffe1; }");
+    // In place of the list while the catalogue is empty.
+    lblGeenFondsen_ = new QLabel("Er zijn nog geen sociale fondsen om uit te kiezen.\n\nMaak een fonds met de knop "
+                                 "\"Nieuw sociaal fonds\" op het tabblad Sociale Fondsen; daarna staat het hier.",
+                                 box);
+    lblGeenFondsen_->setObjectName("lblGeenFondsen");
+    lblGeenFondsen_->setGeometry(lbSociaalFonds_->geometry().adjusted(8, 8, -8, -8));
+    lblGeenFondsen_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblGeenFondsen_->setWordWrap(true);
+    lblGeenFondsen_->hide();
     QPushButton* btnOk = widgets::MaakKnop(this, "btnOk", "&OK", QRect(196, 180, 75, 25));
     QPushButton* btnAnnuleren = widgets::MaakKnop(this, "btnAnnuleren", "&Annuleren", QRect(281, 180, 75, 25));
     btnOk->setDefault(true);
@@ -43,6 +53,8 @@ void TfrmSocialeFondsen::Load(const std::vector<TCatalogusFonds>& catalogus)
     }
     if (lbSociaalFonds_->count() > 0)
         lbSociaalFonds_->setCurrentRow(0);
+    lbSociaalFonds_->setVisible(!catalogus_.empty());
+    lblGeenFondsen_->setVisible(catalogus_.empty());
     lbSociaalFonds_->setUpdatesEnabled(true);
 }
 

@@ -6,13 +6,15 @@
 
 #include <vector>
 
+class QLabel;
 class QListWidget;
 
 namespace vkt::ui {
 
 // "Sociale fondsen": the catalogue of funds as a check list, each fund
 // checked when it is attached to the open calculation. "&OK" accepts the
-// checks; "&Annuleren" and Escape leave everything as it was.
+// checks; "&Annuleren" and Escape leave everything as it was. An empty
+// catalogue tells how to make a fund.
 class TfrmSocialeFondsen : public QDialog {
     Q_OBJECT
 
@@ -26,6 +28,7 @@ public:
 
 private:
     QListWidget* lbSociaalFonds_;
+    QLabel* lblGeenFondsen_;
     std::vector<TCatalogusFonds> catalogus_;
 };
 

@@ -1,5 +1,7 @@
 #include "widgets/ProgrammaStijl.h"
 
+#include "output/Lettertypen.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
@@ -9,7 +11,8 @@ namespace vkt::widgets {
 void ZetProgrammaStijl()
 {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    QFont lettertype("Liberation Sans", 8);
+    ui::RegistreerLettertypen();
+    QFont lettertype(ui::VensterFamilie(), 8);
     lettertype.setStyleHint(QFont::SansSerif);
     QApplication::setFont(lettertype);
 }

@@ -181,12 +181,25 @@ void TypOver(QWidget* invoer, const QString& tekst)
 
 QString Exporteer(ui::TfrmMain& venster, const QString& map)
 {
-    venster.Uitvoer().Exportmap = map;
     QUrl geopend;
     venster.Uitvoer().Opener = [&geopend](const QUrl& url) {
         geopend = url;
         return true;
     };
+    // Keeps the name the dialog suggests and puts the folder in front, typed
+    // into the active dialog as a user does.
+    BeantwoordZodra("dlgExporteren", [map](QWidget& dialoog) {
+        auto* naam = dialoog.findChild<QLineEdit*>("fileNameEdit");
+        const QString voorstel = naam->text();
+        if (!QTest::qWaitForWindowActive(&dialoog)) {
+            dialoog.close(); // nothing opened: the test fails
+            return;
+        }
+        naam->setFocus();
+        QTest::keyClick(naam, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(naam, map + "/" + voorstel);
+        QTest::keyClick(naam, Qt::Key_Return);
+    });
     venster.findChild<QAction*>("ExporterenNaarWord1")->trigger();
     return geopend.toLocalFile();
 }

@@ -115,8 +115,9 @@ void GeefNaam(const QString& naam);
 // Types over the text of an input and leaves it with Tab.
 void TypOver(QWidget* invoer, const QString& tekst);
 
-// Exports what the window's current tab holds into the folder map; the file
-// the export asked to open (empty when it opened none).
+// Exports what the window's current tab holds into the folder map, under
+// the name that the export's file dialog suggests (typed there, with Enter);
+// the file the export asked to open (empty when it opened none).
 QString Exporteer(ui::TfrmMain& venster, const QString& map);
 
 } // namespace vkt::test

@@ -12,6 +12,7 @@
 #include "widgets/ZNOEdit.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollArea>
@@ -86,6 +87,15 @@ void DefinieerFonds(const QString& omschrijving, const QString& premie)
     });
 }
 
+// Saves a picture of the window into the folder VKT_VENSTERAFBEELDINGEN
+// names, to look at.
+void Teken(QWidget& venster, const QString& naam)
+{
+    const QString map = qEnvironmentVariable("VKT_VENSTERAFBEELDINGEN");
+    if (!map.isEmpty())
+        venster.grab().save(map + "/" + naam);
+}
+
 // Answers "Sociale fondsen": sets the check of the fund at that place, then "&OK".
 void VinkAan(int plaats, bool aan)
 {
@@ -132,6 +142,32 @@ private slots:
         rij->SetPremieWN(3);
         tab.Bewaar();
         QCOMPARE(tab.Tabel(), QString("0:1:0:Pensioenfonds Bouw:2.0:0 5:1:1:Pensioenfonds Bouw:3.0:0"));
+    }
+
+    // An empty catalogue tells how to make a fund; once there is one, the
+    // list shows it instead.
+    void AnEmptyCatalogueTellsHowToMakeAFund()
+    {
+        Tabblad tab;
+        QString tekst;
+        bool lijstZichtbaar = true;
+        auto bekijk = [&](QWidget& venster) {
+            const auto* label = venster.findChild<QLabel*>("lblGeenFondsen");
+            tekst = label && label->isVisible() ? label->text() : QString();
+            lijstZichtbaar = venster.findChild<QListWidget*>("lbSociaalFonds")->isVisible();
+            Teken(venster, tekst.isEmpty() ? "sociale-fondsen.png" : "sociale-fondsen-leeg.png");
+        };
+        BeantwoordMetToets(Qt::Key_Escape, bekijk);
+        QVERIFY(!tab.scherm.KiesSocialeFondsen());
+        QCOMPARE(tekst, QString("Er zijn nog geen sociale fondsen om uit te kiezen.\n\nMaak een fonds met de knop "
+                                "\"Nieuw sociaal fonds\" op het tabblad Sociale Fondsen; daarna staat het hier."));
+        QVERIFY(!lijstZichtbaar);
+
+        DefinieerFonds("Pensioenfonds Bouw", "2");
+        QVERIFY(tab.scherm.NieuwSociaalFonds());
+        BeantwoordMetToets(Qt::Key_Escape, bekijk);
+        QVERIFY(!tab.scherm.KiesSocialeFondsen());
+        QVERIFY(tekst.isEmpty() && lijstZichtbaar);
     }
 
     void ACatalogueFundIsAttachedAfterLoadingAndRowsStackWithoutGaps()

@@ -596,7 +596,7 @@ private slots:
 
     void PrintAndExportTakeTheStatementAsTheViewShowsIt()
     {
-        TOpgeslagen opgeslagen({"--loonbedrag", "3000"});
+        TOpgeslagen opgeslagen({"--loonbedrag", "3000", "--datum", "15-07-2020"});
         QVERIFY(opgeslagen.Open());
         TProgramma& programma = opgeslagen.Programma;
         ui::TfrmMain& venster = programma.Venster();
@@ -628,9 +628,13 @@ private slots:
         venster.findChild<QAction*>("Marges1")->trigger();
         const QPointF met = drukAf("met.pdf");
         QVERIFY(zonder.x() >= 0 && met.x() > zonder.x() && met.y() > zonder.y());
+        // The print job, and a PDF file it suggests, are named after the calculation.
+        QCOMPARE(venster.Uitvoer().Printer().docName(), QString("Jansen 15-07-2020"));
 
+        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(),
+                 QString("E&xporteren als OpenDocument-tekst..."));
         const QString document = Exporteer(venster, map.path());
-        QVERIFY(document.endsWith(".odt"));
+        QCOMPARE(document, map.filePath("Jansen 15-07-2020.odt"));
         const QStringList alineas = OdtAlineas(document);
         QVERIFY(alineas.size() > 3);
         QCOMPARE(alineas[0], QString("Notitie"));
@@ -700,7 +704,7 @@ private slots:
     // saves it as a picture; the text commands stay with the statement.
     void PrintAndExportTakeTheChartOnItsTab()
     {
-        TOpgeslagen opgeslagen({"--soort-loonbedrag", "nettoloon", "--loonbedrag", "2000"});
+        TOpgeslagen opgeslagen({"--soort-loonbedrag", "nettoloon", "--loonbedrag", "2000", "--datum", "15-07-2020"});
         QVERIFY(opgeslagen.Open());
         TProgramma& programma = opgeslagen.Programma;
         ui::TfrmMain& venster = programma.Venster();
@@ -708,7 +712,8 @@ private slots:
         QVERIFY(venster.tsVerloop->Verloop().Bereik.has_value()); // the band of the search
         QVERIFY(venster.findChild<QAction*>("Afdrukken1")->isEnabled());
         QVERIFY(!venster.findChild<QAction*>("Kopieren1")->isEnabled());
-        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(), QString("E&xporteren als afbeelding"));
+        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(),
+                 QString("E&xporteren als PNG-afbeelding..."));
 
         QTemporaryDir map;
         const QString pdf = map.filePath("verloop.pdf");
@@ -722,11 +727,12 @@ private slots:
         QVERIFY(Plaats(paginas[0], "Nettoloon").x() >= 0);
 
         const QString afbeelding = Exporteer(venster, map.path());
-        QVERIFY(afbeelding.endsWith(".png"));
+        QCOMPARE(afbeelding, map.filePath("Jansen 15-07-2020.png"));
         QCOMPARE(QImage(afbeelding).size(), QSize(1000, 620));
 
         programma.KlikTab(ui::tabToonBerekening);
-        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(), QString("E&xporteren naar Word"));
+        QCOMPARE(venster.findChild<QAction*>("ExporterenNaarWord1")->text(),
+                 QString("E&xporteren als OpenDocument-tekst..."));
         QVERIFY(venster.findChild<QAction*>("Kopieren1")->isEnabled());
         QVERIFY(programma.Meldingen.Meldingen.isEmpty() && programma.Meldingen.Foutmeldingen.isEmpty());
     }
