@@ -121,6 +121,8 @@ private:
     Qt::Alignment alignment_ = Qt::AlignRight;
     bool negatief_ = false;
     bool inDecimalen_ = false;
+    // The left button that brought the focus in is still down.
+    bool klikBinnen_ = false;
     QColor tekstkleur_;
     QLabel* label_;
 };
