@@ -110,7 +110,7 @@ TDateTime TZNODateEdit::Date()
         return 0;
     if (IsValid())
         return *DatumVan(displayText());
-    MeldFout(deConversie, QStringLiteral("Could not convert to date"), QStringLiteral("Conversion error"));
+    MeldFout(deConversie, QStringLiteral("De tekst kan niet als datum worden gelezen."), QStringLiteral("Datumfout"));
     return 0;
 }
 
@@ -156,7 +156,7 @@ void TZNODateEdit::focusOutEvent(QFocusEvent* event)
 
 void TZNODateEdit::MeldOngeldigeDatum()
 {
-    MeldFout(deOngeldigBijVerlaten, displayText() + QStringLiteral(" is not a valid date."), QStringLiteral("Date error"));
+    MeldFout(deOngeldigBijVerlaten, displayText() + QStringLiteral(" is geen geldige datum."), QStringLiteral("Datumfout"));
     setFocus();
     selectAll();
 }
