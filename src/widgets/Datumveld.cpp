@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -151,7 +150,7 @@ void TZNODateEdit::focusOutEvent(QFocusEvent* event)
     }
     // The message box and the way back into the field wait until the focus
     // has settled where the user sent it.
-    QTimer::singleShot(0, this, &TZNODateEdit::MeldOngeldigeDatum);
+    QMetaObject::invokeMethod(this, &TZNODateEdit::MeldOngeldigeDatum, Qt::QueuedConnection);
 }
 
 void TZNODateEdit::MeldOngeldigeDatum()
