@@ -1,5 +1,7 @@
 #include "ui/Tabwachter.h"
 
+#include "widgets/InvoerVastlegger.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,12 +37,10 @@ bool TTabwachter::WiltWisselen(QObject* object, QEvent* event) const
 bool TTabwachter::VerlaatVeld()
 {
     QWidget* pagina = tabs_.currentWidget();
-    QWidget* focus = QApplication::focusWidget();
+    const QWidget* focus = QApplication::focusWidget();
     if (pagina == nullptr || focus == nullptr || !pagina->isAncestorOf(focus))
         return true;
-    balk_->setFocus(Qt::TabFocusReason);
-    focus = QApplication::focusWidget();
-    return focus == nullptr || !pagina->isAncestorOf(focus);
+    return widgets::TInvoerVastlegger::VerlaatVeld(*balk_);
 }
 
 bool TTabwachter::eventFilter(QObject* object, QEvent* event)

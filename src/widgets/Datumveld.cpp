@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -110,7 +109,7 @@ TDateTime TZNODateEdit::Date()
         return 0;
     if (IsValid())
         return *DatumVan(displayText());
-    MeldFout(deConversie, QStringLiteral("Could not convert to date"), QStringLiteral("Conversion error"));
+    MeldFout(deConversie, QStringLiteral("De tekst kan niet als datum worden gelezen."), QStringLiteral("Datumfout"));
     return 0;
 }
 
@@ -151,12 +150,12 @@ void TZNODateEdit::focusOutEvent(QFocusEvent* event)
     }
     // The message box and the way back into the field wait until the focus
     // has settled where the user sent it.
-    QTimer::singleShot(0, this, &TZNODateEdit::MeldOngeldigeDatum);
+    QMetaObject::invokeMethod(this, &TZNODateEdit::MeldOngeldigeDatum, Qt::QueuedConnection);
 }
 
 void TZNODateEdit::MeldOngeldigeDatum()
 {
-    MeldFout(deOngeldigBijVerlaten, displayText() + QStringLiteral(" is not a valid date."), QStringLiteral("Date error"));
+    MeldFout(deOngeldigBijVerlaten, displayText() + QStringLiteral(" is geen geldige datum."), QStringLiteral("Datumfout"));
     setFocus();
     selectAll();
 }

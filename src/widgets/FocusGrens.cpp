@@ -1,5 +1,7 @@
 #include "widgets/FocusGrens.h"
 
+#include "widgets/InvoerVastlegger.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -8,6 +10,8 @@ namespace vkt::widgets {
 TFocusGrens::TFocusGrens(QWidget* gebied) : QObject(gebied), gebied_(gebied)
 {
     connect(qApp, &QApplication::focusChanged, this, &TFocusGrens::FocusVeranderd);
+    // What the area does on leaving happens before a command acts too.
+    TInvoerVastlegger::Installeer();
 }
 
 bool TFocusGrens::Binnen(const QWidget* widget) const

@@ -25,6 +25,13 @@ const QStringList kFormaten{"1000,00", "1.000,00", "1000.00", "1,000.00"};
 // The program's readers and formatters write "," as decimal separator.
 constexpr QChar kSysteemScheiding = u',';
 
+// The decimal key of the numeric keypad, whichever character it types.
+bool IsDecimaaltoets(const QKeyEvent* event)
+{
+    return event->modifiers().testFlag(Qt::KeypadModifier) &&
+           (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+}
+
 } // namespace
 
 TZNONumericEdit::TZNONumericEdit(QWidget* parent) : TZNOEdit(parent), label_(new QLabel(this))
@@ -301,6 +308,10 @@ int TZNONumericEdit::DichtstbijzijndeCijfer(int caret) const
 
 void TZNONumericEdit::Typ(QChar teken)
 {
+    // The field groups the digits itself: a typed group character, as in
+    // "3.250,00", is skipped and leaves everything as it is.
+    if (teken == Groepsteken())
+        return;
     if (hasSelectedText() && QStringLiteral("+,-.0123456789").contains(teken)) {
         Clear();
         inDecimalen_ = false;
@@ -319,7 +330,7 @@ void TZNONumericEdit::Typ(QChar teken)
             delen.geheel.insert(delen.geheel.size() - rechts, teken);
             ToonTekst(Opgemaakt(delen));
             setCursorPosition(CaretVoorCijfers(rechts));
-        } else if ((teken == u',' || teken == u'.') && opmaak_.decimals > 0) {
+        } else if (teken == Scheidingsteken() && opmaak_.decimals > 0) {
             setCursorPosition(Scheiding() + 1);
             inDecimalen_ = true;
         }
@@ -447,11 +458,14 @@ void TZNONumericEdit::focusInEvent(QFocusEvent* event)
         setCursorPosition(EersteCijfer());
     }
     inDecimalen_ = cursorPosition() > Scheiding();
+    // Qt gives the focus before it hands over the press that asked for it.
+    klikBinnen_ = event->reason() == Qt::MouseFocusReason;
 }
 
 void TZNONumericEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    klikBinnen_ = false;
     if (!LeavesField(event))
         return;
     if (text() != LegeTemplate())
@@ -485,6 +499,10 @@ void TZNONumericEdit::keyPressEvent(QKeyEvent* event)
         return;
     if (Navigeer(event->key()))
         return;
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        return;
+    }
     if (isReadOnly()) {
         event->ignore();
         return;
@@ -502,6 +520,8 @@ void TZNONumericEdit::keyPressEvent(QKeyEvent* event)
             Clear();
         else
             WisNaCaret();
+    } else if (!metSneltoets && IsDecimaaltoets(event)) {
+        Typ(Scheidingsteken());
     } else if (!metSneltoets && !event->text().isEmpty() && event->text()[0].isPrint()) {
         Typ(event->text()[0]);
     } else {
@@ -509,23 +529,31 @@ void TZNONumericEdit::keyPressEvent(QKeyEvent* event)
     }
 }
 
+// The click that brings the focus in leaves the field as entering made it
+// (the whole value selected), also while the button is dragged; a click in
+// the focused field puts the caret for editing in place.
 void TZNONumericEdit::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && !klikBinnen_)
         setCursorPosition(DichtstbijzijndeCijfer(cursorPositionAt(event->position().toPoint())));
     event->accept();
 }
 
 void TZNONumericEdit::mouseMoveEvent(QMouseEvent* event)
 {
-    if (event->buttons() & Qt::LeftButton)
+    if ((event->buttons() & Qt::LeftButton) && !klikBinnen_)
         setCursorPosition(DichtstbijzijndeCijfer(cursorPositionAt(event->position().toPoint())));
     event->accept();
 }
 
 void TZNONumericEdit::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-void TZNONumericEdit::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void TZNONumericEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        klikBinnen_ = false;
+    event->accept();
+}
 
 void TZNONumericEdit::resizeEvent(QResizeEvent* event)
 {

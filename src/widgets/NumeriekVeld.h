@@ -18,8 +18,10 @@ public:
 
 // A field for an amount, a percentage or a count, filled in place in a text
 // of fixed width: the integer part stands right-aligned before the decimal
-// separator, the decimals after it are overwritten. While the field has no
-// focus a label over it shows the trimmed text, aligned as asked.
+// separator, the decimals after it are overwritten. The digits are grouped
+// by the field: a typed group character is skipped, and the decimal
+// separator or the keypad's decimal key goes to the decimals. While the
+// field has no focus a label over it shows the trimmed text, aligned as asked.
 class TZNONumericEdit : public TZNOEdit {
     Q_OBJECT
 
@@ -121,6 +123,8 @@ private:
     Qt::Alignment alignment_ = Qt::AlignRight;
     bool negatief_ = false;
     bool inDecimalen_ = false;
+    // The left button that brought the focus in is still down.
+    bool klikBinnen_ = false;
     QColor tekstkleur_;
     QLabel* label_;
 };

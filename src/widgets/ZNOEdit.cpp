@@ -1,5 +1,6 @@
 #include "widgets/ZNOEdit.h"
 
+#include "widgets/InvoerVastlegger.h"
 #include "widgets/Kleuren.h"
 
 #include <QContextMenuEvent>
@@ -14,7 +15,13 @@ std::optional<QColor> classColour;
 
 } // namespace
 
-TZNOEdit::TZNOEdit(QWidget* parent) : QLineEdit(parent) { SetFocusedColor(Kleuren::Focus); }
+// Every window with a field of the program has what is typed in it count
+// before a command acts.
+TZNOEdit::TZNOEdit(QWidget* parent) : QLineEdit(parent)
+{
+    SetFocusedColor(Kleuren::Focus);
+    TInvoerVastlegger::Installeer();
+}
 
 void TZNOEdit::SetFocusedColor(const QColor& colour) { focusedColor_ = ClassFocusedColor().value_or(colour); }
 

@@ -10,6 +10,8 @@
 #include "db/SQLOutputSet.h"
 #include "db/WerknemersVerbinding.h"
 
+#include "Testvenster.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,7 +82,7 @@ public:
     }
 
 private:
-    test::WerknemersVerbinding verbinding_;
+    vkt::test::WerknemersVerbinding verbinding_;
     db::Query invoer_{verbinding_.Verbinding(), "SELECT * FROM Werknemersgegevens WHERE Werknemersnummer = 7"};
     db::TComponentLijst componenten_;
 
@@ -245,6 +247,39 @@ private slots:
         QVERIFY(!s.cbVerzekerdWW.ReadOnly());
         s.Opslaan();
         QCOMPARE(s.Kolom("Naam"), "Jansen");
+    }
+
+    // A date that does not exist is told once, in Dutch: by the program's
+    // check of the field when it has one, otherwise by the field itself.
+    void ANonexistentDateIsToldOnce_data()
+    {
+        QTest::addColumn<bool>("gecontroleerd");
+        QTest::newRow("checked by the program") << true;
+        QTest::newRow("not checked") << false;
+    }
+
+    void ANonexistentDateIsToldOnce()
+    {
+        QFETCH(bool, gecontroleerd);
+        Scherm s;
+        int controles = 0;
+        if (gecontroleerd)
+            s.deGeboortedatum.Veld().OnValidate = [&](db::TZNODBComponent&, bool& geldig) {
+                ++controles;
+                geldig = s.deGeboortedatum.Invoerveld().IsValid();
+            };
+        s.Laad();
+        widgets::test::Meldingvanger vanger;
+        TZNODateEdit& invoer = s.deGeboortedatum.Invoerveld();
+        invoer.setFocus();
+        QTest::keyClick(&invoer, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClicks(&invoer, "31022020");
+        s.buiten.setFocus();
+        QTest::qWait(50);
+        QCOMPARE(invoer.LastError(), deOngeldigBijVerlaten);
+        QCOMPARE(controles, gecontroleerd ? 1 : 0);
+        QCOMPARE(vanger.Titel, gecontroleerd ? "" : "Datumfout");
+        QCOMPARE(vanger.Tekst, gecontroleerd ? "" : "31-02-2020 is geen geldige datum.");
     }
 
     void AValueSetInTheFieldFromCodeShowsInItsPanel()

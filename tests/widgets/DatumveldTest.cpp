@@ -81,8 +81,8 @@ private slots:
             QTest::keyClicks(&v.veld, "31022020");
             QTest::keyClick(&v.veld, Qt::Key_Tab);
             QCOMPARE(verlaten.count(), 1);
-            QTRY_COMPARE(vanger.Titel, "Date error");
-            QCOMPARE(vanger.Tekst, "31-02-2020 is not a valid date.");
+            QTRY_COMPARE(vanger.Titel, "Datumfout");
+            QCOMPARE(vanger.Tekst, "31-02-2020 is geen geldige datum.");
             QTRY_COMPARE(v.focusWidget(), &v.veld);
             QCOMPARE(v.veld.selectedText(), "31-02-2020");
             v.activateWindow();
@@ -93,8 +93,8 @@ private slots:
 
         test::Meldingvanger conversie;
         QCOMPARE(v.veld.Date(), 0.0);
-        QCOMPARE(conversie.Titel, "Conversion error");
-        QCOMPARE(conversie.Tekst, "Could not convert to date");
+        QCOMPARE(conversie.Titel, "Datumfout");
+        QCOMPARE(conversie.Tekst, "De tekst kan niet als datum worden gelezen.");
         QCOMPARE(v.veld.LastError(), deConversie);
     }
 

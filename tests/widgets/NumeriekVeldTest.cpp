@@ -60,7 +60,8 @@ private slots:
         QTest::newRow("plus on a negative number") << leeg << Toetsen("-7+") << "7," << "7,00";
         QTest::newRow("no more digits than fit") << leeg << Toetsen("1234567890123") << "123.456.789," << "123.456.789,00";
         QTest::newRow("decimals overwrite and stop at the end") << leeg << Toetsen("5,1234") << "5,12" << "5,12";
-        QTest::newRow("point jumps to the decimals too") << leeg << Toetsen("3.5") << "3,5" << "3,50";
+        QTest::newRow("a thousands point is skipped") << leeg << Toetsen("3.250,00") << "3.250,00" << "3.250,00";
+        QTest::newRow("a point in the whole part stays there") << leeg << Toetsen("3.5") << "35," << "35,00";
         QTest::newRow("letters are swallowed") << leeg << Toetsen("4a2") << "42," << "42,00";
         QTest::newRow("backspace in the integer part") << leeg << Toetsen("1234", {Qt::Key_Backspace}) << "123,"
                                                        << "123,00";
@@ -204,12 +205,10 @@ private slots:
         QVERIFY(label->alignment() & Qt::AlignRight);
         v.veld.SetAlignment(Qt::AlignLeft);
         QVERIFY(label->alignment() & Qt::AlignLeft);
-        // A click on the label goes into the field, on the nearest digit.
+        // A click on the label goes into the field.
         QTest::mouseClick(&v.veld, Qt::LeftButton, {}, QPoint(3, 10));
         QVERIFY(v.veld.hasFocus());
         QVERIFY(!label->isVisible());
-        QVERIFY(!v.veld.hasSelectedText());
-        QVERIFY(v.veld.text()[v.veld.cursorPosition()].isDigit());
         QCOMPARE(v.veld.palette().color(QPalette::Base), QColor(255, 255, 223));
         QTest::keyClick(&v.veld, Qt::Key_Tab);
         QVERIFY(label->isVisible());
@@ -257,6 +256,103 @@ private slots:
         QTest::keyClick(&v.veld, Qt::Key_End);
         QVERIFY(!v.veld.hasSelectedText());
         QCOMPARE(v.veld.cursorPosition(), v.veld.text().indexOf(u'1'));
+    }
+
+    // Entering with the mouse is entering as with Tab: the value is selected,
+    // so what is typed replaces it. Ctrl+A selects it again after a click
+    // that put the caret.
+    void AClickThatEntersSelectsTheValue_data()
+    {
+        QTest::addColumn<int>("decimalen");
+        QTest::addColumn<double>("begin");
+        QTest::addColumn<bool>("klikEnCtrlA");
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<QString>("verlaten");
+        QTest::newRow("percentage 0,000") << 3 << 0.0 << false << "5" << "5,000";
+        QTest::newRow("amount 0,00") << 2 << 0.0 << false << "550" << "550,00";
+        QTest::newRow("amount 1.000,00, a second click and Ctrl+A") << 2 << 1000.0 << true << "3.250,00"
+                                                                    << "3.250,00";
+    }
+
+    void AClickThatEntersSelectsTheValue()
+    {
+        QFETCH(int, decimalen);
+        QFETCH(double, begin);
+        QFETCH(bool, klikEnCtrlA);
+        QFETCH(QString, getypt);
+        QFETCH(QString, verlaten);
+        Venster v;
+        v.veld.SetDigits(decimalen == 3 ? 7 : 9);
+        v.veld.SetDecimals(decimalen);
+        v.veld.SetValue(begin);
+        v.Open();
+        v.ander.setFocus();
+        QTest::mouseClick(&v.veld, Qt::LeftButton, {}, QPoint(60, 10));
+        QVERIFY(v.veld.hasFocus());
+        QCOMPARE(v.veld.selectedText(), v.veld.text());
+        if (klikEnCtrlA) {
+            QTest::mouseClick(&v.veld, Qt::LeftButton, {}, QPoint(60, 10));
+            QVERIFY(!v.veld.hasSelectedText());
+            QTest::keyClick(&v.veld, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(v.veld.selectedText(), v.veld.text());
+        }
+        QTest::keyClicks(&v.veld, getypt);
+        QTest::keyClick(&v.veld, Qt::Key_Tab);
+        QCOMPARE(Getoond(v), verlaten);
+    }
+
+    // Dragging with the button that entered keeps the selection; a click in
+    // the focused field puts the caret on the nearest digit, to edit in place.
+    void ASecondClickPlacesTheCaret()
+    {
+        Venster v;
+        v.veld.SetValue(1000);
+        v.Open();
+        v.ander.setFocus();
+        QTest::mousePress(&v.veld, Qt::LeftButton, {}, QPoint(100, 10));
+        QTest::mouseMove(&v.veld, QPoint(40, 10));
+        QTest::mouseRelease(&v.veld, Qt::LeftButton, {}, QPoint(40, 10));
+        QCOMPARE(v.veld.selectedText(), v.veld.text());
+        QTest::mouseClick(&v.veld, Qt::LeftButton, {}, QPoint(118, 10));
+        QVERIFY(!v.veld.hasSelectedText());
+        QCOMPARE(v.veld.cursorPosition(), 13); // on the last decimal
+        QTest::keyClicks(&v.veld, "5");
+        QCOMPARE(Getoond(v), "1.000,05");
+    }
+
+    // The group character of the format is skipped; its decimal separator
+    // and the keypad's decimal key, whatever it types, go to the decimals.
+    void SeparatorsTakeTheirRoleFromTheFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QTestEventList>("toetsen");
+        QTest::addColumn<QString>("getypt");
+        QTestEventList toetsenbordPunt;
+        toetsenbordPunt.addKeyClicks("3");
+        toetsenbordPunt.addKeyClick(Qt::Key_Period, Qt::KeypadModifier);
+        toetsenbordPunt.addKeyClicks("5");
+        QTestEventList toetsenbordKomma;
+        toetsenbordKomma.addKeyClicks("3");
+        toetsenbordKomma.addKeyClick(Qt::Key_Comma, Qt::KeypadModifier);
+        toetsenbordKomma.addKeyClicks("5");
+        QTest::newRow("1.000,00 keypad point") << "1.000,00" << toetsenbordPunt << "3,5";
+        QTest::newRow("1.000,00 keypad comma") << "1.000,00" << toetsenbordKomma << "3,5";
+        QTest::newRow("1000,00 typed 3.250,00") << "1000,00" << Toetsen("3.250,00") << "3250,00";
+        QTest::newRow("1,000.00 typed 3,250.00") << "1,000.00" << Toetsen("3,250.00") << "3,250.00";
+        QTest::newRow("1,000.00 a comma is skipped") << "1,000.00" << Toetsen("3,5") << "35.";
+        QTest::newRow("1,000.00 keypad comma") << "1,000.00" << toetsenbordKomma << "3.5";
+    }
+
+    void SeparatorsTakeTheirRoleFromTheFormat()
+    {
+        QFETCH(QString, format);
+        QFETCH(QTestEventList, toetsen);
+        QFETCH(QString, getypt);
+        Venster v;
+        v.veld.SetNumericFormat(format);
+        v.Open();
+        toetsen.simulate(&v.veld);
+        QCOMPARE(Getoond(v), getypt);
     }
 
     void ReadOnlyFieldOnlyNavigates()
