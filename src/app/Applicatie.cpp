@@ -3,6 +3,7 @@
 #include "common/Meldingen.h"
 #include "output/Lettertypen.h"
 #include "ui/FrmMain.h"
+#include "widgets/ActiveringNaDialoog.h"
 #include "widgets/FrmSplash.h"
 #include "widgets/Skin.h"
 #include "widgets/Vertalingen.h"
@@ -37,6 +38,7 @@ bool TApplicatie::Start()
 {
     // Qt's own dialogs in Dutch and the program's fonts, before any window.
     widgets::LaadQtVertalingen();
+    widgets::TActiveringNaDialoog::Installeer();
     ui::RegistreerLettertypen();
     try {
         if (!databases_.OpenWerknemers(meldingen_) || !databases_.Constanten.Openen()) {

@@ -265,7 +265,8 @@ private slots:
             TypOver(programma.Veld("edLoonbedrag"), "4321");
             programma.Meldingen.Antwoorden = {antwoord};
             if (nieuw) {
-                GeefNaam("De Vries");
+                if (antwoord != mrAnnuleren) // else no name is asked
+                    GeefNaam("De Vries");
                 QTest::mouseClick(programma.Veld("sbLegeKaart"), Qt::LeftButton);
             } else {
                 programma.KiesWerknemer(1);
