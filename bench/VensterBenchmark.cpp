@@ -5,6 +5,8 @@
 // two calculations saved by vkt2020-cli; the memory in use once they are
 // loaded is reported as a counter.
 
+#include "Qtbenchmarks.h"
+
 #include "app/Applicatie.h"
 #include "app/Meting.h"
 #include "common/DataFolder.h"
@@ -14,7 +16,6 @@
 #include "ui/Schermregels.h"
 #include "ui/Selectieband.h"
 #include "ui/TabToonBerekening.h"
-#include "widgets/ProgrammaStijl.h"
 #include "widgets/ZNODBNumericEdit.h"
 
 #include <QApplication>
@@ -109,13 +110,5 @@ BENCHMARK(VeldwijzigingTotOverzicht)->Arg(1)->Arg(2)->ArgName("berekening")->Uni
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication toepassing(argc, argv);
-    widgets::ZetProgrammaStijl();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    omgeving.reset();
-    return 0;
+    return DraaiQtBenchmarks(argc, argv, [] { omgeving.reset(); });
 }

@@ -6,6 +6,8 @@
 // of 3.000 made once from the built databases beside the program (or in
 // VKT2020_DATA).
 
+#include "Qtbenchmarks.h"
+
 #include "calc/Berekening.h"
 #include "calc/OpenenBerekening.h"
 #include "common/DataFolder.h"
@@ -14,7 +16,6 @@
 #include "store/DmVektaris.h"
 #include "ui/TabVerloop.h"
 #include "widgets/NumeriekVeld.h"
-#include "widgets/ProgrammaStijl.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -109,13 +110,5 @@ BENCHMARK(BM_BereikTotGrafiek)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication toepassing(argc, argv);
-    widgets::ZetProgrammaStijl();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    omgeving.reset();
-    return 0;
+    return DraaiQtBenchmarks(argc, argv, [] { omgeving.reset(); });
 }

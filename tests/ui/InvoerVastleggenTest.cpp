@@ -48,21 +48,10 @@ void KiesBoeking(QComboBox* lijst, int kolom)
 Q_DECLARE_METATYPE(TOpdracht)
 Q_DECLARE_METATYPE(TTabkeuze)
 
-class InvoerVastleggenTest : public QObject {
+class InvoerVastleggenTest : public TProgrammatest {
     Q_OBJECT
 
-private:
-    QTemporaryDir instellingen_;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(instellingen_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, instellingen_.path());
-    }
-
-    void init() { QSettings("Zyrdo Software", "Quelvar2001").clear(); }
-
     // "Nieuw sociaal fonds" saved with Alt+O while the focus is still in
     // the employer's percentage: the fund is stored as typed and chosen,
     // in the catalogue and for the employee, and shown so on the tab.

@@ -58,21 +58,10 @@ QString Rapport(TProgramma& programma) { return programma.Venster().tsToonBereke
 
 } // namespace
 
-class OpenBerekeningTest : public QObject {
+class OpenBerekeningTest : public TProgrammatest {
     Q_OBJECT
 
-private:
-    QTemporaryDir instellingen_;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(instellingen_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, instellingen_.path());
-    }
-
-    void init() { QSettings("Zyrdo Software", "Quelvar2001").clear(); }
-
     // With the statement open, choosing another calculation shows, prints and
     // draws that one.
     void TheStatementTabFollowsTheChosenCalculation()

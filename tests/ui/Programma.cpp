@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,6 +23,14 @@
 #include <QUrl>
 
 namespace vkt::test {
+
+void TProgrammatest::initTestCase()
+{
+    QVERIFY(instellingen_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, instellingen_.path());
+}
+
+void TProgrammatest::init() { QSettings("Zyrdo Software", "Quelvar2001").clear(); }
 
 int TMeldingenlog::StelVraag(const std::string& tekst, bool)
 {

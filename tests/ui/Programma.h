@@ -6,7 +6,9 @@
 #include "support/TempFolder.h"
 #include "ui/FrmMain.h"
 
+#include <QObject>
 #include <QString>
+#include <QTemporaryDir>
 #include <QStringList>
 
 #include <deque>
@@ -17,6 +19,19 @@
 class QWidget;
 
 namespace vkt::test {
+
+// The base of the window tests: the program's per-user settings live in a
+// folder of the test's own, emptied before each test.
+class TProgrammatest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+private:
+    QTemporaryDir instellingen_;
+};
 
 // Keeps every message and question the program shows, and answers the
 // questions from a list (then "Nee").

@@ -75,21 +75,10 @@ void Kies(QWidget* lijst, int n)
 
 } // namespace
 
-class VensterTest : public QObject {
+class VensterTest : public TProgrammatest {
     Q_OBJECT
 
-private:
-    QTemporaryDir instellingen_;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(instellingen_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, instellingen_.path());
-    }
-
-    void init() { QSettings("Zyrdo Software", "Quelvar2001").clear(); }
-
     void AnEmptyDatabaseAsksTheNameOfANewCalculationAndARestartOpensTheLastOne()
     {
         TDatamap map;
