@@ -1,5 +1,6 @@
 #include "calc/Loonverloop.h"
 
+#include "calc/Invoer.h"
 #include "model/Afronding.h"
 #include "model/Enumeraties.h"
 #include "model/Getallen.h"
@@ -16,7 +17,7 @@ long long Centen(double bedrag) { return std::llround(bedrag * 100); }
 double Euros(long long centen) { return static_cast<double>(centen) / 100; }
 
 constexpr long long kMinimumStandaardTot = 200'00;
-constexpr long long kMaximumBedrag = 99'999'999'99; // the largest amount an input takes
+constexpr long long kMaximumBedrag = MaximumBedragInCenten; // the largest amount an input takes
 
 long long AantalPunten(long long van, long long tot, long long stap)
 {
