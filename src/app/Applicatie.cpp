@@ -42,7 +42,10 @@ bool TApplicatie::Start()
     ui::RegistreerLettertypen();
     try {
         if (!databases_.OpenWerknemers(meldingen_) || !databases_.Constanten.Openen()) {
-            QMessageBox::critical(nullptr, "fout", "De database kon niet worden geopend");
+            if (opties_.ZonderGebruiker)
+                meldingen_.ToonFoutmelding("De database kon niet worden geopend.");
+            else
+                QMessageBox::critical(nullptr, "fout", "De database kon niet worden geopend");
             return false;
         }
         if (opties_.Startvenster) {
@@ -60,9 +63,12 @@ bool TApplicatie::Start()
 
 void TApplicatie::MeldStartfout(const std::string& oorzaak)
 {
-    widgets::ZNOMessageBox(QString::fromStdString("Er is een fout opgetreden bij  starten van Vkt2020.\r\nDe fout betrof: " +
-                                                  oorzaak + "\r\n\r\nDe applicatie zal worden beëindigd."),
-                           "Bericht", widgets::msOk);
+    const std::string tekst = "Er is een fout opgetreden bij  starten van Vkt2020.\r\nDe fout betrof: " + oorzaak +
+                              "\r\n\r\nDe applicatie zal worden beëindigd.";
+    if (opties_.ZonderGebruiker)
+        meldingen_.ToonFoutmelding(tekst);
+    else
+        widgets::ZNOMessageBox(QString::fromStdString(tekst), "Bericht", widgets::msOk);
 }
 
 bool TApplicatie::KiesLaatsteBerekening()

@@ -30,6 +30,7 @@ void ZetProgrammanamen();
 struct TStartopties {
     bool SsoStart = false;     // leave the highlight colour alone
     bool Startvenster = true;  // the start window, closed by the user
+    bool ZonderGebruiker = false; // no window waits for a click: every message goes to the TMeldingen
 };
 
 // The desktop program: it owns the core objects (both data modules, the

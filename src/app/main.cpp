@@ -3,6 +3,7 @@
 // that was open at the last exit. See --help for its options.
 
 #include "app/Applicatie.h"
+#include "app/Foutuitvoer.h"
 #include "app/Meting.h"
 #include "app/Opties.h"
 #include "app/QtInstellingen.h"
@@ -87,11 +88,15 @@ int main(int argc, char** argv)
     vkt::widgets::ZetProgrammaStijl();
 
     vkt::app::TQtInstellingen instellingen;
-    vkt::widgets::TVensterMeldingen meldingen;
+    // A run without a user tells on standard error what a window would show.
+    vkt::widgets::TVensterMeldingen venstermeldingen;
+    vkt::app::TFoutuitvoerMeldingen foutuitvoer;
+    vkt::TMeldingen& meldingen = automatisch ? static_cast<vkt::TMeldingen&>(foutuitvoer) : venstermeldingen;
     const std::string gebruikersmap =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     vkt::app::TApplicatie applicatie(vkt::Databasemappen(gebruikersmap), instellingen, meldingen,
-                                     {opties.SsoStart, !automatisch});
+                                     {.SsoStart = opties.SsoStart, .Startvenster = !automatisch,
+                                      .ZonderGebruiker = automatisch});
     if (!applicatie.Start())
         return 1;
     if (automatisch && !applicatie.KiesLaatsteBerekening()) {
@@ -102,6 +107,11 @@ int main(int argc, char** argv)
     vkt::ui::TfrmMain& venster = applicatie.Venster();
     int uitkomst = 0;
     QObject::connect(&venster, &vkt::ui::TfrmMain::EersteActiveringKlaar, &venster, [&] {
+        if (foutuitvoer.Mislukt()) { // the message is on standard error
+            uitkomst = 1;
+            QTimer::singleShot(0, &venster, &vkt::ui::TfrmMain::SluitZonderVragen);
+            return;
+        }
         if (opties.MeetOpstart)
             std::printf("Opstarten tot en met de eerste activering: %.3f s; geheugen in gebruik: %.1f MB\n",
                         vkt::app::SecondenSindsProcesstart(), vkt::app::GeheugenInGebruikMB());
@@ -113,5 +123,5 @@ int main(int argc, char** argv)
     venster.show();
     venster.activateWindow();
     const int einde = toepassing.exec();
-    return uitkomst != 0 ? uitkomst : einde;
+    return uitkomst != 0 || foutuitvoer.Mislukt() ? 1 : einde;
 }

@@ -39,6 +39,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+#include <optional>
+
 using namespace vkt;
 using namespace vkt::test;
 
@@ -741,6 +744,61 @@ private slots:
         QCOMPARE(programma.exitCode(), 0);
         QCOMPARE(QDir(map.filePath("tabs")).entryList(QDir::Files).size(), 6);
         QCOMPARE(QImage(map.filePath("tabs/6-verloop.png")).isNull(), false);
+    }
+
+    // A run without a user (--schermafdrukken, --meet-opstart) whose start
+    // fails writes the message on standard error and ends with 1, instead of
+    // waiting for a click on a message window.
+    void ARunWithoutAUserNeverWaitsForAClick_data()
+    {
+        QTest::addColumn<QString>("geval");
+        QTest::addColumn<QString>("optie");
+        QTest::addColumn<QString>("melding");
+        for (const char* optie : {"--schermafdrukken", "--meet-opstart"}) {
+            QTest::addRow("leeg bestand, %s", optie) << "leeg" << optie << "De database kon niet worden geopend.";
+            QTest::addRow("tweede exemplaar, %s", optie) << "in gebruik" << optie << "Vektaris is al in gebruik.";
+            QTest::addRow("lange formule, %s", optie) << "formule" << optie << "De formule is langer dan 255 tekens.";
+        }
+    }
+
+    void ARunWithoutAUserNeverWaitsForAClick()
+    {
+        QFETCH(QString, geval);
+        QFETCH(QString, optie);
+        QFETCH(QString, melding);
+        TOpgeslagen opgeslagen;
+        const std::filesystem::path database = opgeslagen.Map.Pad() / "Vkt2020.db";
+        if (geval == "leeg")
+            std::filesystem::resize_file(database, 0);
+        if (geval == "formule")
+            opgeslagen.Map.Voer("INSERT INTO GrondslagWN (Werkgeversnummer, Werknemersnummer, Ingangsdatum, "
+                                "Hersteldatum, FormulePensioen, IngeschakeldPensioen) VALUES (1, 1, "
+                                "'9999-12-31 00:00:00', '9999-12-31 00:00:00', '" +
+                                std::string(300, '1') + "', 1)");
+        // The program itself holds the database for the second copy.
+        std::optional<TProgramma> eerste;
+        if (geval == "in gebruik") {
+            eerste.emplace(opgeslagen.Map);
+            QVERIFY(eerste->Open());
+        }
+        QTemporaryDir map;
+        QProcess programma;
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        omgeving.insert("VKT2020_DATA", QString::fromStdString(opgeslagen.Map.Pad().string()));
+        omgeving.insert("XDG_CONFIG_HOME", map.filePath("instellingen"));
+        programma.setProcessEnvironment(omgeving);
+        QStringList argumenten{optie};
+        if (optie == "--schermafdrukken")
+            argumenten << map.filePath("tabs");
+        programma.start(QString::fromStdString((DataFolder() / "vkt2020").string()), argumenten << "-sso_start");
+        const bool klaar = programma.waitForFinished(30000);
+        if (!klaar)
+            programma.kill();
+        QVERIFY2(klaar, "het programma wachtte");
+        QCOMPARE(programma.exitCode(), 1);
+        const QString fout = QString::fromUtf8(programma.readAllStandardError());
+        QVERIFY2(fout.contains(melding), qPrintable(fout));
+        QVERIFY(!QDir(map.filePath("tabs")).exists() || QDir(map.filePath("tabs")).isEmpty());
     }
 
     void EveryInputHasItsCaptionAsAccessibleName()
