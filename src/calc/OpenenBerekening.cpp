@@ -1,6 +1,7 @@
 #include "calc/OpenenBerekening.h"
 
 #include "calc/Berekening.h"
+#include "calc/Getalvelden.h"
 #include "calc/Veldregels.h"
 #include "model/DmConstanten.h"
 #include "model/Kolomregels.h"
@@ -8,6 +9,7 @@
 #include "store/DmVektaris.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -98,20 +100,31 @@ bool MetHeffingsrecord(const TdmVektaris& werknemers)
     return heffing.Active() && heffing.RecordCount() > 0;
 }
 
-// The amount and percentage columns the settings are read from; a text such
-// as 'NaN' in one of them reads as a number too.
-constexpr const char* kOpgeslagenGetallen[] = {"Vastloon",           "Deeltijdpercentage",
-                                               "PercentageVakantiegeld", "JaarloonVorigJaar",
-                                               "PercentageLoonheffing",  "ArtiestLoonheffing",
-                                               "ArtiestAftrekBedrag"};
+// The numbers of the settings, each as wide as its field; a text such as
+// 'NaN' in one of them reads as a number too.
+constexpr const TGetalveld* kInstellingen[] = {&kVeldLoonbedrag,  &kVeldDeeltijdfactor,     &kVeldVakantiegeld,
+                                               &kVeldJaarloon,    &kVeldLoonheffing,        &kVeldArtiestLoonheffing,
+                                               &kVeldArtiestAftrek};
+constexpr const TGetalveld* kRegelgetallen[] = {&kVeldRegelBedrag, &kVeldRegelPercentage, &kVeldRegelFranchise};
+
+// The codes of the settings with the lists they choose from (the kind of
+// calculation and of the wage amount have checks of their own).
+struct TKeuzeveld {
+    const char* Kolom;
+    std::int64_t Van;
+    std::int64_t Tot;
+};
+constexpr TKeuzeveld kKeuzes[] = {{"Loontijdvak", ltKwartaal, ltDag},
+                                  {"Tabelkleur", tkWit, tkGroen},
+                                  {"LoonbelastingtabelVoorInwoner", igNederland, AantalInwonergroepen - 1}};
 
 const char* const kOpgeslagenRegels = "SELECT * FROM Heffingsregels WHERE Werkgeversnummer = :WGNummer AND "
                                       "Werknemersnummer = :WNNummer";
 
-std::string NietEindig(const std::string& kolom, double waarde)
+std::string BuitenLijst(const std::string& kolom, const std::string& waarde)
 {
-    const char* tekst = std::isnan(waarde) ? "NaN" : waarde > 0 ? "oneindig" : "min oneindig";
-    return "Het veld " + kolom + " van de opgeslagen berekening bevat geen geldig getal (" + tekst + ").";
+    return "Het veld " + kolom + " van de opgeslagen berekening bevat een keuze die niet in de lijst staat (" +
+           waarde + ").";
 }
 
 // The first field of the row that holds a number that is not finite.
@@ -122,7 +135,34 @@ std::optional<std::string> NietEindigVeld(const db::Query& rij)
         const bool getal = waarde != nullptr && (waarde->Type() == db::FieldType::Double ||
                                                  waarde->Type() == db::FieldType::DateTime);
         if (getal && !std::isfinite(waarde->AsDouble()))
-            return NietEindig(naam, waarde->AsDouble());
+            return OngeldigOpgeslagenGetal({"", naam.c_str(), 0, 0}, waarde->AsDouble());
+    }
+    return std::nullopt;
+}
+
+// The first number of the row that its field cannot hold.
+std::optional<std::string> TeBreed(const db::Query& rij, const TGetalveld* const* velden, std::size_t aantal)
+{
+    for (std::size_t i = 0; i < aantal; ++i)
+        if (!velden[i]->EigenControle && !rij.IsNull(velden[i]->Kolom) &&
+            !PastInVeld(rij.AsDouble(velden[i]->Kolom), *velden[i]))
+            return OngeldigOpgeslagenGetal(*velden[i], rij.AsDouble(velden[i]->Kolom));
+    return std::nullopt;
+}
+
+std::optional<std::string> BuitenKeuzelijst(const db::Query& berekening, const db::Query* heffing)
+{
+    for (const TKeuzeveld& keuze : kKeuzes) {
+        if (berekening.IsNull(keuze.Kolom))
+            continue;
+        const std::int64_t code = berekening.AsInteger(keuze.Kolom);
+        if (code < keuze.Van || code > keuze.Tot)
+            return BuitenLijst(keuze.Kolom, std::to_string(code));
+    }
+    if (heffing != nullptr && !heffing->IsNull("AwfPremieType")) {
+        const std::string awf = heffing->AsText("AwfPremieType");
+        if (awf != AwfPremieLaag && awf != AwfPremieHoog)
+            return BuitenLijst("AwfPremieType", awf);
     }
     return std::nullopt;
 }
@@ -162,7 +202,7 @@ TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast)
     }
 }
 
-TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTime vandaag)
+TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers)
 {
     const db::Query& r = werknemers.qryWNvkt;
     auto getal = [&](const char* kolom, double leeg) { return r.IsNull(kolom) ? leeg : r.AsDouble(kolom); };
@@ -183,8 +223,8 @@ TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTi
     invoer.Loontijdvak = keuze("Loontijdvak", 0, ltKwartaal, ltDag, 0);
     invoer.SoortLoonbedrag = keuze("SoortLoonbedrag", slBrutoloon, slBrutoloon, slZvwLoon, -1);
     invoer.Loonbedrag = getal("Vastloon", 0);
-    invoer.BerekeningDatum =
-        r.IsNull("BerekeningsDatum") ? TdmConstanten::BeginBerekeningsdatum(vandaag) : r.AsDateTime("BerekeningsDatum");
+    // No date stays no date: the date's check refuses it, as it refuses an empty field.
+    invoer.BerekeningDatum = r.IsNull("BerekeningsDatum") ? 0 : r.AsDateTime("BerekeningsDatum");
     invoer.Geboortedatum = r.IsNull("Geboortedatum") ? 0 : r.AsDateTime("Geboortedatum");
     invoer.Deeltijdpercentage = getal("Deeltijdpercentage", 100);
     invoer.Tabelkleur = keuze("Tabelkleur", tkWit, tkWit, tkGroen, tkWit);
@@ -216,22 +256,29 @@ TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTi
     return invoer;
 }
 
-std::optional<std::string> NietEindigOpgeslagenGetal(TdmVektaris& werknemers)
+std::optional<std::string> OngeldigeOpgeslagenWaarde(TdmVektaris& werknemers)
 {
     const db::Query& berekening = werknemers.qryWNvkt;
-    for (const char* kolom : kOpgeslagenGetallen)
-        if (!berekening.IsNull(kolom) && !std::isfinite(berekening.AsDouble(kolom)))
-            return NietEindig(kolom, berekening.AsDouble(kolom));
+    const db::Query* heffing = MetHeffingsrecord(werknemers) ? &werknemers.qryVastHefGeg : nullptr;
     std::optional<std::string> fout = NietEindigVeld(berekening);
-    if (!fout && MetHeffingsrecord(werknemers))
-        fout = NietEindigVeld(werknemers.qryVastHefGeg);
+    if (!fout && heffing != nullptr)
+        fout = NietEindigVeld(*heffing);
+    if (!fout)
+        fout = TeBreed(berekening, kInstellingen, std::size(kInstellingen));
+    if (!fout && heffing != nullptr)
+        fout = TeBreed(*heffing, std::array{&kVeldLoondagen}.data(), 1);
+    if (!fout)
+        fout = BuitenKeuzelijst(berekening, heffing);
     if (!fout) {
         db::Query regels(werknemers.adbQuelvar, kOpgeslagenRegels);
         regels.Param("WGNummer").SetInteger(werknemers.Werkgeversnummer);
         regels.Param("WNNummer").SetInteger(werknemers.Werknemersnummer);
         regels.Open();
-        for (regels.First(); !fout && !regels.Eof(); regels.Next())
+        for (regels.First(); !fout && !regels.Eof(); regels.Next()) {
             fout = NietEindigVeld(regels);
+            if (!fout)
+                fout = TeBreed(regels, kRegelgetallen, std::size(kRegelgetallen));
+        }
     }
     return fout;
 }

@@ -38,19 +38,19 @@ TBaseKolomRegel* SetWAOPremieRegel(TVasteHeffingsgegevens& vast);
 // The inputs as the window shows a saved calculation: the settings of the
 // employee query's current row and of the levy record the levy query shows
 // (none: the wage days of a month), with the window's rules between the
-// fields applied. A stored code outside its list is read as the window's
-// list shows it: no choice (kind of calculation and kind of wage amount -1,
-// pay period 0, which counts as a month; table colour and wage-tax table 0),
-// and a birth date that was not filled in stays 0 (the age function would
-// count it as 50 years), so that ControleerInvoer refuses where the window
-// would.
-TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers, TDateTime vandaag);
+// fields applied. A kind of calculation or of wage amount outside its list
+// reads as no choice (-1), a stored date that is missing as 0 (no date), so
+// that ControleerInvoer refuses where the window would; OngeldigeOpgeslagenWaarde
+// tells the other stored values no user could have entered.
+TBerekeningInvoer InvoerVanOpgeslagenBerekening(TdmVektaris& werknemers);
 
-// A message naming the first stored number of the saved calculation the
-// queries rest on (its settings, levy record and lines) that is not finite,
-// such as infinity or NaN in a REAL column; nothing when every number is.
-// No user can enter such a value, and computing with it would give
-// meaningless amounts.
-std::optional<std::string> NietEindigOpgeslagenGetal(TdmVektaris& werknemers);
+// Why the saved calculation the queries rest on cannot be computed as
+// stored, checked as the window's fields check what is typed: the first of
+// its settings, levy record and lines that holds a number that is not finite
+// (infinity, NaN) or does not fit its field (the wage amount's own check in
+// ControleerInvoer refuses it too wide), or a code outside its list
+// (pay period, table colour, wage-tax table, AWf premium type); nothing when
+// every value could have been entered. The message names the field.
+std::optional<std::string> OngeldigeOpgeslagenWaarde(TdmVektaris& werknemers);
 
 } // namespace vkt

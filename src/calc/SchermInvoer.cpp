@@ -66,7 +66,8 @@ void VulGegevensScherm(TGegevensScherm& s, const TBerekeningInvoer& invoer, cons
     s.cmbAWfPremieType.SetKey(awfPremieType);
     s.edLoondagenVoorDagtabel.SetNumber(invoer.LoondagenVoorDagtabel);
     s.edArtiestLoonheffing.SetNumber(invoer.ArtiestLoonheffing);
-    s.deBerekeningDatum.SetDate(invoer.BerekeningDatum);
+    s.deBerekeningDatum.SetDate(invoer.BerekeningDatum != 0 ? std::optional<TDateTime>(invoer.BerekeningDatum)
+                                                            : std::nullopt);
     s.ArtiestAftrekBedrag = invoer.ArtiestAftrekBPType == bpdBedrag ? invoer.ArtiestAftrekBedrag : 0;
 }
 

@@ -84,9 +84,9 @@ bool PositioneerOp(TWerknemerRecords& records, const TBewaardeMeldingen& melding
 // rests on, or nothing; else its inputs.
 std::optional<std::string> LeesOpgeslagenInvoer(TdmVektaris& dm, TBerekeningInvoer& invoer)
 {
-    if (auto fout = NietEindigOpgeslagenGetal(dm))
+    if (auto fout = OngeldigeOpgeslagenWaarde(dm))
         return fout;
-    invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+    invoer = InvoerVanOpgeslagenBerekening(dm);
     if (const auto veld = ControleerInvoer(invoer))
         return veld->Melding;
     return std::nullopt;
@@ -261,7 +261,7 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
             return 1;
         opslag.scherm.dgGegevensWN.Load();
         opslag.scherm.dgHeffingsgegevens.Load();
-        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm);
         const auto vast = LaadVasteHeffingsgegevens(dm, databases.Constanten, invoer);
         opslag.opslag.KaartModus = kmBestaand;
         opslag.opslag.VerwijderBerekening(*vast);

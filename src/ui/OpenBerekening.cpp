@@ -1,6 +1,7 @@
 #include "ui/OpenBerekening.h"
 
 #include "calc/Berekening.h"
+#include "calc/Getalvelden.h"
 #include "calc/OpenenBerekening.h"
 #include "calc/SchermInvoer.h"
 #include "common/Meldingen.h"
@@ -119,8 +120,18 @@ bool TOpenBerekening::Open(int nummer)
         return false;
     }
     try {
-        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());
+        // Stored values no user could have entered are told, and the
+        // calculation is shown without them but not computed until it is
+        // saved as the window holds it.
+        ongeldig_ = OngeldigeOpgeslagenWaarde(dm);
+        TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm);
         kern_.Vast = LaadVasteHeffingsgegevens(dm, kern_.Constanten, invoer);
+        const TBerekeningInvoer opgeslagen = invoer;
+        if (MaakToonbaar(invoer) && !ongeldig_) {
+            // A field that checks its own range says what it refuses.
+            const std::optional<TVeldFout> fout = ControleerInvoer(opgeslagen);
+            ongeldig_ = fout ? fout->Melding : "De opgeslagen berekening bevat een getal dat het venster niet kan tonen.";
+        }
         kern_.Opslag.KaartModus = kmBestaand;
         toestand_ = TBerekeningToestand::Opgeslagen;
         nummer_ = nummer;
@@ -135,6 +146,8 @@ bool TOpenBerekening::Open(int nummer)
     }
     bewaard_ = Momentopname();
     emit Gewisseld();
+    if (ongeldig_)
+        kern_.Meldingen.ToonFoutmelding(*ongeldig_);
     return true;
 }
 
@@ -143,6 +156,7 @@ void TOpenBerekening::ToonGeen()
     Ontkoppel();
     kern_.Records.LaadBerekening(-1);
     toestand_ = TBerekeningToestand::Geen;
+    ongeldig_.reset();
     kern_.Opslag.KaartModus = kmGeen;
     nummer_.reset();
     naam_.clear();
@@ -167,6 +181,7 @@ void TOpenBerekening::BeginNieuw(const std::string& naam)
     kern_.Vast = LaadNieuweHeffingsgegevens(kern_.Werknemers, kern_.Constanten, invoer);
     kern_.Opslag.KaartModus = kmNieuw;
     toestand_ = TBerekeningToestand::Nieuw;
+    ongeldig_.reset();
     nummer_.reset();
     naam_ = naam;
     bewaard_.reset();
@@ -247,6 +262,8 @@ std::optional<TWeigering> TOpenBerekening::Reken()
 {
     if (!HeeftBerekening() || !kern_.Vast)
         return TWeigering{kGeenBerekening, std::nullopt};
+    if (ongeldig_)
+        return TWeigering{*ongeldig_, std::nullopt};
     fondsen_.NeemWaardenOver();
     const TBerekeningInvoer invoer = regels_.LeesInvoer();
     if (auto fout = ControleerInvoer(invoer))

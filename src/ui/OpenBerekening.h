@@ -122,6 +122,9 @@ private:
     std::optional<int> nummer_;
     std::string naam_;
     std::optional<TMomentopname> bewaard_; // as opened or saved last
+    // Why the saved calculation cannot be computed as it is stored; until it
+    // is saved again.
+    std::optional<std::string> ongeldig_;
 };
 
 } // namespace vkt::ui

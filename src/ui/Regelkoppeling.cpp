@@ -3,6 +3,8 @@
 #include "model/Heffingsgegevens.h"
 #include "widgets/KolomRegelControl.h"
 
+#include <exception>
+
 namespace vkt::ui {
 
 void TRegelkoppeling::VoegToe(widgets::TKolomRegelControl* rij, TRegelSleutel sleutel)
@@ -57,7 +59,15 @@ void TRegelkoppeling::Ververs(widgets::TKolomRegelControl& rij) const
     // The row keeps its own caption: the window names its rows itself.
     TKolomRegelValues waarden = regel->Values();
     waarden.Omschrijving = rij.CaptionText().toStdString();
-    rij.SetValues(waarden);
+    try {
+        rij.SetValues(waarden);
+    } catch (const std::exception&) {
+        // A stored value the row cannot hold (the calculation has been
+        // refused for it): the row shows the line without its values.
+        TKolomRegelValues leeg;
+        leeg.Omschrijving = waarden.Omschrijving;
+        rij.SetValues(leeg);
+    }
     rij.SetInclusiefSociaalFonds(false);
     rij.SetInclusiefVakantiegeld(false);
     for (const TRij& gekoppeld : rijen_)

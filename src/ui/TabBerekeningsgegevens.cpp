@@ -1,5 +1,6 @@
 #include "ui/TabBerekeningsgegevens.h"
 
+#include "calc/Getalvelden.h"
 #include "calc/Samenvatting.h"
 #include "store/Gegevensscherm.h"
 #include "ui/Kolomregelrijen.h"
@@ -85,10 +86,11 @@ TtsBerekeningsgegevens::TtsBerekeningsgegevens(TGegevensScherm& s, TRegelkoppeli
     cmbAWfPremieType = MaakKeuzeveld(this, s.cmbAWfPremieType, "AWf-premie type",
                                      "kies de AWf-premie type die van toepassing is", {8, 232, 230, 21}, 112);
     MaakGetalveld(this, s.edLoondagenVoorDagtabel, "Loondagen:", "geef het aantal toe te passen loondagen voor dagtabel",
-                  {8, 257, 112 + 70, 21}, 112, 8, 2);
+                  {8, 257, 112 + 70, 21}, 112, kVeldLoondagen.Cijfers, kVeldLoondagen.Decimalen);
     pnlAfwLoonheffing = MaakPaneel(this, "pnlAfwLoonheffing", {4, 282, kLinksBreedte, 27});
     MaakGetalveld(pnlAfwLoonheffing, s.edArtiestLoonheffing, "Afwijkend tarief loonheffing:",
-                  "geef het toe te passen percentage aan loonheffing", {4, 3, 150 + 90, 21}, 150, 12, 2);
+                  "geef het toe te passen percentage aan loonheffing", {4, 3, 150 + 90, 21}, 150, kVeldArtiestLoonheffing.Cijfers,
+                  kVeldArtiestLoonheffing.Decimalen);
     MaakTekst(pnlAfwLoonheffing, "%", {248, 3, 12, 21});
     pnlAfwLoonheffing->hide();
     MaakRijen(koppeling);

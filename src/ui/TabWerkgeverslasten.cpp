@@ -1,5 +1,6 @@
 #include "ui/TabWerkgeverslasten.h"
 
+#include "calc/Getalvelden.h"
 #include "store/Gegevensscherm.h"
 #include "ui/Regelkoppeling.h"
 #include "ui/Velden.h"
@@ -27,7 +28,7 @@ TtsWerkgeverslasten::TtsWerkgeverslasten(TGegevensScherm& s, TRegelkoppeling& ko
     setObjectName("tsAlgemeen");
     auto* vakantiegeld = MaakPaneel(this, "pnlVakantiegeld", {4, 4, kBreedte, 31});
     MaakGetalveld(vakantiegeld, s.edWGVakantiegeld, "Percentage vakantiegeld", "vermeld het percentage vakantiegeld",
-                  {4, 5, 215, 21}, 135, 6, 2);
+                  {4, 5, 215, 21}, 135, kVeldVakantiegeld.Cijfers, kVeldVakantiegeld.Decimalen);
     MaakRijtitels(this, {4 + kRijX, 40});
 
     auto* wao = MaakGroep(this, "gbWAO", "WAO/WIA-premie", {4, 58, kBreedte, 45});

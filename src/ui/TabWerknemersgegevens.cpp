@@ -1,5 +1,6 @@
 #include "ui/TabWerknemersgegevens.h"
 
+#include "calc/Getalvelden.h"
 #include "calc/Invoer.h"
 #include "store/Gegevensscherm.h"
 #include "ui/Kolomregelrijen.h"
@@ -27,7 +28,6 @@ constexpr int kRechtsBreedte = 339;
 constexpr int kLabelBreedte = 112; // where the inputs start
 // The wage amount takes the largest amount of every front end: its whole
 // digits, the decimal comma and two decimals.
-constexpr int kLoonbedragCijfers = MaximumBedragGeheleCijfers + 1 + 2;
 
 } // namespace
 
@@ -69,7 +69,8 @@ void TtsWerknemersgegevens::MaakLoongegevens(TGegevensScherm& s)
                   "kies uit de selectiebox welk soort loonbedrag basis is voor de berekening",
                   {4, 45, kLabelBreedte + 110, 21}, kLabelBreedte);
     edLoonbedrag = MaakGetalveld(groep, s.edLoonbedrag, "Loonbedrag:", "geef het te berekenen loonbedrag",
-                                 {4, 70, kLabelBreedte + 110, 21}, kLabelBreedte, kLoonbedragCijfers, 2);
+                                 {4, 70, kLabelBreedte + 110, 21}, kLabelBreedte, kVeldLoonbedrag.Cijfers,
+                                 kVeldLoonbedrag.Decimalen);
     btnMinimumloon = MaakKnop(groep, "btnMinimumloon", "&Minimumloon", "bereken minimumloon bij leeftijd",
                               {kLabelBreedte + 124, 70, 90, 21});
 
@@ -93,18 +94,21 @@ void TtsWerknemersgegevens::MaakHeffingsgegevens(TGegevensScherm& s)
     cmbLoonbelastingtabelVoorInwoner = MaakKeuzeveld(groep, s.cmbLoonbelastingtabelVoorInwoner, "Loonbelastingtabel",
                                                      {}, {4, 45, kLabelBreedte + 210, 21}, kLabelBreedte);
     MaakGetalveld(groep, s.edDeeltijdFactor, "Deeltijdfactor:", "geef het percentage deeltijd dat toegepast moet worden",
-                  {4, 70, kLabelBreedte + 60, 21}, kLabelBreedte, 6, 2);
+                  {4, 70, kLabelBreedte + 60, 21}, kLabelBreedte, kVeldDeeltijdfactor.Cijfers,
+                  kVeldDeeltijdfactor.Decimalen);
     MaakTekst(groep, "%", {kLabelBreedte + 68, 70, 12, 21});
     MaakVinkveld(groep, s.cbIPzonderDeeltijd, "Deeltijdfactor niet toepassen op IP-premie",
                  "aanklikken voor berekening IP-premie zonder toepassen van de deeltijdfactor", {4, 98});
     MaakVinkveld(groep, s.cbToepLoonheffing, "Toepassen loonheffingskorting: ",
                  "aankruisen als loonheffingskorting van toepassing is", {4, 120});
     edJaarloonLBPH = MaakGetalveld(groep, s.edJaarloonLBPH, "Jaarloon LB/PH:", "geef het jaarloon voor de loonheffing",
-                                   {4, 145, kLabelBreedte + 110, 21}, kLabelBreedte, 12, 2);
+                                   {4, 145, kLabelBreedte + 110, 21}, kLabelBreedte, kVeldJaarloon.Cijfers,
+                                   kVeldJaarloon.Decimalen);
     edJaarloonLBPH->setEnabled(false);
     edLoonheffingVrij = MaakGetalveld(groep, s.edLoonheffingVrij, "Loonheffing:",
                                       "geef het toe te passen percentage aan loonheffing",
-                                      {4, 170, kLabelBreedte + 110, 21}, kLabelBreedte, 12, 2);
+                                      {4, 170, kLabelBreedte + 110, 21}, kLabelBreedte,
+                                      kVeldLoonheffing.Cijfers, kVeldLoonheffing.Decimalen);
     MaakTekst(groep, "%", {kLabelBreedte + 118, 170, 12, 21});
 }
 

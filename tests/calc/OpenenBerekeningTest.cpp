@@ -94,7 +94,7 @@ TEST_F(OpenenBerekening, AStoredLevyRecordBringsItsOwnLines)
 {
     records_->VulWerknemerLijst();
     records_->LaadBerekening(1);
-    const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_, EncodeDate(2026, 12, 10));
+    const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_);
     EXPECT_EQ(invoer.Werknemer, "Jansen");
     EXPECT_EQ(invoer.SoortBerekening, spWerknemer);
     EXPECT_EQ(invoer.Loontijdvak, ltWeek);
@@ -120,7 +120,7 @@ TEST_F(OpenenBerekening, WithoutALevyRecordTheSystemComponentsAndTheFormulasAppl
 {
     records_->VulWerknemerLijst();
     records_->LaadBerekening(2);
-    const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_, EncodeDate(2026, 12, 10));
+    const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_);
     EXPECT_EQ(invoer.SoortBerekening, spBuitenlandseArtiest);
     EXPECT_EQ(invoer.Loontijdvak, ltMaand); // only employees choose their pay period
     EXPECT_FALSE(invoer.ZfwIngeschakeld);
@@ -144,7 +144,7 @@ TEST_F(OpenenBerekening, AStoredCalculationWithoutABirthDateIsRefusedByTheBirthD
         Voer(std::string("UPDATE Werknemersgegevens SET Geboortedatum = ") + leeg + " WHERE Werknemersnummer = 1");
         records_->VulWerknemerLijst();
         records_->LaadBerekening(1);
-        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_, EncodeDate(2026, 12, 10));
+        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_);
         EXPECT_EQ(invoer.Geboortedatum, 0);
         const auto fout = ControleerInvoer(invoer);
         ASSERT_TRUE(fout.has_value());
@@ -170,7 +170,7 @@ TEST_F(OpenenBerekening, AStoredFormulaLongerThanItsColumnIsRefusedWhenTheCalcul
         for (int n : {1, 2}) {
             SCOPED_TRACE(n);
             ASSERT_TRUE(records_->LaadBerekening(n));
-            const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_, EncodeDate(2026, 12, 10));
+            const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_);
             if (!ingeschakeld) {
                 EXPECT_EQ(LaadVasteHeffingsgegevens(*dm_, *constanten_, invoer)->FormuleWW, "");
                 continue;

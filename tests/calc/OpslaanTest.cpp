@@ -70,7 +70,7 @@ protected:
         EXPECT_TRUE(records_->LaadBerekening(n));
         scherm_->dgGegevensWN.Load();
         scherm_->dgHeffingsgegevens.Load();
-        TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_, EncodeDate(2026, 12, 10));
+        TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(*dm_);
         vast_ = LaadVasteHeffingsgegevens(*dm_, *constanten_, invoer);
         opslag_->KaartModus = kmBestaand;
         return invoer;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
@@ -290,6 +291,67 @@ private slots:
         QCOMPARE(programma.Venster().statusBar()->currentMessage(), QString("De berekening \"Pietersen\" is opgeslagen."));
         programma.KiesWerknemer(0);
         QVERIFY(programma.Meldingen.Vragen.isEmpty());
+    }
+
+    // Stored values no user could have entered are told when the calculation
+    // is opened; it is shown without them and computed only once it has been
+    // saved as the window holds it. A missing date is an empty field.
+    void StoredValuesTheWindowCannotHoldAreTold_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("melding");
+        QTest::addColumn<QString>("veld");
+        QTest::newRow("loonbedrag 1e15") << "UPDATE Werknemersgegevens SET Vastloon = 1e15"
+                                         << "Loonbedrag is ongeldig: het grootste loonbedrag is 99.999.999,99."
+                                         << "edLoonbedrag";
+        QTest::newRow("deeltijd") << "UPDATE Werknemersgegevens SET Deeltijdpercentage = 12345"
+                                  << "Het veld Deeltijdpercentage van de opgeslagen berekening bevat 12345, meer dan "
+                                     "het veld Deeltijdfactor kan bevatten."
+                                  << "edDeeltijdFactor";
+        QTest::newRow("tabelkleur") << "UPDATE Werknemersgegevens SET Tabelkleur = 5"
+                                    << "Het veld Tabelkleur van de opgeslagen berekening bevat een keuze die niet in "
+                                       "de lijst staat (5)."
+                                    << "cmbTabelkleur";
+    }
+
+    void StoredValuesTheWindowCannotHoldAreTold()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, melding);
+        QFETCH(QString, veld);
+        TOpgeslagen opgeslagen({"--loonbedrag", "3000"});
+        opgeslagen.Map.Voer(sql.toStdString());
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
+        QCOMPARE(programma.Meldingen.Foutmeldingen, QStringList{melding});
+        programma.KlikTab(ui::tabToonBerekening);
+        QVERIFY(Rapport(programma).contains(melding));
+        QVERIFY(!Rapport(programma).contains("Nettoloon"));
+        QVERIFY(!Actie(programma, "Afdrukken1")->isEnabled());
+
+        // Mended and saved, it is computed.
+        programma.KlikTab(ui::tabWerknemersgegevens);
+        if (veld == "cmbTabelkleur")
+            programma.Veld<QComboBox>(qPrintable(veld))->setCurrentIndex(0);
+        else
+            TypOver(programma.Veld(qPrintable(veld)), veld == "edLoonbedrag" ? "3000" : "100");
+        QTest::keyClick(&programma.Venster(), Qt::Key_S, Qt::ControlModifier);
+        programma.KlikTab(ui::tabToonBerekening);
+        QVERIFY2(Rapport(programma).contains("Nettoloon"), qPrintable(Rapport(programma)));
+        QCOMPARE(programma.Meldingen.Foutmeldingen, QStringList{melding});
+    }
+
+    void AStoredCalculationWithoutADateIsRefusedAsAnEmptyDate()
+    {
+        TOpgeslagen opgeslagen({"--loonbedrag", "3000"});
+        opgeslagen.Map.Voer("UPDATE BerekeningsgegevensVKT SET BerekeningsDatum = NULL");
+        QVERIFY(opgeslagen.Open());
+        TProgramma& programma = opgeslagen.Programma;
+        // No day and month (the year of this field is fixed).
+        QVERIFY(!programma.Veld<QLineEdit>("deBerekeningDatum")->text().contains(QRegularExpression("[0-9]-[0-9]")));
+        programma.KlikTab(ui::tabToonBerekening);
+        QCOMPARE(programma.Meldingen.Foutmeldingen, QStringList{"Datum is ongeldig."});
+        QVERIFY(!Rapport(programma).contains("Nettoloon"));
     }
 
     // A calculation stored without a birth date is not computed for some age
