@@ -510,11 +510,12 @@ void TfrmMain::EersteActivering()
 bool TfrmMain::StartLaden()
 {
     try {
-        if (!kern_.SsoStart)
-            SetWindowsSystemColors(kern_.Werknemers.adbQuelvar);
         widgets::Skin(*this);
         QApplication::processEvents();
         const bool opgeslagen = kaart_->OpenLaatste();
+        // Only a database that could be read gets the user's colour kept in it.
+        if (!kern_.SsoStart)
+            SetWindowsSystemColors(kern_.Werknemers.adbQuelvar);
         QApplication::processEvents();
         return opgeslagen;
     } catch (const EQuelvarException& fout) {

@@ -441,6 +441,27 @@ private slots:
         QApplication::setPalette(oud);
     }
 
+    // A database the program cannot read at its start is left as it was:
+    // the user's colour is not written into it.
+    void ADatabaseThatFailsAtTheStartKeepsNoColour()
+    {
+        TDatamap map;
+        map.SlaOp({});
+        map.Voer("DROP TABLE BerekeningsgegevensVKT");
+        const char* const kOpgeslagen = "SELECT COUNT(*) FROM dbparams WHERE param_cd = 'selsyscolor'";
+        const QString voor = map.Waarde(kOpgeslagen);
+        {
+            TProgramma programma(map, {.SsoStart = false, .Startvenster = false});
+            QVERIFY(programma.Open());
+            QCOMPARE(programma.Meldingen.Foutmeldingen.size(), 1);
+            QVERIFY2(programma.Meldingen.Foutmeldingen[0].contains("BerekeningsgegevensVKT"),
+                     qPrintable(programma.Meldingen.Foutmeldingen[0]));
+            programma.Meldingen.Antwoorden = {mrJa};
+            QVERIFY(programma.Sluit());
+        }
+        QCOMPARE(map.Waarde(kOpgeslagen), voor);
+    }
+
     void TheProgramAndTheCommandLineKeepTheUsersDatabaseInOneFolder()
     {
         app::ZetProgrammanamen();
