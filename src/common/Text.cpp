@@ -151,19 +151,19 @@ std::string ZichtbareTekst(std::string_view text)
     return zichtbaar;
 }
 
-std::string Citaat(std::string_view waarde)
+std::string Citaat(std::string_view waarde, std::size_t lengte)
 {
     std::string citaat = "'";
     std::size_t tekens = 0;
     std::size_t i = 0;
     while (i < waarde.size()) {
-        const auto [teken, lengte] = ZichtbaarTeken(waarde, i);
+        const auto [teken, bytes] = ZichtbaarTeken(waarde, i);
         const std::size_t breedte = Utf8Length(teken);
-        if (tekens + breedte > kCitaatLengte)
+        if (tekens + breedte > lengte)
             break;
         citaat += teken;
         tekens += breedte;
-        i += lengte;
+        i += bytes;
     }
     if (i == waarde.size())
         return citaat + "'";

@@ -44,6 +44,10 @@ TEST(Text, AQuotedValueIsCutAfterEightyCharactersWithItsLength)
         euro += "€";
     EXPECT_EQ(Citaat(euro), "'" + euro.substr(0, 80 * 3) + "…' (81 tekens)");
     EXPECT_EQ(Citaat(std::string(79, 'a') + "\t\t"), "'" + std::string(79, 'a') + "…' (81 tekens)");
+    // A file's name is quoted whole up to the longest path.
+    const std::string pad = "/tmp/" + std::string(200, 'm') + "/x\n.csv";
+    EXPECT_EQ(CitaatPad(pad), "'/tmp/" + std::string(200, 'm') + "/x\\n.csv'");
+    EXPECT_EQ(CitaatPad(std::string(5000, 'm')), "'" + std::string(4096, 'm') + "…' (5.000 tekens)");
 }
 
 TEST(Text, AnErrorOfTheSystemIsToldInDutch)
