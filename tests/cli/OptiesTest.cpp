@@ -126,7 +126,8 @@ TEST(Opties, AMissingValueAnUnknownWordOrARepeatIsReported)
     } kGevallen[] = {
         {{"bereken", "--loonbedrag", "--naam", "Jan"}, "vkt2020-cli bereken: de optie '--loonbedrag' verwacht een waarde."},
         {{"bereken", "--naam", "Jan", "--loonbedrag"}, "de optie '--loonbedrag' verwacht een waarde."},
-        {{"bereken", "--loonbedrag="}, "de optie '--loonbedrag' verwacht een waarde."},
+        {{"bereken", "--loonbedrag", "--naam=Jan"}, "de optie '--loonbedrag' verwacht een waarde."},
+        {{"bereken", "--naam", "-h"}, "de optie '--naam' verwacht een waarde."},
         {{"toon", "--formaat"}, "de optie '--formaat' verwacht een waarde."},
         {{"batch", "in.csv", "--uitvoer"}, "de optie '--uitvoer' verwacht een waarde."},
         {{"bereken", "--jaar=2020"}, "onbekende optie '--jaar'."},
