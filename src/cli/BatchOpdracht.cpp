@@ -284,7 +284,8 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     try {
         basis = LaadNieuweHeffingsgegevens(databases.Werknemers, databases.Constanten, standaard);
     } catch (const std::exception& error) {
-        fout << "vkt2020-cli batch: de heffingsgegevens konden niet worden gemaakt: " << error.what() << "\n";
+        fout << "vkt2020-cli batch: de heffingsgegevens konden niet worden gemaakt: " << ZonderWagenterugloop(error.what())
+             << "\n";
         return 1;
     }
 
@@ -319,7 +320,7 @@ int BatchOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
         return 1;
     } catch (const std::exception& error) {
         // Such as threads the system would not start, or memory it would not give.
-        fout << "vkt2020-cli batch: de rijen konden niet worden berekend: " << ZichtbareTekst(error.what())
+        fout << "vkt2020-cli batch: de rijen konden niet worden berekend: " << ZonderWagenterugloop(error.what())
              << onvolledig << "\n";
         return 1;
     }

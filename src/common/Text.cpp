@@ -139,17 +139,30 @@ std::string MetDuizendtallen(std::size_t getal)
 
 } // namespace
 
-std::string ZichtbareTekst(std::string_view text)
+namespace {
+
+std::string Zichtbaar(std::string_view text, bool regels)
 {
     std::string zichtbaar;
     zichtbaar.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
+        if (regels && text[i] == '\n') {
+            zichtbaar += '\n';
+            ++i;
+            continue;
+        }
         const auto [teken, lengte] = ZichtbaarTeken(text, i);
         zichtbaar += teken;
         i += lengte;
     }
     return zichtbaar;
 }
+
+} // namespace
+
+std::string ZichtbareTekst(std::string_view text) { return Zichtbaar(text, false); }
+
+std::string ZichtbareRegels(std::string_view text) { return Zichtbaar(text, true); }
 
 std::string Citaat(std::string_view waarde, std::size_t lengte)
 {

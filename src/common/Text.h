@@ -30,6 +30,8 @@ std::string Utf8Left(std::string_view text, std::size_t n);
 // byte that is no well-formed UTF-8 as \xHH. A NUL byte is \x00, so that no
 // message that holds the text ends there.
 std::string ZichtbareTekst(std::string_view text);
+// The same for a text of lines, such as a message: its line breaks stay.
+std::string ZichtbareRegels(std::string_view text);
 
 // The most characters of a value that a message quotes, and of a file's
 // name: a name is quoted whole up to the longest path the system opens.

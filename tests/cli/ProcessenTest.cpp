@@ -123,6 +123,30 @@ TEST(Processen, AWriteErrorOnTheOutputFailsWithOneMessage)
     }
 }
 
+TEST(Processen, ASaveOrDeleteWhoseOutputCannotBeWrittenChangesNothing)
+{
+    test::EigenDatabases databases;
+    const std::string fouten = databases.Map().File("fouten");
+    const int status =
+        std::system((test::Programma() + " opslaan --naam Piet > /dev/full 2> " + fouten).c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(test::LeesBestand(fouten),
+              "vkt2020-cli opslaan: de uitvoer kon niet worden geschreven, dus de berekening is niet opgeslagen.\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"lijst"}).uit, "");
+    // A script that tries again saves it once, under the first number.
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"opslaan", "--naam", "Piet"}).uit, "1\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"lijst"}).uit, "1\tPiet\n");
+
+    // A delete the same.
+    const int verwijderd = std::system((test::Programma() + " verwijder 1 > /dev/full 2> " + fouten).c_str());
+    EXPECT_TRUE(WIFEXITED(verwijderd) && WEXITSTATUS(verwijderd) == 1);
+    EXPECT_EQ(test::LeesBestand(fouten),
+              "vkt2020-cli verwijder: de uitvoer kon niet worden geschreven, dus de berekening is niet verwijderd.\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"lijst"}).uit, "1\tPiet\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"verwijder", "1"}).uit, "De gegevens zijn verwijderd.\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"lijst"}).uit, "");
+}
+
 TEST(Processen, ABatchReadFromAPipeKeepsTheOrderOfItsRowsAndStopsAtABrokenQuote)
 {
     test::EigenDatabases databases;

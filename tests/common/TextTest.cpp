@@ -29,6 +29,8 @@ TEST(Text, AVisibleTextShowsControlCharactersAndBrokenUtf8Escaped)
     };
     for (const auto& geval : kGevallen)
         EXPECT_EQ(ZichtbareTekst(geval.tekst), geval.zichtbaar) << geval.zichtbaar;
+    // A message of lines keeps its line breaks.
+    EXPECT_EQ(ZichtbareRegels("Fout:\n'ze\x01s'\r\n"), "Fout:\n'ze\\x01s'\\r\n");
 }
 
 TEST(Text, AQuotedValueIsCutAfterEightyCharactersWithItsLength)
