@@ -32,10 +32,11 @@ const char* const kLeesAfsluitcodes =
     "berekend, 2 onjuist gebruik.";
 const char* const kSchrijfAfsluitcodes =
     "De opdracht houdt de werknemersdatabase zolang ze loopt voor zich alleen; gebruikt een ander haar, dan meldt ze "
-    "meteen \"Vektaris is al in gebruik.\".\n"
+    "meteen \"Vektaris is al in gebruik.\". De wijziging wordt pas vastgelegd als de uitvoer is geschreven; lukt "
+    "dat niet, dan is er niets veranderd.\n"
     "\n"
-    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt of de berekening bestaat niet, 2 onjuist gebruik "
-    "(er is dan niets veranderd).";
+    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt, de berekening bestaat niet of de uitvoer kon "
+    "niet worden geschreven (er is dan niets veranderd), 2 onjuist gebruik (er is dan niets veranderd).";
 
 // The number argument of a command about one saved calculation.
 int LeesNummer(const TOpdrachtregel& regel, const std::string& opdracht)
