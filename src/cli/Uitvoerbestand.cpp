@@ -71,6 +71,10 @@ TUitvoerbestand::TUitvoerbestand(const std::string& pad) : pad_(pad), doel_(pad)
         fd_ = ::open(pad.c_str(), O_WRONLY | O_CLOEXEC);
     } else {
         mode_t rechten = NieuweBestandsrechten();
+        // Putting a file in the place of one the user may not write would
+        // get round its protection.
+        if (fs::exists(status) && ::access(pad.c_str(), W_OK) != 0)
+            throw Exception(Melding(errno));
         if (fs::exists(status)) {
             if (const fs::path echt = fs::canonical(pad, fout); !fout)
                 doel_ = echt.string();
