@@ -4,6 +4,7 @@
 #include "cli/BerekenOpdracht.h"
 #include "cli/Csv.h"
 #include "cli/Fondsengeheugen.h"
+#include "common/Exception.h"
 #include "common/Meldingen.h"
 #include "common/Text.h"
 #include "model/Enumeraties.h"
@@ -18,8 +19,15 @@ bool TBatchRekenaar::Reken(const TCsvBlok& blok, std::size_t rij, std::string& u
     try {
         melding = BerekenRij(blok, rij).value_or("");
         gelukt = true;
-    } catch (const std::exception& fout) {
+    } catch (const OptieFout& fout) {
+        melding = fout.what();
+        vorigeEinden_.clear();
+    } catch (const Exception& fout) {
         melding = ZonderWagenterugloop(fout.what());
+        vorigeEinden_.clear();
+    } catch (const std::exception& fout) {
+        // Not a message of the program's own: said as what it is.
+        melding = "de berekening is mislukt: " + ZichtbareTekst(fout.what());
         vorigeEinden_.clear();
     }
     // The row's own fields, as many as the header has.
@@ -40,9 +48,11 @@ std::optional<std::string> TBatchRekenaar::BerekenRij(const TCsvBlok& blok, std:
     vorigeEinden_.clear();
     const std::size_t velden = blok.AantalVelden(rij);
     const std::size_t kolommen = g_.Kolommen.size();
-    if (velden > kolommen)
-        throw OptieFout("de rij heeft " + std::to_string(velden) + " velden, de kopregel " + std::to_string(kolommen) +
-                        ".");
+    // A field too few is as wrong as one too many: which was left out cannot
+    // be told.
+    if (velden != kolommen)
+        throw OptieFout("de rij heeft " + std::to_string(velden) + (velden == 1 ? " veld" : " velden") +
+                        ", de kopregel " + std::to_string(kolommen) + ".");
     waarden_.clear();
     for (std::size_t i = 0; i < velden; ++i)
         if (const std::string_view waarde = TrimView(blok.Veld(rij, i)); !waarde.empty())

@@ -12,6 +12,7 @@
 #include "common/DataFolder.h"
 #include "common/Exception.h"
 #include "common/Meldingen.h"
+#include "common/Text.h"
 #include "model/Afronding.h"
 
 #include <memory>
@@ -50,7 +51,15 @@ std::string ZonderWagenterugloop(std::string tekst)
 {
     for (std::size_t i = tekst.find("\r\n"); i != std::string::npos; i = tekst.find("\r\n", i))
         tekst.erase(i, 1);
-    return tekst;
+    return ZichtbareRegels(tekst);
+}
+
+std::vector<std::string> ZichtbaarRapport(TBerekening& berekening)
+{
+    std::vector<std::string> regels = SchrijfRapport(berekening);
+    for (std::string& regel : regels)
+        regel = ZichtbareTekst(regel);
+    return regels;
 }
 
 TUitkomst Uitkomst(const TBerekening& berekening)
@@ -189,10 +198,10 @@ bool SchrijfBestanden(const TRapportbestanden& bestanden, TBerekening& berekenin
                       std::ostream& fout)
 {
     try {
-        SchrijfRapportbestanden(bestanden, SchrijfRapport(berekening));
+        SchrijfRapportbestanden(bestanden, ZichtbaarRapport(berekening));
         return true;
     } catch (const std::exception& error) {
-        fout << "vkt2020-cli " << opdracht << ": " << error.what() << "\n";
+        fout << "vkt2020-cli " << opdracht << ": " << ZonderWagenterugloop(error.what()) << "\n";
         return false;
     }
 }
@@ -203,7 +212,7 @@ void ToonUitkomst(TBerekening& berekening, const THeffingsgegevens& vast, const 
     if (formaat == "json") {
         SchrijfJson(uit, UitkomstJson(berekening, vast, melding));
     } else {
-        for (const std::string& regel : SchrijfRapport(berekening))
+        for (const std::string& regel : ZichtbaarRapport(berekening))
             uit << regel << "\n";
         if (melding)
             fout << *melding << "\n";

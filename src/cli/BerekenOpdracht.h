@@ -18,8 +18,15 @@ class TBewaardeMeldingen;
 
 namespace vkt::cli {
 
-// A message of the program with its line breaks as the console writes them.
+// A message of the program with its line breaks as the console writes them,
+// and any control character or byte that is no UTF-8 in it (a stored value
+// that a lower layer quotes) escaped, as ZichtbareRegels does.
 std::string ZonderWagenterugloop(std::string tekst);
+
+// The statement of a computed calculation as the command line shows it and
+// writes it into files: a stored name with control characters or bytes that
+// are no UTF-8 shows them escaped, as lijst does.
+std::vector<std::string> ZichtbaarRapport(TBerekening& berekening);
 
 // "vkt2020-cli bereken": one calculation without a stored calculation, shown
 // as the statement or as JSON. Returns the exit code: 0 done, 1 a database

@@ -37,7 +37,7 @@ std::string Naam(const Lezer& lezer, std::string_view naam) { return lezer.voorv
 [[noreturn]] void Ongeldig(const Lezer& lezer, const char* soort, std::string_view naam, std::string_view waarde,
                            const std::string& uitleg)
 {
-    throw OptieFout(std::string(soort) + " '" + std::string(waarde) + "' bij " + Naam(lezer, naam) + ": " + uitleg);
+    throw OptieFout(std::string(soort) + " " + Citaat(waarde) + " bij " + Naam(lezer, naam) + ": " + uitleg);
 }
 
 // A number as a Dutch user writes it ("3.500", "3.500,50", "3500.50"), or
@@ -257,7 +257,7 @@ const std::vector<Optie>& OptieTabel()
           false},
          [](Lezer& l, std::string_view n, std::string_view w) {
              if (const auto fout = NaamFout(w))
-                 Ongeldig(l, "ongeldige naam", n, ZichtbareNaam(w), *fout);
+                 Ongeldig(l, "ongeldige naam", n, w, *fout);
              l.opties.Invoer.Werknemer = w;
          }},
         {{"datum", "DD-MM-JJJJ", "vandaag in 2020 (na 2020: 31-12-2020)", "de berekeningsdatum, in 2020", false},
@@ -485,9 +485,7 @@ const Optie* ZoekOptie(std::string_view naam)
 void LeesWaarde(Lezer& lezer, int positie, std::string_view naam, std::string_view waarde)
 {
     if (positie < 0)
-        throw OptieFout("onbekende optie '" + Naam(lezer, naam) + "'.");
-    if (waarde.empty())
-        throw OptieFout("de optie '" + Naam(lezer, naam) + "' verwacht een waarde.");
+        throw OptieFout("onbekende optie " + Citaat(Naam(lezer, naam)) + ".");
     const Optie& optie = OptieTabel()[static_cast<std::size_t>(positie)];
     optie.zet(lezer, optie.beschrijving.Naam, waarde);
     lezer.gegeven.set(static_cast<std::size_t>(positie));
@@ -508,7 +506,7 @@ double LeesBedrag(const std::string& optie, std::string_view tekst)
     if (getal.waarde && (*getal.waarde < 0 || *getal.waarde > MaximumBedrag))
         fout = std::string("kies een bedrag van 0 tot en met ") + MaximumBedragTekst + ".";
     if (!fout.empty())
-        throw OptieFout("ongeldig bedrag '" + std::string(tekst) + "' bij " + optie + ": " + fout);
+        throw OptieFout("ongeldig bedrag " + Citaat(tekst) + " bij " + optie + ": " + fout);
     return *getal.waarde;
 }
 

@@ -161,7 +161,7 @@ int ConstantenOpdracht(const std::vector<std::string>& argumenten, std::ostream&
             if (const auto tekst = regel.Waarde("datum")) {
                 const auto gelezen = ParseDutchDate(*tekst);
                 if (!gelezen)
-                    throw OptieFout("ongeldige datum '" + *tekst + "' bij --datum: gebruik DD-MM-JJJJ.");
+                    throw OptieFout("ongeldige datum " + Citaat(*tekst) + " bij --datum: gebruik DD-MM-JJJJ.");
                 datum = *gelezen;
             }
             formaat = LeesFormaat(regel);

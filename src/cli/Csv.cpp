@@ -236,7 +236,8 @@ std::string CsvRegel(const std::vector<std::string>& velden, char scheidingsteke
 
 bool IsFormule(std::string_view cel)
 {
-    const bool formuleteken = !cel.empty() && (cel[0] == '=' || cel[0] == '+' || cel[0] == '-' || cel[0] == '@');
+    const bool formuleteken = !cel.empty() && (cel[0] == '=' || cel[0] == '+' || cel[0] == '-' || cel[0] == '@' ||
+                                               cel[0] == '\t' || cel[0] == '\r');
     return formuleteken && !LeesGetal(cel, std::numeric_limits<int>::max());
 }
 

@@ -107,7 +107,8 @@ void VoegVeldToe(std::string& regel, std::string_view veld, char scheidingsteken
 std::string CsvRegel(const std::vector<std::string>& velden, char scheidingsteken);
 
 // Whether the cell would run as a formula in a spreadsheet: a text starting
-// with "=", "+", "-" or "@" that is no plain number such as "-12,50".
+// with "=", "+", "-" or "@" that is no plain number such as "-12,50", or with
+// a tab or a carriage return, which a spreadsheet may skip to find one.
 bool IsFormule(std::string_view cel);
 // The cell as a spreadsheet must show it: with a "'" in front of a formula.
 std::string ZonderFormule(const std::string& cel);

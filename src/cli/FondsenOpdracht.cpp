@@ -89,7 +89,8 @@ int FondsenOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     try {
         fondsen = CatalogusFondsen(databases.Werknemers);
     } catch (const std::exception& error) {
-        fout << "vkt2020-cli fondsen: " << ZonderWagenterugloop(error.what()) << "\n";
+        fout << "vkt2020-cli fondsen: de sociale fondsen konden niet worden gelezen: "
+             << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
     }
     if (formaat == "json") {

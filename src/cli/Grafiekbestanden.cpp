@@ -24,7 +24,7 @@ std::string GrafiekbestandenUitleg()
 
 TGrafiekbestanden LeesGrafiekbestanden(const TOpdrachtregel& regel)
 {
-    return {regel.Waarde("png").value_or(""), regel.Waarde("svg").value_or("")};
+    return {LeesBestandsnaam(regel, "png").value_or(""), LeesBestandsnaam(regel, "svg").value_or("")};
 }
 
 void SchrijfGrafiekbestanden(const TGrafiekbestanden& bestanden, const TLoonverloop& verloop)

@@ -9,6 +9,7 @@
 #include "cli/Opties.h"
 #include "common/Text.h"
 
+#include <exception>
 #include <ostream>
 
 namespace vkt::cli {
@@ -108,10 +109,16 @@ int Hoofdprogramma(const std::vector<std::string>& argumenten, std::ostream& uit
     } catch (const OptieFout& error) {
         fout << "vkt2020-cli: " << error.what() << " Zie vkt2020-cli --help.\n";
         return 2;
+    } catch (const std::exception& error) {
+        // A fault of the program itself: said, not ended in an abort.
+        fout << "vkt2020-cli: er is een onverwachte fout opgetreden: " << ZichtbareTekst(error.what()) << "\n";
+        return 1;
     }
-    // A full disk or a closed pipe shows only when the output is flushed.
+    // A full disk or a closed pipe shows only when the output is flushed. A
+    // command that failed has said why already (batch also when its output
+    // failed), so the failure is told once.
     uit.flush();
-    if (!uit) {
+    if (!uit && code == 0) {
         fout << "vkt2020-cli: de uitvoer kon niet worden geschreven.\n";
         return 1;
     }

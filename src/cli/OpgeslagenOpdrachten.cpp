@@ -13,6 +13,7 @@
 #include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "common/Text.h"
+#include "db/Transactie.h"
 #include "store/BerekeningOpslag.h"
 #include "store/Gegevensscherm.h"
 #include "store/Naam.h"
@@ -31,10 +32,11 @@ const char* const kLeesAfsluitcodes =
     "berekend, 2 onjuist gebruik.";
 const char* const kSchrijfAfsluitcodes =
     "De opdracht houdt de werknemersdatabase zolang ze loopt voor zich alleen; gebruikt een ander haar, dan meldt ze "
-    "meteen \"Vektaris is al in gebruik.\".\n"
+    "meteen \"Vektaris is al in gebruik.\". De wijziging wordt pas vastgelegd als de uitvoer is geschreven; lukt "
+    "dat niet, dan is er niets veranderd.\n"
     "\n"
-    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt of de berekening bestaat niet, 2 onjuist gebruik "
-    "(er is dan niets veranderd).";
+    "Afsluitcodes: 0 gelukt, 1 de database kon niet worden gebruikt, de berekening bestaat niet of de uitvoer kon "
+    "niet worden geschreven (er is dan niets veranderd), 2 onjuist gebruik (er is dan niets veranderd).";
 
 // The number argument of a command about one saved calculation.
 int LeesNummer(const TOpdrachtregel& regel, const std::string& opdracht)
@@ -45,7 +47,7 @@ int LeesNummer(const TOpdrachtregel& regel, const std::string& opdracht)
     int nummer = 0;
     const auto [einde, fout] = std::from_chars(tekst->data(), tekst->data() + tekst->size(), nummer);
     if (fout != std::errc() || einde != tekst->data() + tekst->size() || nummer < 1)
-        throw OptieFout("ongeldig nummer '" + *tekst + "': geef het nummer van een opgeslagen berekening.");
+        throw OptieFout("ongeldig nummer " + Citaat(*tekst) + ": geef het nummer van een opgeslagen berekening.");
     return nummer;
 }
 
@@ -134,7 +136,8 @@ int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
     try {
         lijst = records.VulWerknemerLijst();
     } catch (const std::exception& error) {
-        fout << "vkt2020-cli lijst: " << ZonderWagenterugloop(error.what()) << "\n";
+        fout << "vkt2020-cli lijst: de opgeslagen berekeningen konden niet worden gelezen: "
+             << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
     }
     if (formaat == "json") {
@@ -232,14 +235,25 @@ int OpslaanOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
         KoppelFondsen(opslag, dm, opties.Fondsen);
         VulGegevensScherm(opslag.scherm, opties.Invoer, vast->AwfPremieType);
         opslag.opslag.KaartModus = kmNieuw;
+        // The save is committed only after its number was written: when the
+        // output fails, nothing is saved, so a script that tries again does
+        // not save the calculation twice.
+        db::TEigenTransactie transactie(dm.adbQuelvar);
         opslag.opslag.BewaarBerekening(*vast);
+        uit << dm.Werknemersnummer << "\n";
+        uit.flush();
+        if (!uit) {
+            fout << "vkt2020-cli opslaan: de uitvoer kon niet worden geschreven, dus de berekening is niet "
+                    "opgeslagen.\n";
+            return 1;
+        }
+        transactie.Commit();
     } catch (const OptieFout& error) {
         return regel.Gebruiksfout(error, fout);
     } catch (const std::exception& error) {
-        fout << "vkt2020-cli opslaan: " << ZonderWagenterugloop(error.what()) << "\n";
+        fout << "vkt2020-cli opslaan: de berekening is niet opgeslagen: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
     }
-    uit << dm.Werknemersnummer << "\n";
     return 0;
 }
 
@@ -264,13 +278,22 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
         const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm);
         const auto vast = LaadVasteHeffingsgegevens(dm, databases.Constanten, invoer);
         opslag.opslag.KaartModus = kmBestaand;
+        // As with opslaan, the delete is committed only after it was told.
+        db::TEigenTransactie transactie(dm.adbQuelvar);
         opslag.opslag.VerwijderBerekening(*vast);
+        for (const std::string& melding : opslag.meldingen.Meldingen)
+            uit << ZonderWagenterugloop(melding) << "\n";
+        uit.flush();
+        if (!uit) {
+            fout << "vkt2020-cli verwijder: de uitvoer kon niet worden geschreven, dus de berekening is niet "
+                    "verwijderd.\n";
+            return 1;
+        }
+        transactie.Commit();
     } catch (const std::exception& error) {
-        fout << "vkt2020-cli verwijder: " << ZonderWagenterugloop(error.what()) << "\n";
+        fout << "vkt2020-cli verwijder: de berekening is niet verwijderd: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
     }
-    for (const std::string& melding : opslag.meldingen.Meldingen)
-        uit << ZonderWagenterugloop(melding) << "\n";
     return 0;
 }
 

@@ -15,11 +15,14 @@ namespace {
 [[noreturn]] void Onbekend(const std::string& woord, bool metOpdrachten)
 {
     if (woord.starts_with("-"))
-        throw OptieFout("onbekende optie '" + woord.substr(0, woord.find('=')) + "'.");
+        throw OptieFout("onbekende optie " + Citaat(woord.substr(0, woord.find('='))) + ".");
     if (metOpdrachten)
-        throw OptieFout("onbekende opdracht '" + woord + "'.");
-    throw OptieFout("onverwacht argument '" + woord + "'.");
+        throw OptieFout("onbekende opdracht " + Citaat(woord) + ".");
+    throw OptieFout("onverwacht argument " + Citaat(woord) + ".");
 }
+
+// The name of an option word without its dashes and value, in lower case.
+std::string Optienaam(const std::string& woord) { return ToLowerAscii(woord.substr(2, woord.find('=') - 2)); }
 
 } // namespace
 
@@ -47,6 +50,7 @@ void TOpdrachtregel::Optie(const std::string& naam, const std::string& waarden, 
                              ->expected(0, 1)
                              ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     opties_[naam] = optie;
+    waardeOpties_.insert(naam);
     if (herhaalbaar)
         herhaalbaar_.insert(optie);
 }
@@ -69,9 +73,49 @@ void TOpdrachtregel::Opdracht(const std::string& naam, const std::string& omschr
     opdracht->set_help_flag();
 }
 
+bool TOpdrachtregel::IsOptie(const std::string& woord) const
+{
+    if (woord == "--" || woord == "-h")
+        return true;
+    if (!woord.starts_with("--"))
+        return false;
+    const std::string naam = Optienaam(woord);
+    const auto optie = opties_.find(naam);
+    return naam == "help" || (optie != opties_.end() && !optie->second->get_positional());
+}
+
+const CLI::Option* TOpdrachtregel::WaardeOptie(const std::string& woord) const
+{
+    if (!woord.starts_with("--") || woord.find('=') != std::string::npos)
+        return nullptr;
+    const std::string naam = Optienaam(woord);
+    return waardeOpties_.contains(naam) ? opties_.at(naam) : nullptr;
+}
+
+std::vector<std::string> TOpdrachtregel::MetWaarden(const std::vector<std::string>& argumenten) const
+{
+    std::vector<std::string> gelezen;
+    for (std::size_t i = 0; i < argumenten.size(); ++i) {
+        const std::string& woord = argumenten[i];
+        if (woord == "--") {
+            gelezen.insert(gelezen.end(), argumenten.begin() + static_cast<std::ptrdiff_t>(i), argumenten.end());
+            break;
+        }
+        if (const CLI::Option* optie = WaardeOptie(woord)) {
+            if (i + 1 == argumenten.size() || IsOptie(argumenten[i + 1]))
+                throw OptieFout("de optie '" + optie->get_name() + "' verwacht een waarde.");
+            gelezen.push_back(woord + "=" + argumenten[++i]);
+        } else {
+            gelezen.push_back(woord);
+        }
+    }
+    return gelezen;
+}
+
 bool TOpdrachtregel::Lees(const std::vector<std::string>& argumenten)
 {
-    std::vector<std::string> omgekeerd(argumenten.rbegin(), argumenten.rend()); // as CLI11 takes them
+    const std::vector<std::string> gelezen = MetWaarden(argumenten);
+    std::vector<std::string> omgekeerd(gelezen.rbegin(), gelezen.rend()); // as CLI11 takes them
     try {
         app_->parse(omgekeerd);
     } catch (const CLI::CallForHelp&) {
@@ -89,8 +133,6 @@ void TOpdrachtregel::ControleerWaarden() const
         if (optie->get_positional() || optie->get_type_size() == 0)
             continue;
         const std::vector<std::string>& waarden = optie->results();
-        if (std::find(waarden.begin(), waarden.end(), std::string()) != waarden.end())
-            throw OptieFout("de optie '" + optie->get_name() + "' verwacht een waarde.");
         if (waarden.size() > 1 && !herhaalbaar_.contains(optie))
             throw OptieFout("de optie '" + optie->get_name() + "' staat er twee keer.");
     }
@@ -134,6 +176,14 @@ std::optional<std::pair<std::string, std::vector<std::string>>> TOpdrachtregel::
 
 std::string TOpdrachtregel::Hulp() const { return app_->help(); }
 
+std::optional<std::string> LeesBestandsnaam(const TOpdrachtregel& regel, const std::string& optie)
+{
+    const auto bestand = regel.Waarde(optie);
+    if (bestand && bestand->empty())
+        throw OptieFout("lege bestandsnaam bij --" + optie + ": geef de naam van het bestand.");
+    return bestand;
+}
+
 void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat, const std::vector<std::string>& formaten)
 {
     std::string waarden;
@@ -150,7 +200,7 @@ std::string LeesFormaat(const TOpdrachtregel& regel, const std::vector<std::stri
     std::string keuzes;
     for (std::size_t i = 0; i < formaten.size(); ++i)
         keuzes += (i == 0 ? "" : i + 1 == formaten.size() ? " of " : ", ") + formaten[i];
-    throw OptieFout("ongeldig formaat '" + *regel.Waarde("formaat") + "' bij --formaat: kies " + keuzes + ".");
+    throw OptieFout("ongeldig formaat " + Citaat(*regel.Waarde("formaat")) + " bij --formaat: kies " + keuzes + ".");
 }
 
 std::optional<int> TOpdrachtregel::Verwerk(const std::vector<std::string>& argumenten,

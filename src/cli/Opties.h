@@ -50,8 +50,10 @@ public:
 
     // Reads the arguments; false when the help was asked for. Throws
     // OptieFout for an unknown option or argument, an option without a value
-    // (also when the next word is another option) and an option given twice
-    // that may be given only once.
+    // (the last word, or the next word is an option of the command) and an
+    // option given twice that may be given only once. Any other next word is
+    // the value, also one that begins with "-" ("--loonbedrag -5") or is
+    // empty, so that the option's own check names what is wrong with it.
     bool Lees(const std::vector<std::string>& argumenten);
 
     std::optional<std::string> Waarde(const std::string& naam) const;
@@ -74,16 +76,28 @@ public:
 
 private:
     void ControleerWaarden() const;
+    // Whether the word is one of the command's options (or its help), and
+    // whether it is one that takes a value.
+    bool IsOptie(const std::string& woord) const;
+    const CLI::Option* WaardeOptie(const std::string& woord) const;
+    // The arguments with each value joined to its option ("--naam=waarde"),
+    // as CLI11 then takes any value.
+    std::vector<std::string> MetWaarden(const std::vector<std::string>& argumenten) const;
 
     std::unique_ptr<CLI::App> app_;
     std::map<std::string, CLI::Option*> opties_; // by name without "--"
     std::set<const CLI::Option*> herhaalbaar_;
+    std::set<std::string> waardeOpties_; // the options that take a value, by name
 };
 
 // The option "--formaat tekst|json"; wat says what the text and the JSON are.
 // A command with other formats names them, the standard first.
 void VoegFormaatToe(TOpdrachtregel& regel, const std::string& wat = "als tekst of als JSON",
                     const std::vector<std::string>& formaten = {"tekst", "json"});
+// The file named by an option such as "--pdf"; nothing when it is not given.
+// An empty name is an OptieFout, not the option left out.
+std::optional<std::string> LeesBestandsnaam(const TOpdrachtregel& regel, const std::string& optie);
+
 // The value of "--formaat", in lower case: one of the formats, the first
 // when the option is not given; any other value is an OptieFout.
 std::string LeesFormaat(const TOpdrachtregel& regel, const std::vector<std::string>& formaten = {"tekst", "json"});

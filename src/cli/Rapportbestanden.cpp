@@ -26,7 +26,7 @@ std::string RapportbestandenUitleg()
 
 TRapportbestanden LeesRapportbestanden(const TOpdrachtregel& regel)
 {
-    return {regel.Waarde("pdf").value_or(""), regel.Waarde("odt").value_or("")};
+    return {LeesBestandsnaam(regel, "pdf").value_or(""), LeesBestandsnaam(regel, "odt").value_or("")};
 }
 
 void SchrijfRapportbestanden(const TRapportbestanden& bestanden, const std::vector<std::string>& regels)

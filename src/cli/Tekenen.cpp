@@ -6,7 +6,11 @@
 #include "output/Rapportuitvoer.h"
 #include "output/Verloopgrafiek.h"
 
+#include <QFileDevice>
+
 #include <exception>
+#include <functional>
+#include <memory>
 
 namespace vkt::cli {
 namespace {
@@ -25,6 +29,33 @@ std::string Probeer(Tekenen tekenen)
     }
 }
 
+// The files of one command, each written whole under a name of its own and
+// put in place only when all of them were: a failure of the second leaves
+// the first as it was too.
+class TBestanden {
+public:
+    void Schrijf(const std::string& naam, const std::string& soort,
+                 const std::function<void(QFileDevice&)>& schrijf)
+    {
+        if (naam.empty())
+            return;
+        bestanden_.push_back({ui::OpenUitvoerbestand(QString::fromStdString(naam), soort), soort});
+        schrijf(*bestanden_.back().bestand);
+    }
+    void SluitAf()
+    {
+        for (TBestand& b : bestanden_)
+            ui::SluitAf(*b.bestand, b.soort);
+    }
+
+private:
+    struct TBestand {
+        std::unique_ptr<QFileDevice> bestand;
+        std::string soort;
+    };
+    std::vector<TBestand> bestanden_;
+};
+
 std::string SchrijfRapport(const TRapportbestanden& bestanden, const std::vector<std::string>& regels)
 {
     return Probeer([&] {
@@ -33,10 +64,12 @@ std::string SchrijfRapport(const TRapportbestanden& bestanden, const std::vector
         for (const std::string& regel : regels)
             tekst << QString::fromStdString(regel);
         const QFont lettertype = ui::RapportLettertype();
-        if (!bestanden.Pdf.empty())
-            ui::SchrijfRapportPdf(tekst, lettertype, {}, QString::fromStdString(bestanden.Pdf));
-        if (!bestanden.Odt.empty())
-            ui::SchrijfRapportOdt(tekst, lettertype, QString::fromStdString(bestanden.Odt));
+        TBestanden uitvoer;
+        uitvoer.Schrijf(bestanden.Pdf, "PDF-bestand",
+                        [&](QFileDevice& pdf) { ui::SchrijfRapportPdf(tekst, lettertype, {}, pdf); });
+        uitvoer.Schrijf(bestanden.Odt, "tekstbestand",
+                        [&](QFileDevice& odt) { ui::SchrijfRapportOdt(tekst, lettertype, odt); });
+        uitvoer.SluitAf();
     });
 }
 
@@ -44,10 +77,12 @@ std::string SchrijfGrafiek(const TGrafiekbestanden& bestanden, const TLoonverloo
 {
     return Probeer([&] {
         const auto toepassing = MaakTekentoepassing();
-        if (!bestanden.Png.empty())
-            ui::SchrijfVerloopgrafiekPng(verloop, QString::fromStdString(bestanden.Png));
-        if (!bestanden.Svg.empty())
-            ui::SchrijfVerloopgrafiekSvg(verloop, QString::fromStdString(bestanden.Svg));
+        TBestanden uitvoer;
+        uitvoer.Schrijf(bestanden.Png, "PNG-bestand",
+                        [&](QFileDevice& png) { ui::SchrijfVerloopgrafiekPng(verloop, png); });
+        uitvoer.Schrijf(bestanden.Svg, "SVG-bestand",
+                        [&](QFileDevice& svg) { ui::SchrijfVerloopgrafiekSvg(verloop, svg); });
+        uitvoer.SluitAf();
     });
 }
 

@@ -120,6 +120,12 @@ int VerloopOpdracht(const std::vector<std::string>& argumenten, std::ostream& ui
     try {
         TPuntRekenaar rekenaar(*nieuw.Vast, nieuw.Berekening->Invoer(), nieuw.Databases.Constanten);
         verloop.Regels = BerekenLoonverloop(rekenaar, bereik);
+    } catch (const std::exception& error) {
+        fout << "vkt2020-cli verloop: het loonverloop kon niet worden berekend: " << ZonderWagenterugloop(error.what())
+             << "\n";
+        return 1;
+    }
+    try {
         SchrijfGrafiekbestanden(bestanden, verloop);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli verloop: " << ZonderWagenterugloop(error.what()) << "\n";

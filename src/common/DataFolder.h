@@ -23,7 +23,9 @@ struct TDatabasemappen {
 
 // The folder the program shares with the command line under the user's
 // data folder, as the desktop's standard paths name it: XDG_DATA_HOME (else
-// ~/.local/share) + "/Zyrdo Software/Vkt2020".
+// ~/.local/share) + "/Zyrdo Software/Vkt2020". Empty when neither names a
+// folder (unset, or not a whole path), rather than a folder that would lie
+// wherever the program happens to be started.
 std::filesystem::path GebruikersDataMap();
 
 // Both databases in DataFolder() when VKT2020_DATA is set or the constants
@@ -36,7 +38,8 @@ TDatabasemappen Databasemappen(const std::filesystem::path& gebruikersmap = Gebr
 // Gives a user of an installed program an employee database of his own on
 // the first start: a copy of the shipped empty one, readable and writable
 // by its owner only. Does nothing when the user has one, or for a build
-// folder. Throws std::filesystem::filesystem_error when the copy fails.
+// folder. Throws vkt::Exception, in Dutch, when there is no folder for it or
+// the copy fails.
 void MaakWerknemersdatabase(const TDatabasemappen& mappen);
 
 } // namespace vkt

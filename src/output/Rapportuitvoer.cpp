@@ -1,9 +1,12 @@
 #include "output/Rapportuitvoer.h"
 
+#include "common/Text.h"
 #include "output/Lettertypen.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
@@ -67,18 +70,52 @@ private:
     int regel_ = 0;
 };
 
+// The file's name as a message shows it, control characters escaped.
+std::string Bestandsnaam(const QFileDevice& bestand) { return ZichtbareTekst(bestand.fileName().toStdString()); }
+
 } // namespace
 
 void OpenOmTeSchrijven(QFileDevice& bestand, const std::string& soort)
 {
     if (!bestand.open(QIODevice::WriteOnly))
-        throw EExportException("Kon geen " + soort + " aanmaken: " + bestand.fileName().toStdString());
+        throw EExportException("Kon geen " + soort + " aanmaken: " + Bestandsnaam(bestand));
 }
 
-void SluitAf(QSaveFile& bestand, const std::string& soort)
+std::unique_ptr<QFileDevice> OpenUitvoerbestand(const QString& bestand, const std::string& soort)
 {
-    if (!bestand.commit())
-        throw EExportException("Kon het " + soort + " niet schrijven: " + bestand.fileName().toStdString());
+    const QFileInfo info(bestand);
+    std::unique_ptr<QFileDevice> uitvoer;
+    if (info.exists() && !info.isFile() && !info.isDir())
+        uitvoer = std::make_unique<QFile>(bestand);
+    else
+        uitvoer = std::make_unique<QSaveFile>(bestand);
+    OpenOmTeSchrijven(*uitvoer, soort);
+    return uitvoer;
+}
+
+void SchrijfInhoud(QFileDevice& bestand, const QByteArray& inhoud, const std::string& soort)
+{
+    if (bestand.write(inhoud) != inhoud.size())
+        throw EExportException("Kon het " + soort + " niet schrijven: " + Bestandsnaam(bestand));
+}
+
+void SluitAf(QFileDevice& bestand, const std::string& soort)
+{
+    // QSaveFile checks the writes it was given, not the last flush of its
+    // buffer, so a full disk could still give a file cut short: the flush is
+    // checked here first, and a failed one cancels the file.
+    const bool geschreven = bestand.flush() && bestand.error() == QFileDevice::NoError;
+    bool gelukt = false;
+    if (auto* opslag = qobject_cast<QSaveFile*>(&bestand)) {
+        if (!geschreven)
+            opslag->cancelWriting();
+        gelukt = opslag->commit() && geschreven;
+    } else {
+        bestand.close();
+        gelukt = geschreven && bestand.error() == QFileDevice::NoError;
+    }
+    if (!gelukt)
+        throw EExportException("Kon het " + soort + " niet schrijven: " + Bestandsnaam(bestand));
 }
 
 QFont RapportLettertype()
@@ -106,17 +143,27 @@ void DrukRapportAf(const QStringList& regels, const QFont& lettertype, const TMa
 void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
                        const QString& bestand)
 {
-    QSaveFile uitvoer(bestand);
-    OpenOmTeSchrijven(uitvoer, "PDF-bestand");
-    QPdfWriter pdf(&uitvoer);
-    pdf.setTitle("Zyrdo Vektaris-programma 2020");
-    pdf.setResolution(300);
-    // A printer cannot print up to the edge of the paper; a PDF file keeps
-    // the same border, so it looks like the printed page.
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                  QPageLayout::Millimeter));
-    DrukRapportAf(regels, lettertype, marges, pdf);
-    SluitAf(uitvoer, "PDF-bestand");
+    const auto uitvoer = OpenUitvoerbestand(bestand, "PDF-bestand");
+    SchrijfRapportPdf(regels, lettertype, marges, *uitvoer);
+    SluitAf(*uitvoer, "PDF-bestand");
+}
+
+void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
+                       QFileDevice& uitvoer)
+{
+    QBuffer inhoud;
+    inhoud.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&inhoud);
+        pdf.setTitle("Zyrdo Vektaris-programma 2020");
+        pdf.setResolution(300);
+        // A printer cannot print up to the edge of the paper; a PDF file keeps
+        // the same border, so it looks like the printed page.
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                      QPageLayout::Millimeter));
+        DrukRapportAf(regels, lettertype, marges, pdf);
+    }
+    SchrijfInhoud(uitvoer, inhoud.data(), "PDF-bestand");
 }
 
 QString ExportRegel(const QString& regel)
@@ -128,6 +175,13 @@ QString ExportRegel(const QString& regel)
 }
 
 void SchrijfRapportOdt(const QStringList& regels, const QFont& lettertype, const QString& bestand)
+{
+    const auto uitvoer = OpenUitvoerbestand(bestand, "tekstbestand");
+    SchrijfRapportOdt(regels, lettertype, *uitvoer);
+    SluitAf(*uitvoer, "tekstbestand");
+}
+
+void SchrijfRapportOdt(const QStringList& regels, const QFont& lettertype, QFileDevice& uitvoer)
 {
     QTextDocument document;
     const qreal punten = lettertype.pointSizeF() > 0 ? lettertype.pointSizeF() : 10;
@@ -151,12 +205,8 @@ void SchrijfRapportOdt(const QStringList& regels, const QFont& lettertype, const
     QBuffer odf;
     QTextDocumentWriter schrijver(&odf, "odf");
     if (!schrijver.write(&document))
-        throw EExportException("Kon het tekstbestand niet schrijven: " + bestand.toStdString());
-    QSaveFile uitvoer(bestand);
-    OpenOmTeSchrijven(uitvoer, "tekstbestand");
-    if (uitvoer.write(odf.data()) != odf.data().size())
-        throw EExportException("Kon het tekstbestand niet schrijven: " + bestand.toStdString());
-    SluitAf(uitvoer, "tekstbestand");
+        throw EExportException("Kon het tekstbestand niet schrijven: " + Bestandsnaam(uitvoer));
+    SchrijfInhoud(uitvoer, odf.data(), "tekstbestand");
 }
 
 } // namespace vkt::ui

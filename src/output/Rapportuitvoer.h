@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QFileDevice;
 class QPagedPaintDevice;
 class QSaveFile;
@@ -34,10 +36,21 @@ public:
 // it cannot ("Kon geen <soort> aanmaken: <file>"); Qt's writers would fail
 // with a warning only.
 void OpenOmTeSchrijven(QFileDevice& bestand, const std::string& soort);
-// Puts a file written through QSaveFile in its place, or raises
-// EExportException ("Kon het <soort> niet schrijven: <file>"). Until then
+// Opens a file to write as above: a regular file, or a new one, through
+// QSaveFile, so that it takes the place of the name only when all of it was
+// written; a name that is no regular file (a device such as /dev/stdout, a
+// pipe) directly, since a device cannot be replaced by a file.
+std::unique_ptr<QFileDevice> OpenUitvoerbestand(const QString& bestand, const std::string& soort);
+// Finishes a file opened so, or raises EExportException ("Kon het <soort>
+// niet schrijven: <file>") when any write, the flush or the close failed. A
+// file written through QSaveFile is put in its place only then: until then
 // a file of that name keeps what it held, so a failed write loses nothing.
-void SluitAf(QSaveFile& bestand, const std::string& soort);
+void SluitAf(QFileDevice& bestand, const std::string& soort);
+// Writes a document made in memory into a file opened so, or raises
+// EExportException ("Kon het <soort> niet schrijven: <file>"). Qt's writers
+// do not notice a write that the system cut short (a full disk), so each
+// document is made in memory first and written here, its length checked.
+void SchrijfInhoud(QFileDevice& bestand, const QByteArray& inhoud, const std::string& soort);
 
 // The statement's font: Courier New 10 points bold, or on a machine without
 // it the program's own Liberation Mono, which has its metrics. Needs the
@@ -53,9 +66,13 @@ void DrukRapportAf(const QStringList& regels, const QFont& lettertype, const TMa
                    QPagedPaintDevice& apparaat);
 
 // Prints the lines into a PDF file of A4 pages, as DrukRapportAf does.
-// Raises EExportException when the file cannot be written.
+// Raises EExportException when the file cannot be written. The second form
+// writes into a file opened by OpenUitvoerbestand and leaves SluitAf to the
+// caller, who may write more files first and then finish them together.
 void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
                        const QString& bestand);
+void SchrijfRapportPdf(const QStringList& regels, const QFont& lettertype, const TMarges& marges,
+                       QFileDevice& bestand);
 
 // A line as the exported document holds it: without its leading blanks and
 // control characters, so the indentation of the fixed-pitch text is lost.
@@ -63,7 +80,9 @@ QString ExportRegel(const QString& regel);
 
 // Writes the lines as an OpenDocument text file: one paragraph per line as
 // ExportRegel gives it, in the font's face and size (its style is left out).
-// Raises EExportException when the file cannot be written.
+// Raises EExportException when the file cannot be written; the second form
+// as that of SchrijfRapportPdf.
 void SchrijfRapportOdt(const QStringList& regels, const QFont& lettertype, const QString& bestand);
+void SchrijfRapportOdt(const QStringList& regels, const QFont& lettertype, QFileDevice& bestand);
 
 } // namespace vkt::ui

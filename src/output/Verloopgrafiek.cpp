@@ -1,11 +1,13 @@
 #include "output/Verloopgrafiek.h"
 
+#include "common/Text.h"
 #include "model/Enumeraties.h"
 #include "output/Rapportuitvoer.h"
 
 #include <QAreaSeries>
+#include <QBuffer>
 #include <QChart>
-#include <QFile>
+#include <QFileDevice>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLineSeries>
@@ -291,26 +293,43 @@ QImage VerloopgrafiekAfbeelding(const TLoonverloop& verloop)
 
 void SchrijfVerloopgrafiekPng(const TLoonverloop& verloop, const QString& bestand)
 {
-    const QImage afbeelding = VerloopgrafiekAfbeelding(verloop);
-    QFile uitvoer(bestand);
-    OpenOmTeSchrijven(uitvoer, "PNG-bestand");
-    if (!afbeelding.save(&uitvoer, "PNG"))
-        throw EExportException("Kon het PNG-bestand niet schrijven: " + bestand.toStdString());
+    const auto uitvoer = OpenUitvoerbestand(bestand, "PNG-bestand");
+    SchrijfVerloopgrafiekPng(verloop, *uitvoer);
+    SluitAf(*uitvoer, "PNG-bestand");
 }
 
 void SchrijfVerloopgrafiekSvg(const TLoonverloop& verloop, const QString& bestand)
 {
-    QFile uitvoer(bestand);
-    OpenOmTeSchrijven(uitvoer, "SVG-bestand");
+    const auto uitvoer = OpenUitvoerbestand(bestand, "SVG-bestand");
+    SchrijfVerloopgrafiekSvg(verloop, *uitvoer);
+    SluitAf(*uitvoer, "SVG-bestand");
+}
+
+void SchrijfVerloopgrafiekPng(const TLoonverloop& verloop, QFileDevice& uitvoer)
+{
+    // Made in memory first (see SchrijfInhoud); libpng would also tell a
+    // failed write on the error output in its own words.
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!VerloopgrafiekAfbeelding(verloop).save(&png, "PNG"))
+        throw EExportException("Kon het PNG-bestand niet schrijven: " + ZichtbareTekst(uitvoer.fileName().toStdString()));
+    SchrijfInhoud(uitvoer, png.data(), "PNG-bestand");
+}
+
+void SchrijfVerloopgrafiekSvg(const TLoonverloop& verloop, QFileDevice& uitvoer)
+{
+    QBuffer tekening;
+    tekening.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&uitvoer);
+    svg.setOutputDevice(&tekening);
     svg.setSize(kVerloopgrafiekGrootte);
     svg.setViewBox(QRect(QPoint(0, 0), kVerloopgrafiekGrootte));
     svg.setTitle("Loonverloop");
     QPainter schilder(&svg);
     TekenVerloopgrafiek(verloop, schilder, QRectF(QPointF(0, 0), kVerloopgrafiekGrootte));
-    if (!schilder.end() || uitvoer.error() != QFileDevice::NoError)
-        throw EExportException("Kon het SVG-bestand niet schrijven: " + bestand.toStdString());
+    if (!schilder.end())
+        throw EExportException("Kon het SVG-bestand niet schrijven: " + ZichtbareTekst(uitvoer.fileName().toStdString()));
+    SchrijfInhoud(uitvoer, tekening.data(), "SVG-bestand");
 }
 
 } // namespace vkt::ui

@@ -8,6 +8,7 @@
 
 
 class QChart;
+class QFileDevice;
 class QImage;
 class QPainter;
 
@@ -33,9 +34,13 @@ void TekenVerloopgrafiek(const TLoonverloop& verloop, QPainter& schilder, const 
 QImage VerloopgrafiekAfbeelding(const TLoonverloop& verloop);
 
 // Writes the chart as a PNG or an SVG file of the standard size. Needs a
-// QApplication; raises vkt::Exception when the file cannot be written.
+// QApplication; raises vkt::Exception when the file cannot be written. The
+// forms with a file opened by OpenUitvoerbestand leave SluitAf to the
+// caller, as SchrijfRapportPdf does.
 void SchrijfVerloopgrafiekPng(const TLoonverloop& verloop, const QString& bestand);
 void SchrijfVerloopgrafiekSvg(const TLoonverloop& verloop, const QString& bestand);
+void SchrijfVerloopgrafiekPng(const TLoonverloop& verloop, QFileDevice& bestand);
+void SchrijfVerloopgrafiekSvg(const TLoonverloop& verloop, QFileDevice& bestand);
 
 // An amount as the chart writes it: "€ 3.016,00".
 QString EuroTekst(double bedrag);

@@ -103,6 +103,8 @@ TEST(Csv, ATextThatASpreadsheetWouldRunAsAFormulaGetsAQuote)
         {"=1+1", "'=1+1"},     {"+31 6 1234", "'+31 6 1234"}, {"-2+3", "'-2+3"},     {"@SUM(A1)", "'@SUM(A1)"},
         {"-", "'-"},           {"-12,50", "-12,50"},           {"+5", "+5"},         {"-1.234,56", "-1.234,56"},
         {"Jan = Piet", "Jan = Piet"}, {"", ""},               {"2500,55", "2500,55"},
+        // A spreadsheet may skip a leading tab or carriage return and run what follows; a plain number stays.
+        {"\t=1+1", "'\t=1+1"},  {"\rPiet", "'\rPiet"},       {"\t12", "\t12"},      {"Piet\t", "Piet\t"},
     };
     for (const auto& geval : gevallen)
         EXPECT_EQ(ZonderFormule(geval.cel), geval.veilig) << geval.cel;

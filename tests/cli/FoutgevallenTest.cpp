@@ -176,10 +176,16 @@ TEST(Foutgevallen, ANameIsUtf8OfAtMostFiftyCharactersWithoutControlCharacters)
     EXPECT_EQ(test::Voer(cli::LijstOpdracht, {}).uit, "1\t" + vijftig + "\n");
 }
 
-TEST(Foutgevallen, AStoredNameWithControlCharactersIsListedVisibly)
+TEST(Foutgevallen, AStoredNameWithControlCharactersIsListedAndShownVisibly)
 {
-    OpgeslagenBerekening berekening({"UPDATE Werknemersgegevens SET Naam = 'Piet' || char(9) || 'Jansen' || char(27)"});
-    EXPECT_EQ(test::Voer(cli::LijstOpdracht, {}).uit, "1\tPiet\\tJansen\\x1B\n");
+    OpgeslagenBerekening berekening(
+        {"UPDATE Werknemersgegevens SET Naam = 'Piet' || char(9) || 'Jansen' || char(27) || CAST(x'FF' AS TEXT)"});
+    EXPECT_EQ(test::Voer(cli::LijstOpdracht, {}).uit, "1\tPiet\\tJansen\\x1B\\xFF\n");
     const test::Uitvoer json = test::Voer(cli::LijstOpdracht, {"--formaat", "json"});
-    EXPECT_EQ(json.uit, "[\n  {\n    \"nummer\": 1,\n    \"naam\": \"Piet\\tJansen\\u001b\"\n  }\n]\n");
+    EXPECT_EQ(json.uit, "[\n  {\n    \"nummer\": 1,\n    \"naam\": \"Piet\\tJansen\\u001b\xEF\xBF\xBD\"\n  }\n]\n");
+    const test::Uitvoer overzicht = test::Voer(cli::ToonOpdracht, {"1"});
+    ASSERT_EQ(overzicht.code, 0) << overzicht.fout;
+    EXPECT_NE(overzicht.uit.find("Model loonberekening voor: Piet\\tJansen\\x1B\\xFF\n"), std::string::npos)
+        << overzicht.uit;
+    EXPECT_EQ(overzicht.uit.find('\x1B'), std::string::npos);
 }

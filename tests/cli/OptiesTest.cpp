@@ -126,7 +126,8 @@ TEST(Opties, AMissingValueAnUnknownWordOrARepeatIsReported)
     } kGevallen[] = {
         {{"bereken", "--loonbedrag", "--naam", "Jan"}, "vkt2020-cli bereken: de optie '--loonbedrag' verwacht een waarde."},
         {{"bereken", "--naam", "Jan", "--loonbedrag"}, "de optie '--loonbedrag' verwacht een waarde."},
-        {{"bereken", "--loonbedrag="}, "de optie '--loonbedrag' verwacht een waarde."},
+        {{"bereken", "--loonbedrag", "--naam=Jan"}, "de optie '--loonbedrag' verwacht een waarde."},
+        {{"bereken", "--naam", "-h"}, "de optie '--naam' verwacht een waarde."},
         {{"toon", "--formaat"}, "de optie '--formaat' verwacht een waarde."},
         {{"batch", "in.csv", "--uitvoer"}, "de optie '--uitvoer' verwacht een waarde."},
         {{"bereken", "--jaar=2020"}, "onbekende optie '--jaar'."},
@@ -138,6 +139,35 @@ TEST(Opties, AMissingValueAnUnknownWordOrARepeatIsReported)
     };
     for (const auto& geval : kGevallen)
         EXPECT_TRUE(test::Geweigerd(Programma(geval.argumenten), 2, geval.melding)) << geval.melding;
+}
+
+TEST(Opties, AValueGivenIsCheckedAndNamedAlsoWhenItLooksLikeAnOptionOrIsEmpty)
+{
+    test::EigenDatabases databases;
+    const struct {
+        std::vector<std::string> argumenten;
+        std::string melding;
+    } kGevallen[] = {
+        {{"bereken", "--loonbedrag", "-inf"}, "ongeldig bedrag '-inf' bij --loonbedrag: gebruik bijvoorbeeld 3500,"},
+        {{"bereken", "--loonbedrag", "--5"}, "ongeldig bedrag '--5' bij --loonbedrag"},
+        {{"bereken", "--loonbedrag", "-5"}, "ongeldig bedrag '-5' bij --loonbedrag: kies een bedrag van 0 tot en met"},
+        {{"bereken", "--loonbedrag="}, "ongeldig bedrag '' bij --loonbedrag"},
+        {{"bereken", "--soort="}, "ongeldige waarde '' bij --soort: kies werknemer, bijzonder-loon,"},
+        {{"bereken", "--datum", ""}, "ongeldige datum '' bij --datum: gebruik DD-MM-JJJJ."},
+        {{"opslaan", "--naam", ""}, "geef de naam van de werknemer met --naam."},
+        {{"bereken", "--pdf", ""}, "lege bestandsnaam bij --pdf: geef de naam van het bestand."},
+        {{"toon", "1", "--formaat="}, "ongeldig formaat '' bij --formaat: kies tekst of json."},
+        {{"toon", "-3"}, "ongeldig nummer '-3': geef het nummer van een opgeslagen berekening."},
+        {{"bereken", "--naam", std::string(131072, 'a')},
+         "ongeldige naam '" + std::string(80, 'a') + "…' (131.072 tekens) bij --naam: een naam heeft ten hoogste 50 "
+                                                     "tekens.\n"},
+        {{"bereken", "--loonbedrag", "12\x1B[2J"}, "ongeldig bedrag '12\\x1B[2J' bij --loonbedrag"},
+        {{"bereken", "--" + std::string(1000, 'x')}, "onbekende optie '--" + std::string(78, 'x') + "…' (1.002 tekens)."},
+    };
+    for (const auto& geval : kGevallen)
+        EXPECT_TRUE(test::Geweigerd(Programma(geval.argumenten), 2, geval.melding)) << geval.melding;
+    // An empty name is no name, as when it is left out.
+    EXPECT_EQ(BerekenJson({"--naam", ""}).code, 0);
 }
 
 TEST(Opties, AnOptionTheKindDoesNotUseIsAUsageError)

@@ -1,6 +1,7 @@
 #include "Opdrachten.h"
 
 #include "cli/Hoofdprogramma.h"
+#include "common/DataFolder.h"
 #include "common/Meldingen.h"
 #include "store/DmVektaris.h"
 
@@ -99,15 +100,51 @@ TEST(Processen, ListingAnEmptyFileFailsAndLeavesItEmpty)
     EXPECT_EQ(std::filesystem::file_size(bestand), 0u);
 }
 
-TEST(Processen, AWriteErrorOnTheOutputFailsWithAMessage)
+TEST(Processen, AWriteErrorOnTheOutputFailsWithOneMessage)
 {
     test::EigenDatabases databases;
     const std::string fouten = databases.Map().File("fouten");
-    for (const std::string& argumenten : {kBereken, std::string("bereken --help"), std::string("lijst --formaat json")}) {
-        const int status = std::system((test::Programma() + " " + argumenten + " > /dev/full 2> " + fouten).c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << argumenten;
-        EXPECT_EQ(test::LeesBestand(fouten), "vkt2020-cli: de uitvoer kon niet worden geschreven.\n") << argumenten;
+    const std::string csv = databases.Map().File("invoer.csv");
+    std::ofstream(csv) << "loonbedrag\n1000\n";
+    const struct {
+        std::string argumenten;
+        std::string melding;
+    } kGevallen[] = {
+        {kBereken, "vkt2020-cli: de uitvoer kon niet worden geschreven.\n"},
+        {"bereken --help", "vkt2020-cli: de uitvoer kon niet worden geschreven.\n"},
+        {"lijst --formaat json", "vkt2020-cli: de uitvoer kon niet worden geschreven.\n"},
+        {"batch " + csv, "vkt2020-cli batch: de uitvoer kon niet worden geschreven.\n"},
+    };
+    for (const auto& geval : kGevallen) {
+        const int status =
+            std::system((test::Programma() + " " + geval.argumenten + " > /dev/full 2> " + fouten).c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << geval.argumenten;
+        EXPECT_EQ(test::LeesBestand(fouten), geval.melding) << geval.argumenten;
     }
+}
+
+TEST(Processen, ASaveOrDeleteWhoseOutputCannotBeWrittenChangesNothing)
+{
+    test::EigenDatabases databases;
+    const std::string fouten = databases.Map().File("fouten");
+    const int status =
+        std::system((test::Programma() + " opslaan --naam Piet > /dev/full 2> " + fouten).c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(test::LeesBestand(fouten),
+              "vkt2020-cli opslaan: de uitvoer kon niet worden geschreven, dus de berekening is niet opgeslagen.\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"lijst"}).uit, "");
+    // A script that tries again saves it once, under the first number.
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"opslaan", "--naam", "Piet"}).uit, "1\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"lijst"}).uit, "1\tPiet\n");
+
+    // A delete the same.
+    const int verwijderd = std::system((test::Programma() + " verwijder 1 > /dev/full 2> " + fouten).c_str());
+    EXPECT_TRUE(WIFEXITED(verwijderd) && WEXITSTATUS(verwijderd) == 1);
+    EXPECT_EQ(test::LeesBestand(fouten),
+              "vkt2020-cli verwijder: de uitvoer kon niet worden geschreven, dus de berekening is niet verwijderd.\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"lijst"}).uit, "1\tPiet\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"verwijder", "1"}).uit, "De gegevens zijn verwijderd.\n");
+    EXPECT_EQ(test::Voer(cli::Hoofdprogramma, {"lijst"}).uit, "");
 }
 
 TEST(Processen, ABatchReadFromAPipeKeepsTheOrderOfItsRowsAndStopsAtABrokenQuote)
@@ -118,24 +155,61 @@ TEST(Processen, ABatchReadFromAPipeKeepsTheOrderOfItsRowsAndStopsAtABrokenQuote)
     const std::string kapot = databases.Map().File("kapot.csv");
     std::ofstream(kapot) << "loonbedrag\n1000\n\"2000\n";
     const std::string uitvoer = databases.Map().File("uitvoer");
-    const auto batch = [&](const std::string& invoer) {
-        return std::system(("cat " + invoer + " | " + test::Programma() + " batch /dev/stdin --taken 2 > " + uitvoer +
-                            " 2>&1")
-                               .c_str());
+    const auto batch = [&](const std::string& invoer, const std::string& naam, const std::string& opties) {
+        const int status = std::system(("cat " + invoer + " | " + test::Programma() + " batch " + naam +
+                                        " --taken 2 " + opties + " > " + uitvoer + " 2>&1")
+                                           .c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
 
-    int status = batch(goed);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const std::string tekst = test::LeesBestand(uitvoer);
-    EXPECT_LT(tekst.find("\n1000,"), tekst.find("\n2000,"));
-    EXPECT_LT(tekst.find("\n2000,"), tekst.find("\n3000,"));
+    for (const std::string naam : {"-", "/dev/stdin"}) {
+        EXPECT_EQ(batch(goed, naam, ""), 0) << naam;
+        const std::string tekst = test::LeesBestand(uitvoer);
+        EXPECT_LT(tekst.find("\n1000,"), tekst.find("\n2000,"));
+        EXPECT_LT(tekst.find("\n2000,"), tekst.find("\n3000,"));
+    }
 
-    // A pipe is read once, so the broken quote is found only where it is: the batch stops there.
-    status = batch(kapot);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+    // A pipe is read once, so the broken quote is found only where it is: the
+    // batch stops there and fails, the rows before it written.
+    EXPECT_EQ(batch(kapot, "-", ""), 1);
     const std::string fout = test::LeesBestand(uitvoer);
     EXPECT_EQ(fout.rfind("loonbedrag,brutoloon,", 0), 0u) << fout;
-    EXPECT_NE(fout.find("is geen geldig CSV-bestand: het aanhalingsteken op regel 3 wordt niet gesloten."),
+    EXPECT_NE(fout.find("vkt2020-cli batch: de standaardinvoer is geen geldig CSV-bestand: het aanhalingsteken op "
+                        "regel 3 wordt niet gesloten. De uitvoer bevat alleen de rijen ervoor.\n"),
               std::string::npos)
         << fout;
+
+    // An output file is left as it was, and no part of it is left behind.
+    const std::string bestand = databases.Map().File("uitkomst.csv");
+    std::ofstream(bestand) << "de vorige uitkomst\n";
+    EXPECT_EQ(batch(kapot, "-", "--uitvoer " + bestand), 1);
+    EXPECT_EQ(test::LeesBestand(uitvoer), "vkt2020-cli batch: de standaardinvoer is geen geldig CSV-bestand: het "
+                                          "aanhalingsteken op regel 3 wordt niet gesloten. Er is niets geschreven; '" +
+                                              bestand + "' is niet veranderd.\n");
+    EXPECT_EQ(test::LeesBestand(bestand), "de vorige uitkomst\n");
+    std::size_t bestanden = 0;
+    for (const auto& ding : std::filesystem::directory_iterator(databases.Map().Path()))
+        bestanden += ding.path().filename().string().find("uitkomst") != std::string::npos;
+    EXPECT_EQ(bestanden, 1u);
+}
+
+TEST(Processen, WithoutADataFolderAnInstalledProgramSaysSoAndMakesNothingWhereItRuns)
+{
+    test::TempFolder map;
+    std::filesystem::create_directories(map.Path() / "bin");
+    std::filesystem::create_directories(map.Path() / "share" / "vkt2020");
+    std::filesystem::create_directories(map.Path() / "werkmap");
+    std::filesystem::copy_file(test::Programma(), map.Path() / "bin" / "vkt2020-cli");
+    for (const char* bestand : {"Vkt2020.db", "VktC2020.db"})
+        std::filesystem::copy_file(DataFolder() / bestand, map.Path() / "share" / "vkt2020" / bestand);
+    const std::string uit = map.File("uit.txt");
+    const int status = std::system(("cd " + map.File("werkmap") + " && env -u HOME -u XDG_DATA_HOME -u VKT2020_DATA " +
+                                    map.File("bin/vkt2020-cli") + " lijst > " + uit + " 2>&1")
+                                       .c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << test::LeesBestand(uit);
+    EXPECT_NE(test::LeesBestand(uit).find("Er is geen map voor de gegevens van de gebruiker gevonden: HOME en "
+                                          "XDG_DATA_HOME noemen geen map."),
+              std::string::npos)
+        << test::LeesBestand(uit);
+    EXPECT_TRUE(std::filesystem::is_empty(map.Path() / "werkmap"));
 }

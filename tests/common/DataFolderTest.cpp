@@ -1,10 +1,13 @@
 #include "common/DataFolder.h"
 
+#include "common/Exception.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 using namespace vkt;
@@ -65,18 +68,83 @@ TEST(DataFolder, WithoutAnEmptyDatabaseToCopyNothingIsMade)
     EXPECT_FALSE(fs::exists(map.Pad() / "nergens"));
 }
 
+// Sets an environment variable (nullptr: unsets it) for as long as it lives.
+class Omgeving {
+public:
+    Omgeving(const char* naam, const char* waarde) : naam_(naam)
+    {
+        if (const char* oud = std::getenv(naam))
+            oud_ = oud;
+        Zet(naam, waarde);
+    }
+    ~Omgeving() { Zet(naam_.c_str(), oud_ ? oud_->c_str() : nullptr); }
+    Omgeving(const Omgeving&) = delete;
+    Omgeving& operator=(const Omgeving&) = delete;
+
+private:
+    static void Zet(const char* naam, const char* waarde)
+    {
+        if (waarde != nullptr)
+            setenv(naam, waarde, 1);
+        else
+            unsetenv(naam);
+    }
+    std::string naam_;
+    std::optional<std::string> oud_;
+};
+
 TEST(DataFolder, TheUsersFolderFollowsTheDesktopsDataFolder)
 {
-    const char* oud = std::getenv("XDG_DATA_HOME");
-    const std::string bewaard = oud != nullptr ? oud : "";
-    setenv("XDG_DATA_HOME", "/tmp/gegevens", 1);
-    EXPECT_EQ(GebruikersDataMap(), fs::path("/tmp/gegevens/Zyrdo Software/Vkt2020"));
-    setenv("XDG_DATA_HOME", "", 1);
-    EXPECT_EQ(GebruikersDataMap(), fs::path(std::getenv("HOME")) / ".local/share/Zyrdo Software/Vkt2020");
-    if (oud != nullptr)
-        setenv("XDG_DATA_HOME", bewaard.c_str(), 1);
-    else
-        unsetenv("XDG_DATA_HOME");
+    const struct {
+        const char* xdg;
+        const char* home;
+        const char* map;
+    } kGevallen[] = {
+        {"/tmp/gegevens", "/home/piet", "/tmp/gegevens/Zyrdo Software/Vkt2020"},
+        {"", "/home/piet", "/home/piet/.local/share/Zyrdo Software/Vkt2020"},
+        {"gegevens", "/home/piet", "/home/piet/.local/share/Zyrdo Software/Vkt2020"},
+        // Without a whole path there is no folder, rather than one under the current folder.
+        {nullptr, nullptr, ""},
+        {"", "", ""},
+        {"gegevens", "piet", ""},
+    };
+    for (const auto& geval : kGevallen) {
+        const Omgeving xdg("XDG_DATA_HOME", geval.xdg);
+        const Omgeving home("HOME", geval.home);
+        EXPECT_EQ(GebruikersDataMap(), fs::path(geval.map)) << geval.map;
+    }
+}
+
+TEST(DataFolder, WithoutAFolderForTheUserNoDatabaseIsMadeAndTheMessageSaysWhy)
+{
+    Map map;
+    const fs::path leeg = map.Pad() / "Vkt2020.db";
+    Schrijf(leeg, "leeg");
+    try {
+        MaakWerknemersdatabase({map.Pad(), {}, leeg});
+        FAIL() << "no folder was refused";
+    } catch (const Exception& fout) {
+        EXPECT_NE(std::string(fout.what()).find("Er is geen map voor de gegevens van de gebruiker gevonden: HOME en "
+                                                "XDG_DATA_HOME noemen geen map."),
+                  std::string::npos)
+            << fout.what();
+    }
+    EXPECT_FALSE(fs::exists("Vkt2020.db"));
+}
+
+TEST(DataFolder, AFolderThatCannotBeMadeIsNamedWithTheReasonInDutch)
+{
+    Map map;
+    const fs::path leeg = map.Pad() / "Vkt2020.db";
+    Schrijf(leeg, "leeg");
+    Schrijf(map.Pad() / "bestand", "geen map");
+    try {
+        MaakWerknemersdatabase({map.Pad(), map.Pad() / "bestand" / "Vkt2020", leeg});
+        FAIL() << "the folder was made";
+    } catch (const Exception& fout) {
+        EXPECT_EQ(std::string(fout.what()), "De map '" + (map.Pad() / "bestand" / "Vkt2020").string() +
+                                                "' kan niet worden gemaakt: een deel van het pad is geen map.");
+    }
 }
 
 TEST(DataFolder, VKT2020_DATAHoldsBothDatabases)
