@@ -4,6 +4,7 @@
 #include "ui/FrmMarges.h"
 #include "ui/Standaardprogramma.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -220,11 +220,15 @@ bool TAfdrukken::ExporterenAfbeelding(const QImage& afbeelding, const QString& d
     return SchrijfEnOpen(
         bestand,
         [&] {
-            QSaveFile uitvoer(bestand);
-            OpenOmTeSchrijven(uitvoer, "PNG-bestand");
-            if (!afbeelding.save(&uitvoer, "PNG"))
+            // Made in memory first: the picture's writer does not notice a write the system cut short.
+            QByteArray inhoud;
+            QBuffer buffer(&inhoud);
+            buffer.open(QIODevice::WriteOnly);
+            if (!afbeelding.save(&buffer, "PNG"))
                 throw EExportException("Kon het PNG-bestand niet schrijven: " + bestand.toStdString());
-            SluitAf(uitvoer, "PNG-bestand");
+            const std::unique_ptr<QFileDevice> uitvoer = OpenUitvoerbestand(bestand, "PNG-bestand");
+            SchrijfInhoud(*uitvoer, inhoud, "PNG-bestand");
+            SluitAf(*uitvoer, "PNG-bestand");
         },
         "De grafiek", "PNG-afbeeldingen", meldingen);
 }
