@@ -162,8 +162,17 @@ std::string ValueToText(double value)
     return result;
 }
 
+// Every value is held as text with 15 significant digits, which must read
+// back as the same number: none beyond this bound, far beyond any amount, is
+// read, written or computed with.
+bool IsUsable(double value)
+{
+    return std::fabs(value) <= 1e300;
+}
+
 // Reads a number written with "." or "," as decimal separator and an optional
-// exponent ("-2,5", "1E-5"). Anything else is not a number.
+// exponent ("-2,5", "1E-5"). Anything else is not a number, nor is one beyond
+// what IsUsable allows.
 double TextToValue(const std::string& text)
 {
     const auto invalid = [&text] {
@@ -210,7 +219,7 @@ double TextToValue(const std::string& text)
     }
     double value = 0;
     const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (error != std::errc{} || end != normal.data() + normal.size()) {
+    if (error != std::errc{} || end != normal.data() + normal.size() || !IsUsable(value)) {
         throw invalid(); // also a value beyond the range of a double
     }
     return value;
@@ -511,10 +520,6 @@ private:
         operands.pop_back();
         return text;
     }
-
-    // Every value is held as text with 15 significant digits, which must read
-    // back as a number: none beyond this bound, far beyond any amount.
-    static bool IsUsable(double value) { return std::fabs(value) <= 1e300; }
 
     double Apply(const TToken& op, std::vector<TToken>& operands) const
     {

@@ -313,6 +313,7 @@ TEST(Formule, TheCheckAndTheEvaluationAgreeWhateverTheValues)
         {"[Brutoloon]+()", refused},
         {"([Brutoloon]+)", refused},
         {"[Brutoloon]*/2", refused},
+        {"3/0|431E300*--[Brutoloon]-40", refused}, // a number beyond 1E300 whatever multiplies it
         {"[Brutoloon]+[Brutoloon]+5", 6005},
         {"([Brutoloon])-[Brutoloon]", 0},
         {"-([Brutoloon])*-[Brutoloon]", 9'000'000},
@@ -358,5 +359,7 @@ TEST(Formule, AValueBeyondANumbersReachIsAnError)
     EXPECT_EQ(ErrorOf("(1E300*1E10)+1"), "CalculateExpression: Go: ((1E300*1E10)+1) Go: (1E300*1E10) De uitkomst van "
                                          "de formule is te groot om mee te rekenen.");
     EXPECT_FALSE(IsValidExpression("1E300*10", Symbols));
+    EXPECT_EQ(ErrorOf("1E305"), "CalculateExpression: Go: (1E305) '1E305' is not a valid floating point value");
+    EXPECT_EQ(CalculateExpression("1E300", Symbols, true), 1e300);
     EXPECT_EQ(CalculateExpression("1E-200*1E-200", Symbols, true), 0);
 }
