@@ -4,6 +4,8 @@
 #include "common/Meldingen.h"
 #include "model/Afronding.h"
 #include "model/DmConstanten.h"
+#include "model/Enumeraties.h"
+#include "model/Getallen.h"
 #include "model/Kolomregels.h"
 
 #include <algorithm>
@@ -17,10 +19,28 @@ constexpr double kTolerantie = 0.009;      // under one cent
 constexpr int kMaximumStappen = 300;       // 301 computations at most
 constexpr int kVolleStappen = 15;          // then steps of a fortieth damp oscillation at bracket edges
 constexpr double kDemping = 40;
-constexpr long long kMaximumBrutoloon = 9'999'999'999; // in cents: the largest amount the screen takes
+constexpr long long kMaximumBrutoloon = MaximumBedragInCenten; // the largest amount the screen takes
 const char* const kGeenOplossing = "Er is geen oplossing gevonden, de berekening is een goede benadering!";
 
-long long Centen(double bedrag) { return std::llround(RondAfOpCenten(bedrag) * 100); }
+// The kind of amount as a sentence names it: "een nettoloon", "werkgeverslasten".
+std::string MetLidwoord(int soortLoonbedrag)
+{
+    const std::string soort = SoortLoonbedragLabel(soortLoonbedrag);
+    return soortLoonbedrag == slWerkgeverslasten ? soort : "een " + soort;
+}
+
+// Why no gross wage gives the target: it lies below what a gross wage of 0
+// gives, above what the largest gives, or the calculation gives no amount.
+std::string OnbereikbaarMelding(int soortLoonbedrag, double doel, const TCentenzoeker::TUitkomst& uitkomst)
+{
+    const std::string soort = MetLidwoord(soortLoonbedrag);
+    if (!uitkomst.Resultaat)
+        return "Er is geen oplossing: de berekening geeft bij geen brutoloon " + soort + ".";
+    return "Er is geen oplossing: geen brutoloon van 0,00 tot en met " + FormatBedrag(MaximumBedrag) + " geeft " +
+           soort + " van " + FormatBedrag(doel) + ". Het dichtst erbij komt een brutoloon van " +
+           FormatBedrag(static_cast<double>(uitkomst.Brutoloon) / 100) + " met " + soort + " van " +
+           FormatBedrag(static_cast<double>(*uitkomst.Resultaat) / 100) + ".";
+}
 
 } // namespace
 
@@ -34,7 +54,7 @@ TBerekening::TBerekening()
           [this](long long bruto) {
               ZetBrutoloon(static_cast<double>(bruto) / 100);
               BerekenEenmaal();
-              return Centen(BereiktBedrag());
+              return BedragInCenten(BereiktBedrag());
           },
           kMaximumBrutoloon)
 {
@@ -74,6 +94,7 @@ bool TBerekening::ZetInvoer(const TVasteHeffingsgegevens* vast, const TBerekenin
     rapportLijst_.clear();
     aantalBerekeningen_ = 0;
     exact_ = false;
+    onbereikbaar_ = false;
     bereik_.reset();
     heffingsgegevens_ = nullptr;
     if (vast == nullptr)
@@ -105,6 +126,7 @@ void TBerekening::BerekenBedrag(double loonbedrag, TMeldingen& meldingen)
     invoer_.Loonbedrag = loonbedrag;
     aantalBerekeningen_ = 0;
     exact_ = false;
+    onbereikbaar_ = false;
     bereik_.reset();
     Bereken(meldingen);
 }
@@ -310,22 +332,38 @@ void TBerekening::Bereken(TMeldingen& meldingen)
     }
     if (s < slSociaalLoon || s > slZvwLoon)
         return;
+    const std::optional<long long> doel = BedragInCenten(invoer_.Loonbedrag);
+    if (!doel) {
+        onbereikbaar_ = true;
+        meldingen.ToonFoutmelding("Loonbedrag is ongeldig of niet ingevuld.");
+        return;
+    }
     Benader(invoer_.Loonbedrag);
     // Settle on a gross wage in whole cents whose result, in cents, is the
     // target; the approximation ends between cents, or not at all when the
     // result moves much slower or faster than the gross wage.
-    zoeker_.Begin(Centen(invoer_.Loonbedrag));
-    exact_ = zoeker_.Zoek(Centen(Brutoloon())).Exact;
-    if (!exact_)
+    zoeker_.Begin(*doel);
+    const TCentenzoeker::TUitkomst uitkomst = zoeker_.Zoek(BedragInCenten(Brutoloon()).value_or(0));
+    exact_ = uitkomst.Exact;
+    if (exact_)
+        return;
+    // A target the result jumps over from one cent of gross wage to the next
+    // is approximated as closely as whole cents allow; any other is out of reach.
+    if (uitkomst.Benadering) {
         meldingen.ToonMelding(kGeenOplossing);
+        return;
+    }
+    onbereikbaar_ = true;
+    meldingen.ToonFoutmelding(OnbereikbaarMelding(s, invoer_.Loonbedrag, uitkomst));
 }
 
 std::optional<TBrutoloonBereik> TBerekening::BrutoloonBereik()
 {
     if (exact_ && !bereik_) {
-        const long long laag = Centen(Brutoloon());
+        // An exact hit has a gross wage and a target within the search's range.
+        const long long laag = BedragInCenten(Brutoloon()).value_or(0);
         const int aantal = aantalBerekeningen_;
-        zoeker_.Begin(Centen(invoer_.Loonbedrag));
+        zoeker_.Begin(BedragInCenten(invoer_.Loonbedrag).value_or(0));
         const TCentenzoeker::TBandeinde einde = zoeker_.Bovenkant(laag);
         bereik_ = TBrutoloonBereik{laag, einde.Hoog, einde.Afgebroken};
         aantalBerekeningen_ = aantal;
@@ -345,6 +383,8 @@ void TBerekening::Benader(double doel)
     do {
         const double bruto = Brutoloon();
         verschil = doel - BereiktBedrag();
+        if (!std::isfinite(verschil))
+            break; // a result that is no number gives no direction
         const double stap = i < kVolleStappen ? verschil : verschil / kDemping;
         const double nieuwBruto = std::clamp(bruto + stap, 0.0, maximum);
         if (nieuwBruto == bruto && i > 1)

@@ -71,7 +71,10 @@ public:
     // Builds and computes the calculation object with the constants of the
     // calculation date, which it gives to the constants module; false (and
     // nothing computed) when there is no regular levy data. A search that
-    // finds no solution tells so through meldingen.
+    // finds no solution tells so through meldingen: as a message when the
+    // target lies between what two gross wages a cent apart give (the closest
+    // overshoot is then computed), as an error message when no gross wage
+    // from 0 to MaximumBedrag comes that near (see DoelOnbereikbaar).
     bool Run(const TVasteHeffingsgegevens* vast, const TBerekeningInvoer& invoer, TdmConstanten& constanten,
              TMeldingen& meldingen);
 
@@ -119,6 +122,12 @@ public:
     // Copies the input values into levy data of any class.
     static void VulHeffingsgegevens(THeffingsgegevens& doel, const TBerekeningInvoer& invoer);
 
+    // The last search's target lies out of reach of every gross wage from 0
+    // to MaximumBedrag: below what 0 gives, above what the largest gives, or
+    // the calculation gives no amount. The object is left computed at the
+    // gross wage that came closest.
+    bool DoelOnbereikbaar() const { return onbereikbaar_; }
+
     // The number of computations the last search needed (1 without a search).
     int AantalBerekeningen() const { return aantalBerekeningen_; }
 
@@ -143,6 +152,7 @@ private:
     TBerekeningInvoer invoer_;
     int aantalBerekeningen_ = 0;
     bool exact_ = false;
+    bool onbereikbaar_ = false;
     std::optional<TBrutoloonBereik> bereik_;
 };
 

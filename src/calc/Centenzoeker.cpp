@@ -14,12 +14,12 @@ void TCentenzoeker::Begin(long long doel)
     laatste_ = -1;
 }
 
-long long TCentenzoeker::Resultaat(long long bruto)
+std::optional<long long> TCentenzoeker::Resultaat(long long bruto)
 {
     for (const auto& [g, resultaat] : berekend_)
         if (g == bruto)
             return resultaat;
-    const long long resultaat = bereken_(bruto);
+    const std::optional<long long> resultaat = bereken_(bruto);
     laatste_ = bruto;
     berekend_.emplace_back(bruto, resultaat);
     return resultaat;
@@ -75,23 +75,36 @@ TCentenzoeker::TBandeinde TCentenzoeker::Bovenkant(long long laag)
     return einde;
 }
 
-long long TCentenzoeker::Dichtstbij() const
+// Results and target lie within kGrootsteCentenbedrag either way, so their
+// distance fits.
+std::optional<long long> TCentenzoeker::Dichtstbij() const
 {
-    auto afstand = [this](const std::pair<long long, long long>& p) { return std::llabs(p.second - doel_); };
-    const auto beste = std::min_element(berekend_.begin(), berekend_.end(), [&](const auto& a, const auto& b) {
-        return afstand(a) != afstand(b) ? afstand(a) < afstand(b) : a.first < b.first;
-    });
-    return beste->first;
+    std::optional<long long> beste;
+    long long besteAfstand = 0;
+    for (const auto& [bruto, resultaat] : berekend_) {
+        if (!resultaat)
+            continue;
+        const long long afstand = std::llabs(*resultaat - doel_);
+        if (!beste || afstand < besteAfstand || (afstand == besteAfstand && bruto < *beste)) {
+            beste = bruto;
+            besteAfstand = afstand;
+        }
+    }
+    return beste;
 }
 
 TCentenzoeker::TUitkomst TCentenzoeker::Zoek(long long start)
 {
     TUitkomst uitkomst;
-    const auto kruising = Kruising(std::clamp(start, 0LL, maximum_));
+    start = std::clamp(start, 0LL, maximum_);
+    const auto kruising = Kruising(start);
     if (!kruising)
         Resultaat(0); // the lowest gross wage competes for the closest result too
-    uitkomst.Brutoloon = kruising ? *kruising : Dichtstbij();
-    uitkomst.Exact = kruising && Resultaat(*kruising) == doel_;
+    uitkomst.Brutoloon = kruising ? *kruising : Dichtstbij().value_or(start);
+    uitkomst.Resultaat = Resultaat(uitkomst.Brutoloon);
+    uitkomst.Exact = kruising && uitkomst.Resultaat == doel_;
+    // A crossing above 0 has a cent below it that does not reach the target.
+    uitkomst.Benadering = !uitkomst.Exact && kruising && *kruising > 0 && Resultaat(*kruising - 1).has_value();
     if (laatste_ != uitkomst.Brutoloon)
         bereken_(uitkomst.Brutoloon);
     return uitkomst;

@@ -12,8 +12,21 @@
 namespace vkt {
 namespace {
 
+// A value far beyond every amount of a range: a larger one is held at it, and
+// one that is no number at its negative, so that the range's checks refuse
+// them and no sum or difference of such values can overflow.
+constexpr double kBuitenBereik = 1e15;
+
+// Rounded to a whole number, within kBuitenBereik either way.
+long long Geheel(double waarde)
+{
+    if (std::isnan(waarde))
+        return static_cast<long long>(-kBuitenBereik);
+    return std::llround(std::clamp(waarde, -kBuitenBereik, kBuitenBereik));
+}
+
 // The range works in whole cents, so that many small steps add up exactly.
-long long Centen(double bedrag) { return std::llround(bedrag * 100); }
+long long Centen(double bedrag) { return Geheel(bedrag * 100); }
 double Euros(long long centen) { return static_cast<double>(centen) / 100; }
 
 constexpr long long kMinimumStandaardTot = 200'00;
@@ -38,7 +51,7 @@ std::string Bedrag(long long centen) { return FormatBedrag(Euros(centen)); }
 class TDrukmeter {
 public:
     explicit TDrukmeter(TPuntRekenaar& rekenaar)
-        : rekenaar_(rekenaar), stap_(rekenaar.Tabelstap() * 100), breedte_(std::max(std::llround(stap_), 1LL))
+        : rekenaar_(rekenaar), stap_(rekenaar.Tabelstap() * 100), breedte_(std::max(Geheel(stap_), 1LL))
     {
     }
 
@@ -72,7 +85,7 @@ private:
         if (verhouding <= kKleinsteVerhouding || verhouding >= 1 / kKleinsteVerhouding)
             return begin;
         long long breedte = breedte_;
-        if (const long long passend = std::max(std::llround(stap_ / verhouding), 1LL);
+        if (const long long passend = std::max(Geheel(stap_ / verhouding), 1LL);
             passend != breedte && passend <= bruto) {
             breedte = passend;
             begin = Meet(bruto - breedte);

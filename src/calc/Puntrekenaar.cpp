@@ -51,7 +51,9 @@ TTabelplek TPuntRekenaar::Tabelplek() const
     const TFiscaal& fiscaal = Fiscaal(heffing);
     TTabelplek plek{heffing.Kolommen().GetKolomTotaal(14), std::nullopt};
     const double jaarloon = heffing.JaarloonVoorTabel(heffing.PeriodeLoonVoorTabel());
-    if (fiscaal.FactorBerekenGrens() > 0 && jaarloon <= fiscaal.BerekenGrens())
+    // Rows beyond a whole number's reach (damaged constants) are no rows.
+    if (fiscaal.FactorBerekenGrens() > 0 && jaarloon <= fiscaal.BerekenGrens() &&
+        std::fabs(jaarloon / fiscaal.FactorBerekenGrens()) < 1e15)
         plek.Rij = std::llround(jaarloon / fiscaal.FactorBerekenGrens());
     return plek;
 }

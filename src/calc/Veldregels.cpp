@@ -205,7 +205,10 @@ void PasRegelsToeNaKeuze(TBerekeningInvoer& invoer, const TGekozenVelden& gekoze
     PasSoortregelToe(invoer);
     if (gekozen.Loontijdvak && !gekozen.Loondagen)
         KiesLoontijdvak(invoer, invoer.Loontijdvak);
-    if (!gekozen.Verzekeringen)
+    // The age decides the insurances only for dates that pass their checks;
+    // dates the checks refuse are told as such, not reckoned with.
+    if (!gekozen.Verzekeringen &&
+        !EersteFout(invoer, {ControleerDatum, ControleerGeboortedatum, ControleerLeeftijd}))
         KiesStandaardVerzekeringen(invoer);
     PasZvwRegelToe(invoer);
 }

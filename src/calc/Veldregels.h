@@ -97,7 +97,9 @@ struct TGekozenVelden {
 };
 // The inputs as a user's choices leave them: the kind rule, the wage days of
 // a chosen pay period (unless chosen too), the insurances of the employee's
-// age (unless chosen), and the Zvw rule (the employee's Zvw box wins).
+// age (unless chosen, and only when the dates and the age pass their checks,
+// which ControleerInvoer then refuses), and the Zvw rule (the employee's Zvw
+// box wins).
 void PasRegelsToeNaKeuze(TBerekeningInvoer& invoer, const TGekozenVelden& gekozen);
 
 // The age in whole years on the calculation date.

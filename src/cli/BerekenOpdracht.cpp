@@ -132,10 +132,10 @@ std::optional<std::string> BerekenMet(const TVasteHeffingsgegevens& vast, TBerek
 
 std::optional<std::string> LaatsteMelding(const TBewaardeMeldingen& meldingen)
 {
+    if (!meldingen.Foutmeldingen.empty())
+        throw Exception(ZonderWagenterugloop(meldingen.Foutmeldingen.back()));
     if (!meldingen.Meldingen.empty())
         return ZonderWagenterugloop(meldingen.Meldingen.back());
-    if (!meldingen.Foutmeldingen.empty())
-        return ZonderWagenterugloop(meldingen.Foutmeldingen.back());
     return std::nullopt;
 }
 

@@ -77,8 +77,9 @@ bool WijzigtHeffingsgegevens(const TBerekenOpties& opties);
 void PasOptiesToe(TVasteHeffingsgegevens& vast, const TBerekenOpties& opties, const std::string& voorvoegsel);
 std::optional<std::string> BerekenMet(const TVasteHeffingsgegevens& vast, TBerekenOpties& opties,
                                       const TdmConstanten& constanten, TBerekening& berekening);
-// The run's message as BerekenMet returns it: its last message, else its
-// last error message.
+// The run's message as BerekenMet returns it: its last message. An error
+// message (a search whose target no gross wage reaches) is its failure,
+// raised as an Exception.
 std::optional<std::string> LaatsteMelding(const TBewaardeMeldingen& meldingen);
 
 // A new calculation of the options of bereken, run on the databases it

@@ -22,6 +22,15 @@ auto MetVoorvoegsel(const char* naam, Regel regel)
     }
 }
 
+// Whether the pension age falls in a year before 2020, reckoned in months: a
+// birth date late in the calendar has no date 796 months on to compute, and
+// its pension age lies in no year before 2020 either.
+bool PensioenleeftijdVoor2020(TDateTime geboortedatum)
+{
+    const DateParts geboren = DecodeDate(geboortedatum);
+    return (geboren.year * 12 + geboren.month - 1 + kPensioenleeftijdInMaanden) / 12 < 2020;
+}
+
 } // namespace
 
 int Jaar(TDateTime datum) { return DecodeDate(datum).year; }
@@ -95,7 +104,7 @@ bool IsWerknemerPensioengerechtigd(TDateTime peildatum, TDateTime geboortedatum)
     return MetVoorvoegsel("IsWerknemerPensioengerechtigd", [&] {
         if (geboortedatum == 0)
             return false; // unknown: counted as 50 years old, like the age
-        if (VoegMaandenToe(geboortedatum, kPensioenleeftijdInMaanden) < EncodeDate(2020, 1, 1))
+        if (PensioenleeftijdVoor2020(geboortedatum))
             return true;
         return LeeftijdInMaanden(peildatum, geboortedatum) >= kPensioenleeftijdInMaanden;
     });

@@ -23,7 +23,8 @@ int Leeftijd(TDateTime peildatum, TDateTime geboortedatum);
 // Whole months; the last day of a month completes the month. 600 for an
 // unknown birth date, 0 for a birth year of 100 or less.
 int LeeftijdInMaanden(TDateTime peildatum, TDateTime geboortedatum);
-// Reached the state-pension age: 66 years and 4 months (796 months).
+// Reached the state-pension age: 66 years and 4 months (796 months). Also for
+// a birth date whose pension age lies beyond the calendar's last year.
 bool IsWerknemerPensioengerechtigd(TDateTime peildatum, TDateTime geboortedatum);
 // Reached the state-pension age in the month of datum, counted from the first
 // of the birth month, as the wage tax counts it; false for an unknown birth date.

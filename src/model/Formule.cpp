@@ -162,8 +162,17 @@ std::string ValueToText(double value)
     return result;
 }
 
+// Every value is held as text with 15 significant digits, which must read
+// back as the same number: none beyond this bound, far beyond any amount, is
+// read, written or computed with.
+bool IsUsable(double value)
+{
+    return std::fabs(value) <= 1e300;
+}
+
 // Reads a number written with "." or "," as decimal separator and an optional
-// exponent ("-2,5", "1E-5"). Anything else is not a number.
+// exponent ("-2,5", "1E-5"). Anything else is not a number, nor is one beyond
+// what IsUsable allows.
 double TextToValue(const std::string& text)
 {
     const auto invalid = [&text] {
@@ -210,7 +219,7 @@ double TextToValue(const std::string& text)
     }
     double value = 0;
     const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (error != std::errc{} || end != normal.data() + normal.size()) {
+    if (error != std::errc{} || end != normal.data() + normal.size() || !IsUsable(value)) {
         throw invalid(); // also a value beyond the range of a double
     }
     return value;
@@ -286,6 +295,70 @@ std::vector<TToken> Tokenize(const std::string& formula)
     return tokens;
 }
 
+// The syntax of a part of a formula, checked on its tokens before any name or
+// parenthesised part is replaced by its value. The rewriting checks only the
+// text it meets, which holds the values of the names it replaced, so without
+// this a name's second occurrence went unchecked ("[Brutoloon]+[Brutoloon]5"
+// became 3000+30005) and a value's sign decided whether "([A])[A]" was
+// refused. The errors are those the rewriting raises: first every name, then
+// every parenthesis, each from the left, then the operators.
+void CheckSyntax(const std::vector<TToken>& tokens)
+{
+    using enum TTokenKind;
+    const auto kind = [&tokens](std::size_t i) { return tokens[i].Kind; };
+    const auto operatorOr = [&kind](std::size_t i, TTokenKind other) {
+        return kind(i) == Operator || kind(i) == other;
+    };
+    // The end token follows the last token, so i + 1 is always a token.
+    for (std::size_t i = 0; kind(i) != End; ++i) {
+        if (kind(i) != Identifier) {
+            continue;
+        }
+        if (i > 0 && !operatorOr(i - 1, OpenParenthesis)) {
+            throw EExpressionError("Syntax error (2)");
+        }
+        if (!operatorOr(i + 1, CloseParenthesis) && kind(i + 1) != End) {
+            throw EExpressionError("Syntax error (3)");
+        }
+    }
+    for (std::size_t i = 0; kind(i) != End; ++i) {
+        if (kind(i) == OpenParenthesis) {
+            if (i > 0 && !operatorOr(i - 1, OpenParenthesis)) {
+                throw EExpressionError("Syntax error (4)");
+            }
+            if (kind(i + 1) == CloseParenthesis) {
+                throw EExpressionError("Syntax error (1)");
+            }
+        } else if (kind(i) == CloseParenthesis && !operatorOr(i + 1, CloseParenthesis) && kind(i + 1) != End) {
+            throw EExpressionError("Syntax error (5)");
+        }
+    }
+    // Where an operand is due only a sign may stand before it.
+    bool operandDue = true;
+    for (const TToken& token : tokens) {
+        switch (token.Kind) {
+        case Operator:
+            if (operandDue && token.Text != "+" && token.Text != "-") {
+                throw ETokenError("Operand or unary operator expected");
+            }
+            operandDue = true;
+            break;
+        case CloseParenthesis:
+        case End:
+            if (operandDue) {
+                throw ETokenError("Operand expected");
+            }
+            break;
+        case OpenParenthesis:
+            operandDue = true;
+            break;
+        default:
+            operandDue = false;
+            break;
+        }
+    }
+}
+
 int Precedence(const TToken& token)
 {
     if (token.Kind == TTokenKind::UnaryOperator) {
@@ -322,6 +395,11 @@ public:
             // MaximaleFormuleDiepte); the bound holds whatever text gets here.
             if (level > MaximaleFormuleDiepte) {
                 throw EExpressionError(FormuleTeDiepMelding());
+            }
+            // Checking and evaluating read the part with the same tokenizer
+            // before anything in it is replaced.
+            if (level == 1 && !text.empty()) {
+                CheckSyntax(Tokenize(text));
             }
             return Rewrite(text, level);
         } catch (const Exception&) {
@@ -388,7 +466,11 @@ private:
         const std::string wanted = ToUpperUtf8(name);
         for (const TSymbol& symbol : symbols_) {
             if (ToUpperUtf8(symbol.Name) == wanted) {
-                return evaluate_ ? symbol.Value() : 1.0;
+                const double value = evaluate_ ? symbol.Value() : 1.0;
+                if (!IsUsable(value)) {
+                    throw EExpressionError("[" + symbol.Name + "] heeft geen waarde om mee te rekenen.");
+                }
+                return value;
             }
         }
         throw EExpressionError("Symbol not found in SymbolTable");
@@ -440,6 +522,15 @@ private:
     }
 
     double Apply(const TToken& op, std::vector<TToken>& operands) const
+    {
+        const double result = Operate(op, operands);
+        if (!IsUsable(result)) {
+            throw EExpressionError("De uitkomst van de formule is te groot om mee te rekenen.");
+        }
+        return result;
+    }
+
+    double Operate(const TToken& op, std::vector<TToken>& operands) const
     {
         if (op.Kind == TTokenKind::UnaryOperator) {
             const double x = TextToValue(PopOperand(operands));

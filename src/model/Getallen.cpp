@@ -122,6 +122,14 @@ TGelezenGetal LeesGetal(std::string_view invoer, int maximumDecimalen)
     return gelezen;
 }
 
+std::optional<long long> BedragInCenten(double bedrag)
+{
+    const double centen = RondAf(bedrag * 100);
+    if (!(std::fabs(centen) <= kGrootsteCentenbedrag))
+        return std::nullopt;
+    return static_cast<long long>(centen);
+}
+
 std::string FormatBedrag(double waarde, int breedte) { return FormatVast(waarde, 2, breedte); }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,13 @@ char* SchrijfVast(char* begin, char* einde, double waarde, int decimalen);
 
 // The shortest general form with up to 15 significant digits ("21,67", "1").
 std::string FormatAlgemeen(double waarde);
+
+// An amount in whole cents, rounded as RondAfOpCenten rounds; nothing for a
+// value that is no number, infinite, or more than kGrootsteCentenbedrag cents
+// either way, so that such amounts can be subtracted and compared as whole
+// numbers without overflow.
+constexpr double kGrootsteCentenbedrag = 1e17;
+std::optional<long long> BedragInCenten(double bedrag);
 
 // A number read from what a user typed.
 struct TGelezenGetal {

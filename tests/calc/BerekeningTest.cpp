@@ -232,24 +232,38 @@ TEST(Berekening, SearchFindsTheGrossWageThatGaveTheAmount)
     EXPECT_TRUE(r.meldingen.Meldingen.empty());
 }
 
-TEST(Berekening, AnUnreachableTargetEndsWithTheMessageForEveryKindOfAmount)
+TEST(Berekening, AnUnreachableTargetIsToldAsAnErrorForEveryKindOfAmount)
 {
     Rekenomgeving r;
     // An employee pension premium of 150% makes the net wage and the
     // social-insurance wage fall as the gross wage rises: no gross wage of 0
-    // or more reaches a positive target. Gross wage 0 comes closest.
+    // or more reaches a positive target. Gross wage 0 comes closest, with 0.
     r.ZetPercentage(rtPensioenPremieWN, 150);
     TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
-    for (const int soort : {slNettoloon, slSociaalLoon, slLoonheffingsloon}) {
-        r.meldingen.Meldingen.clear();
-        invoer.SoortLoonbedrag = soort;
+    const struct {
+        int soort;
+        const char* naam;
+    } kSoorten[] = {{slNettoloon, "een nettoloon"}, {slSociaalLoon, "een sociaal loon"},
+                    {slLoonheffingsloon, "een loonheffingsloon"}};
+    for (const auto& geval : kSoorten) {
+        SCOPED_TRACE(geval.naam);
+        r.meldingen = TBewaardeMeldingen();
+        invoer.SoortLoonbedrag = geval.soort;
         invoer.Loonbedrag = 2000;
         TBerekening& b = r.Reken(invoer);
-        ASSERT_EQ(r.meldingen.Meldingen.size(), 1U) << soort;
-        EXPECT_EQ(r.meldingen.Meldingen[0], "Er is geen oplossing gevonden, de berekening is een goede benadering!");
-        EXPECT_EQ(b.Heffingsgegevens()->Kolommen().GetBrutoloon(), 0) << soort;
+        EXPECT_TRUE(r.meldingen.Meldingen.empty());
+        ASSERT_EQ(r.meldingen.Foutmeldingen.size(), 1U);
+        EXPECT_EQ(r.meldingen.Foutmeldingen[0], std::string("Er is geen oplossing: geen brutoloon van 0,00 tot en met "
+                                                            "99999999,99 geeft ") +
+                                                    geval.naam + " van 2000,00. Het dichtst erbij komt een brutoloon "
+                                                    "van 0,00 met " + geval.naam + " van 0,00.");
+        EXPECT_TRUE(b.DoelOnbereikbaar());
+        EXPECT_EQ(b.Heffingsgegevens()->Kolommen().GetBrutoloon(), 0);
         EXPECT_FALSE(b.BrutoloonBereik().has_value());
     }
+    // The next run starts afresh.
+    invoer.SoortLoonbedrag = slBrutoloon;
+    EXPECT_FALSE(r.Reken(invoer).DoelOnbereikbaar());
 }
 
 TEST(Berekening, TheKindOfCalculationChoosesTheLevyDataAndTheActiveLines)

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace vkt;
 using vkt::test::Rekenomgeving;
 
@@ -192,6 +195,11 @@ TEST(Loonverloop, TheDefaultRangeRunsToTwiceTheGrossWageInWholeTableSteps)
         {0, 4.5, 200, 4.50, 46},            // no wage: to 200, one step
         {60'000'000, 4.5, 99'999'999.99, 502'515, 200},
         {1000, 54.0 / 52, 2000, 10.40, 194}, // a week: 2.000 / 199 = 10,06: 10 steps of 1,04
+        // A gross wage beyond every amount (a damaged stored one) is held at the largest.
+        {1e308, 4.5, 99'999'999.99, 502'515, 200},
+        {std::numeric_limits<double>::infinity(), 4.5, 99'999'999.99, 502'515, 200},
+        {-1e308, 4.5, 200, 4.50, 46},
+        {std::nan(""), 4.5, 200, 4.50, 46},
     };
     for (const auto& geval : kGevallen) {
         SCOPED_TRACE(geval.brutoloon);
@@ -251,4 +259,13 @@ TEST(Loonverloop, ARangeThatGivesNoCurveIsToldInDutch)
     for (const auto& geval : kGevallen)
         EXPECT_EQ(VerloopBereikFout(geval.bereik).value_or(""), geval.melding);
     EXPECT_FALSE(VerloopBereikFout({0, 9999, 1})); // 10.000 points
+
+    // Values no field gives are refused as well, never computed with.
+    const double oneindig = std::numeric_limits<double>::infinity();
+    const double geenGetal = std::nan("");
+    for (const TVerloopBereik bereik : {TVerloopBereik{0, oneindig, 10}, TVerloopBereik{0, 1e300, 10},
+                                        TVerloopBereik{-oneindig, 1000, 10}, TVerloopBereik{geenGetal, 1000, 10},
+                                        TVerloopBereik{0, geenGetal, 10}, TVerloopBereik{0, 1000, geenGetal},
+                                        TVerloopBereik{0, 1000, -oneindig}})
+        EXPECT_TRUE(VerloopBereikFout(bereik)) << bereik.Van << " " << bereik.Tot << " " << bereik.Stap;
 }

@@ -124,6 +124,41 @@ TEST(Veldregels, AnEmployeeOfStatePensionAgeIsNotInsuredForTheEmployeeInsurances
     }
 }
 
+// The rules that fill in the insurances compute with the dates only once they
+// pass their checks; then the checks refuse them with the age's message.
+TEST(Veldregels, DatesTheChecksRefuseAreRefusedBeforeAnyRuleComputesWithThem)
+{
+    const struct {
+        TDateTime berekeningsdatum;
+        TDateTime geboren;
+        TInvoerveld veld;
+        const char* melding;
+    } kGevallen[] = {
+        {EncodeDate(2020, 12, 31), EncodeDate(9999, 1, 1), TInvoerveld::Geboortedatum,
+         "Leeftijd is ongeldig of niet ingevuld."},
+        {EncodeDate(2020, 12, 31), EncodeDate(9933, 9, 1), TInvoerveld::Geboortedatum,
+         "Leeftijd is ongeldig of niet ingevuld."},
+        {EncodeDate(2020, 12, 31), EncodeDate(9999, 12, 31), TInvoerveld::Geboortedatum,
+         "Leeftijd is ongeldig of niet ingevuld."},
+        {EncodeDate(2020, 12, 31), EncodeDate(3000, 1, 1), TInvoerveld::Geboortedatum,
+         "Leeftijd is ongeldig of niet ingevuld."},
+        {0, EncodeDate(9999, 1, 1), TInvoerveld::Berekeningsdatum, "Datum is ongeldig."},
+    };
+    for (const auto& geval : kGevallen) {
+        SCOPED_TRACE(FormatDutchDate(geval.geboren));
+        TBerekeningInvoer invoer = Invoer(spWerknemer);
+        invoer.BerekeningDatum = geval.berekeningsdatum;
+        invoer.Geboortedatum = geval.geboren;
+        ASSERT_NO_THROW(PasRegelsToeNaKeuze(invoer, {}));
+        EXPECT_TRUE(invoer.VerzekerdWW); // left as they were
+        EXPECT_TRUE(invoer.VerzekerdWAO);
+        const auto fout = ControleerInvoer(invoer);
+        ASSERT_TRUE(fout.has_value());
+        EXPECT_EQ(fout->Veld, geval.veld);
+        EXPECT_EQ(fout->Melding, geval.melding);
+    }
+}
+
 TEST(Veldregels, TheFieldChecksStopAtTheFirstFailingFieldInTheWindowsOrder)
 {
     const struct {

@@ -1,5 +1,6 @@
 #include "Rekenomgeving.h"
 
+#include "model/Getallen.h"
 #include "model/Kolomregels.h"
 
 #include <cmath>
@@ -159,6 +160,8 @@ TEST(Zoeken, AnEmployersCostThatNoGrossWageGivesEndsWithTheMessageAndTheClosestO
     TBerekening& b = Zoek(r, invoer, slWerkgeverslasten, kosten + 0.01);
     ASSERT_EQ(r.meldingen.Meldingen.size(), 1U);
     EXPECT_EQ(r.meldingen.Meldingen[0], kGeenOplossing);
+    EXPECT_TRUE(r.meldingen.Foutmeldingen.empty());
+    EXPECT_FALSE(b.DoelOnbereikbaar());
     EXPECT_NEAR(Brutoloon(b), bruto + 0.01, 1e-9);
     EXPECT_DOUBLE_EQ(b.Werkgeverslasten(), volgende);
     EXPECT_FALSE(b.BrutoloonBereik().has_value());
@@ -192,15 +195,94 @@ TEST(Zoeken, AFreeCalculationReachesItsNetWageToTheCent)
     EXPECT_DOUBLE_EQ(b.Nettoloon(), 5000);
 }
 
-TEST(Zoeken, ATargetBelowWhatAGrossWageOfZeroGivesEndsAtZeroWithTheMessage)
+TEST(Zoeken, ATargetBelowWhatAGrossWageOfZeroGivesIsOutOfReach)
 {
     // 7.500 wage for wage tax and Zvw only: every gross wage of 0 or more gives
     // a Zvw wage of at least 7.500.
     Rekenomgeving r;
     r.ZetBedrag(rtLoonLBPH, 7500);
     TBerekening& b = Zoek(r, Rekenomgeving::StandaardInvoer(), slZvwLoon, 5000);
-    ASSERT_EQ(r.meldingen.Meldingen.size(), 1U);
-    EXPECT_EQ(r.meldingen.Meldingen[0], kGeenOplossing);
+    EXPECT_TRUE(r.meldingen.Meldingen.empty());
+    EXPECT_EQ(r.meldingen.Foutmeldingen, std::vector<std::string>{
+                                             "Er is geen oplossing: geen brutoloon van 0,00 tot en met 99999999,99 "
+                                             "geeft een Zvw-loon van 5000,00. Het dichtst erbij komt een brutoloon "
+                                             "van 0,00 met een Zvw-loon van 7500,00."});
+    EXPECT_TRUE(b.DoelOnbereikbaar());
     EXPECT_DOUBLE_EQ(Brutoloon(b), 0);
     EXPECT_DOUBLE_EQ(r.Kolom(12), 7500);
+}
+
+// The largest gross wage gives a net wage of about half of it (49,5% tax over
+// all but the first 68.507 a year: 99.999.999,99 less 49.499.306,36 is
+// 50.500.693,63, within a few euros, as the table reckons the annual wage in
+// rows of 54), so a net wage of 99.999.999 is out of reach above.
+TEST(Zoeken, ATargetAboveWhatTheLargestGrossWageGivesIsOutOfReach)
+{
+    Rekenomgeving r;
+    TBerekening& b = Zoek(r, Rekenomgeving::StandaardInvoer(), slNettoloon, 99'999'999);
+    EXPECT_TRUE(r.meldingen.Meldingen.empty());
+    ASSERT_EQ(r.meldingen.Foutmeldingen.size(), 1U);
+    EXPECT_TRUE(b.DoelOnbereikbaar());
+    EXPECT_DOUBLE_EQ(Brutoloon(b), 99'999'999.99);
+    EXPECT_NEAR(b.Nettoloon(), 50'500'693.63, 5);
+    EXPECT_EQ(r.meldingen.Foutmeldingen[0],
+              "Er is geen oplossing: geen brutoloon van 0,00 tot en met 99999999,99 geeft een nettoloon van "
+              "99999999,00. Het dichtst erbij komt een brutoloon van 99999999,99 met een nettoloon van " +
+                  FormatBedrag(b.Nettoloon()) + ".");
+}
+
+// A holiday-pay percentage that is no number makes every employer's cost no
+// number: the search finds nothing to compare, and says so.
+TEST(Zoeken, ACalculationThatGivesNoNumberIsOutOfReachWithoutComputingWithIt)
+{
+    Rekenomgeving r;
+    TBerekeningInvoer invoer = Rekenomgeving::StandaardInvoer();
+    invoer.PercentageVakantiegeld = std::nan("");
+    TBerekening& b = Zoek(r, invoer, slWerkgeverslasten, 3000);
+    EXPECT_TRUE(r.meldingen.Meldingen.empty());
+    EXPECT_EQ(r.meldingen.Foutmeldingen,
+              std::vector<std::string>{"Er is geen oplossing: de berekening geeft bij geen brutoloon werkgeverslasten."});
+    EXPECT_TRUE(b.DoelOnbereikbaar());
+    EXPECT_TRUE(std::isfinite(Brutoloon(b)));
+}
+
+// The settling on cents, over results made up for it: the answer, and whether
+// the target lies between what two neighbouring cents give.
+TEST(Zoeken, TheCentSearchTellsAnApproximationFromATargetOutOfReach)
+{
+    using TResultaat = std::optional<long long>;
+    constexpr long long kGrootste = 100'000'000'000'000'000; // kGrootsteCentenbedrag
+    static_assert(kGrootste == kGrootsteCentenbedrag);
+    const struct {
+        const char* naam;
+        TResultaat (*resultaat)(long long);
+        long long doel;
+        long long start;
+        long long brutoloon;
+        TResultaat bereikt;
+        bool exact;
+        bool benadering;
+    } kGevallen[] = {
+        {"twee per cent, geraakt", [](long long g) -> TResultaat { return 2 * g; }, 50, 0, 25, 50, true, false},
+        {"twee per cent, overgesprongen", [](long long g) -> TResultaat { return 2 * g; }, 51, 0, 26, 52, false, true},
+        {"onder wat 0 geeft", [](long long g) -> TResultaat { return g + 1000; }, 500, 40, 0, 1000, false, false},
+        {"boven wat het grootste geeft", [](long long g) -> TResultaat { return g / 2; }, 600, 10, 1000, 500, false,
+         false},
+        {"nergens een getal", [](long long) -> TResultaat { return std::nullopt; }, 500, 300, 300, std::nullopt, false,
+         false},
+        {"onder 100 geen getal", [](long long g) -> TResultaat { return g < 100 ? std::nullopt : TResultaat(g); }, 50,
+         500, 100, 100, false, false},
+        // The widest results and targets there are: their distance still fits.
+        {"uitersten", [](long long) -> TResultaat { return -kGrootste; }, kGrootste, 0, 0, -kGrootste, false, false},
+    };
+    for (const auto& geval : kGevallen) {
+        SCOPED_TRACE(geval.naam);
+        TCentenzoeker zoeker(geval.resultaat, 1000);
+        zoeker.Begin(geval.doel);
+        const TCentenzoeker::TUitkomst uitkomst = zoeker.Zoek(geval.start);
+        EXPECT_EQ(uitkomst.Brutoloon, geval.brutoloon);
+        EXPECT_EQ(uitkomst.Resultaat, geval.bereikt);
+        EXPECT_EQ(uitkomst.Exact, geval.exact);
+        EXPECT_EQ(uitkomst.Benadering, geval.benadering);
+    }
 }

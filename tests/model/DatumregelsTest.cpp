@@ -39,6 +39,30 @@ TEST(Datumregels, PensionAgeIsReachedAfter796Months)
     EXPECT_TRUE(IsAOWGerechtigdInMaand(D(15, 3, 2020), D(20, 11, 1953)));
 }
 
+// A birth date whose 796 months end past the calendar's last year (9999) is
+// no pensioner on any date the calendar holds; the rule says so without a date
+// that does not exist.
+TEST(Datumregels, PensionAgeBeyondTheLastYearOfTheCalendarIsNotReached)
+{
+    const struct {
+        TDateTime peildatum;
+        TDateTime geboren;
+        bool aow;
+    } kGevallen[] = {
+        {D(31, 12, 9999), D(1, 9, 9933), false},  // 796 months on is 1 January 10000; 795 months old
+        {D(31, 12, 2020), D(1, 9, 9933), false},
+        {D(31, 12, 2020), D(1, 1, 9999), false},
+        {D(31, 12, 9999), D(31, 12, 9999), false},
+        {D(31, 12, 9999), D(1, 8, 9933), true},   // 796 months old on the last day
+        {D(1, 1, 2020), D(1, 1, 1), true},        // 796 months on lies before 2020
+    };
+    for (const auto& geval : kGevallen) {
+        SCOPED_TRACE(FormatDutchDate(geval.geboren) + " op " + FormatDutchDate(geval.peildatum));
+        EXPECT_EQ(IsWerknemerPensioengerechtigd(geval.peildatum, geval.geboren), geval.aow);
+        EXPECT_NO_THROW(IsAOWGerechtigdInMaand(geval.peildatum, geval.geboren));
+    }
+}
+
 TEST(Datumregels, MonthsAndDays)
 {
     EXPECT_EQ(DagenInMaand(D(10, 2, 2020)), 29);

@@ -106,7 +106,7 @@ TEST(Formule, ErrorsTellEveryStepTheyPassed)
         {"(1+2", "CalculateExpression: ValidateExpression: Syntax error (1)"},
         {"(1))+((2)", "CalculateExpression: ValidateExpression: Syntax error (1)"},
         {"[Brutoloon", "CalculateExpression: ValidateExpression: Syntax error (2)"},
-        {"()", "CalculateExpression: Go: (()) Go: () Syntax error (1)"},
+        {"()", "CalculateExpression: Go: (()) Syntax error (1)"},
         {"2[Brutoloon]", "CalculateExpression: Go: (2[Brutoloon]) Syntax error (2)"},
         {"[Brutoloon]2", "CalculateExpression: Go: ([Brutoloon]2) Syntax error (3)"},
         {"2(3)", "CalculateExpression: Go: (2(3)) Syntax error (4)"},
@@ -117,8 +117,7 @@ TEST(Formule, ErrorsTellEveryStepTheyPassed)
         {"|5", "CalculateExpression: Go: () Syntax error (1)"},
         {"(1|2)", "CalculateExpression: ValidateExpression: Syntax error (1)"},
         {"[Onbekend]*2", "CalculateExpression: Go: ([Onbekend]*2) Symbol not found in SymbolTable"},
-        {"[Brutoloon]*1,5",
-         "CalculateExpression: Go: ([Brutoloon]*1,5) Go: (3000*1,5) Tokenize: Syntax error"},
+        {"[Brutoloon]*1,5", "CalculateExpression: Go: ([Brutoloon]*1,5) Tokenize: Syntax error"},
         {"*5", "CalculateExpression: Go: (*5) Operand or unary operator expected"},
         {"5+", "CalculateExpression: Go: (5+) Operand expected"},
         {"2*e", "CalculateExpression: Go: (2*e) 'E' is not a valid floating point value"},
@@ -137,8 +136,8 @@ TEST(Formule, ErrorsTellEveryStepTheyPassed)
 
 TEST(Formule, IntermediateValuesAreWrittenWith15SignificantDigits)
 {
-    // A parenthesised part is replaced by its value as text; the error raised
-    // after that rewrite shows the text.
+    // A parenthesised part is replaced by its value as text; the division by
+    // zero found after that rewrite shows the text.
     struct Case {
         const char* inner;
         const char* text;
@@ -163,9 +162,8 @@ TEST(Formule, IntermediateValuesAreWrittenWith15SignificantDigits)
         SCOPED_TRACE(c.inner);
         const std::string inner = c.inner;
         const std::string text = c.text;
-        EXPECT_EQ(ErrorOf("(" + inner + ")+1,5"), "CalculateExpression: Go: ((" + inner +
-                                                      ")+1,5) Go: (" + text +
-                                                      "+1,5) Tokenize: Syntax error");
+        EXPECT_EQ(ErrorOf("(" + inner + ")/0"),
+                  "CalculateExpression: Go: ((" + inner + ")/0) Go: (" + text + "/0) ExprEval: Division by zero");
     }
 }
 
@@ -280,13 +278,88 @@ TEST(Formule, AFormulaLongerThanItsColumnIsRefused)
 TEST(Formule, AnErrorDeepInsideNamesOnlyTheInnermostLevels)
 {
     // 120 levels around the error: the message names the eight innermost.
-    const std::string formula = std::string(120, '(') + "1,5" + std::string(120, ')');
+    const std::string formula = std::string(120, '(') + "1/0" + std::string(120, ')');
     std::string levels;
     for (int n = 7; n >= 0; --n)
-        levels += "Go: (" + std::string(n, '(') + "1,5" + std::string(n, ')') + ") ";
-    EXPECT_EQ(ErrorOf(formula), "CalculateExpression: ... " + levels + "Tokenize: Syntax error");
+        levels += "Go: (" + std::string(n, '(') + "1/0" + std::string(n, ')') + ") ";
+    EXPECT_EQ(ErrorOf(formula), "CalculateExpression: ... " + levels + "ExprEval: Division by zero");
 
     // A long text is quoted by its first 77 characters.
     const std::string lang = "1" + Herhaal("+1", 49) + "+1,5";
     EXPECT_EQ(ErrorOf(lang), "CalculateExpression: Go: (" + lang.substr(0, 77) + "...) Tokenize: Syntax error");
+}
+
+// Checking and evaluating read the formula alike, whatever the values of its
+// names: a formula the check refuses is refused by every evaluation, one it
+// accepts is computed with any values.
+TEST(Formule, TheCheckAndTheEvaluationAgreeWhateverTheValues)
+{
+    struct Case {
+        const char* formula;
+        double value; // at a gross wage of 3000; NaN: refused
+    };
+    const double refused = std::nan("");
+    const Case cases[] = {
+        {"[Brutoloon]+[Brutoloon]5", refused},
+        {"([Brutoloon])[Brutoloon]", refused},
+        {"[Brutoloon]+([Brutoloon])5", refused},
+        {"[Brutoloon]*2+3[Brutoloon]", refused},
+        {"([Brutoloon])([Brutoloon])", refused},
+        {"[Brutoloon][Brutoloon]", refused},
+        {"[Brutoloon]*(2)[Brutoloon]", refused},
+        {"1+[Brutoloon](2)", refused},
+        {"[Brutoloon]E5", refused},
+        {"[Brutoloon]|[Brutoloon]5", refused},
+        {"[Brutoloon]+()", refused},
+        {"([Brutoloon]+)", refused},
+        {"[Brutoloon]*/2", refused},
+        {"3/0|431E300*--[Brutoloon]-40", refused}, // a number beyond 1E300 whatever multiplies it
+        {"[Brutoloon]+[Brutoloon]+5", 6005},
+        {"([Brutoloon])-[Brutoloon]", 0},
+        {"-([Brutoloon])*-[Brutoloon]", 9'000'000},
+        {"(([Brutoloon]))/[Brutoloon]", 1},
+        {"[Brutoloon]-(-[Brutoloon])", 6000},
+        {"[Brutoloon]|[Brutoloon]*2", 6000},
+        {"([Brutoloon]-1)*([Brutoloon]-1)", 8'994'001},
+    };
+    const double kWaarden[] = {3000, -999999, 0.5, 1E-5, 0, 123456789.125};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formula);
+        const bool accepted = !std::isnan(c.value);
+        EXPECT_EQ(IsValidExpression(c.formula, Symbols), accepted);
+        for (const double waarde : kWaarden) {
+            const std::vector<TSymbol> symbols = {{"Brutoloon", [waarde] { return waarde; }}};
+            if (accepted) {
+                EXPECT_NO_THROW(CalculateExpression(c.formula, symbols, true)) << waarde;
+            } else {
+                EXPECT_THROW(CalculateExpression(c.formula, symbols, true), Exception) << waarde;
+            }
+        }
+        if (accepted) {
+            EXPECT_EQ(CalculateExpression(c.formula, Symbols, true), c.value);
+        }
+    }
+    EXPECT_EQ(ErrorOf("[Brutoloon]+[Brutoloon]5"), "CalculateExpression: Go: ([Brutoloon]+[Brutoloon]5) Syntax error (3)");
+    EXPECT_EQ(ErrorOf("([Brutoloon])[Brutoloon]"), "CalculateExpression: Go: (([Brutoloon])[Brutoloon]) Syntax error (2)");
+}
+
+// A value a formula cannot hold as a number is an error, never a result.
+TEST(Formule, AValueBeyondANumbersReachIsAnError)
+{
+    const std::vector<TSymbol> geenGetal = {{"Brutoloon", [] { return std::nan(""); }}};
+    try {
+        CalculateExpression("[Brutoloon]+1", geenGetal, true);
+        ADD_FAILURE() << "no error";
+    } catch (const EExpressionError& e) {
+        EXPECT_STREQ(e.what(), "CalculateExpression: Go: ([Brutoloon]+1) [Brutoloon] heeft geen waarde om mee te rekenen.");
+    }
+    EXPECT_EQ(ErrorOf("[Brutoloon]*1E299"),
+              "CalculateExpression: Go: ([Brutoloon]*1E299) Go: (3000*1E299) De uitkomst van de formule is te groot om "
+              "mee te rekenen.");
+    EXPECT_EQ(ErrorOf("(1E300*1E10)+1"), "CalculateExpression: Go: ((1E300*1E10)+1) Go: (1E300*1E10) De uitkomst van "
+                                         "de formule is te groot om mee te rekenen.");
+    EXPECT_FALSE(IsValidExpression("1E300*10", Symbols));
+    EXPECT_EQ(ErrorOf("1E305"), "CalculateExpression: Go: (1E305) '1E305' is not a valid floating point value");
+    EXPECT_EQ(CalculateExpression("1E300", Symbols, true), 1e300);
+    EXPECT_EQ(CalculateExpression("1E-200*1E-200", Symbols, true), 0);
 }
