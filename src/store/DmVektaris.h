@@ -35,7 +35,9 @@ public:
     ~TdmVektaris();
 
     // Opens the employee database (exclusively unless asked otherwise) and
-    // checks its version. On failure the reason goes to meldingen as an error
+    // checks it before anything is written: a writer has the whole file
+    // checked for damage; then its version and what every calculation needs
+    // (ControleerWerknemersdatabase). On failure the reason goes to meldingen as an error
     // message and the result is false; the program must then end.
     bool Openen(TMeldingen& meldingen, TToegang toegang = TToegang::Exclusief);
     // Reads the first employer and opens its system wage components, the
@@ -69,6 +71,7 @@ public:
 private:
     TdmVektaris(std::filesystem::path databaseMap, TInstellingen* instellingen);
     void Verbind(TToegang toegang);
+    void ControleerIntegriteit();
     void ControleerVersie();
 
     std::filesystem::path databaseMap_;
