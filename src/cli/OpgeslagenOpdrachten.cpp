@@ -146,7 +146,10 @@ int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
         for (const TWerknemerItem& item : lijst)
             uit << item.Werknemersnummer << "\t" << ZichtbareNaam(item.Naam) << "\n";
     }
-    return 0;
+    // Stored rows that cannot be listed are told, and the listing counts as failed.
+    for (const std::string& melding : meldingen.Foutmeldingen)
+        fout << "vkt2020-cli lijst: " << ZonderWagenterugloop(melding) << "\n";
+    return meldingen.Foutmeldingen.empty() ? 0 : 1;
 }
 
 int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)

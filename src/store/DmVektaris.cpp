@@ -27,7 +27,7 @@ const char* const kWerknemers =
     "FROM Werknemersgegevens INNER JOIN BerekeningsgegevensVKT ON "
     "Werknemersgegevens.Werkgeversnummer = BerekeningsgegevensVKT.Werkgeversnummer AND "
     "Werknemersgegevens.Werknemersnummer = BerekeningsgegevensVKT.Werknemersnummer "
-    "WHERE Werknemersgegevens.Ingangsdatum = :Ingangsdatum";
+    "WHERE Werknemersgegevens.Ingangsdatum = :Ingangsdatum AND ";
 const char* const kVasteHeffingsgegevens =
     "SELECT * FROM Heffingsgegevens LEFT JOIN GrondslagWN ON "
     "Heffingsgegevens.Werkgeversnummer = GrondslagWN.Werkgeversnummer AND "
@@ -73,7 +73,7 @@ TdmVektaris::TdmVektaris(std::filesystem::path databaseMap, TInstellingen& inste
 TdmVektaris::TdmVektaris(std::filesystem::path databaseMap) : TdmVektaris(std::move(databaseMap), nullptr) {}
 
 TdmVektaris::TdmVektaris(std::filesystem::path databaseMap, TInstellingen* instellingen)
-    : qryWG(adbQuelvar, kWerkgever), qryWNvkt(adbQuelvar, kWerknemers),
+    : qryWG(adbQuelvar, kWerkgever), qryWNvkt(adbQuelvar, std::string(kWerknemers) + BruikbaarNummer),
       qryVastHefGeg(adbQuelvar, kVasteHeffingsgegevens), qryVastHefReg(adbQuelvar, kVasteHeffingsregels),
       qryVKTSelectSociaalFonds(adbQuelvar, kSocialeFondsen), qryGrondslagWN(adbQuelvar, kGrondslagWN),
       qrySystemLC(adbQuelvar, kSysteemLooncomponenten),

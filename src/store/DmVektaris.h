@@ -25,6 +25,12 @@ enum class TToegang { Exclusief, Lezen };
 class TdmVektaris {
 public:
     static constexpr const char* Bestandsnaam = "Vkt2020.db";
+    // The condition under which an employee row's number can be a saved
+    // calculation's: a whole number that fits the program's numbers. A row
+    // with another value (text, a real, 0) is told to the user and left out.
+    static constexpr const char* BruikbaarNummer =
+        "typeof(Werknemersgegevens.Werknemersnummer) = 'integer' AND "
+        "Werknemersgegevens.Werknemersnummer BETWEEN 1 AND 2147483647";
     static constexpr int VereisteVersie = 202001;
 
     // databaseMap is the folder of the employee database. The last employee
