@@ -260,14 +260,14 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
     TdmVektaris& dm = databases.Werknemers;
     TOpslagOmgeving opslag(dm);
     try {
-        if (!PositioneerOp(opslag.records, opslag.meldingen, nummer, "verwijder", fout))
+        // Deleted by its number, without reading its rows: also a calculation that cannot be read can go.
+        const std::vector<TWerknemerItem> lijst = opslag.records.VulWerknemerLijst();
+        if (std::none_of(lijst.begin(), lijst.end(),
+                         [&](const TWerknemerItem& item) { return item.Werknemersnummer == nummer; })) {
+            fout << "vkt2020-cli verwijder: de berekening met nummer " << nummer << " bestaat niet.\n";
             return 1;
-        opslag.scherm.dgGegevensWN.Load();
-        opslag.scherm.dgHeffingsgegevens.Load();
-        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm, Today());
-        const auto vast = LaadVasteHeffingsgegevens(dm, databases.Constanten, invoer);
-        opslag.opslag.KaartModus = kmBestaand;
-        opslag.opslag.VerwijderBerekening(*vast);
+        }
+        opslag.opslag.VerwijderBerekening(nummer);
     } catch (const std::exception& error) {
         fout << "vkt2020-cli verwijder: " << ZonderWagenterugloop(error.what()) << "\n";
         return 1;
