@@ -287,7 +287,8 @@ int Connection::Execute(const std::string& sql)
 std::vector<ColumnInfo> Connection::Columns(const std::string& table)
 {
     Statement info(Handle(), "PRAGMA table_info(" + QuotedName(table) + ")");
-    static const std::regex kSize(R"(\(\s*(\d+)\s*\))");
+    // A width of more than nine digits is no width (and would overflow).
+    static const std::regex kSize(R"(\(\s*(\d{1,9})\s*\))");
     std::vector<ColumnInfo> columns;
     while (info.Step()) {
         ColumnInfo column;

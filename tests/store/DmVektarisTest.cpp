@@ -112,6 +112,8 @@ TEST_F(Openen, ADamagedOrIncompleteFileIsRefusedWithItsCauseAndLeftAsItWas)
         bool alleenVoorSchrijver = false;
     } kGevallen[] = {
         {"gebouwd", sql(""), nullptr},
+        {"kolom van ongekende breedte", sql("ALTER TABLE Werknemersgegevens ADD COLUMN Extra VARCHAR(99999999999)"),
+         nullptr},
         {"leeg", inhoud(""), "Het bestand is leeg, dus geen database: "},
         {"50 bytes", inhoud(gebouwd.substr(0, 50)),
          "Het databasebestand is beschadigd (database disk image is malformed)"},
