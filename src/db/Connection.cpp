@@ -118,7 +118,8 @@ void Connection::Open()
             Close();
             RecoverInterruptedSave();
             OpenHandle(SQLITE_OPEN_READONLY);
-            CheckDatabase();
+            if (!CheckDatabase())
+                throw DatabaseError(Enginemelding(SQLITE_READONLY_ROLLBACK, "attempt to write a readonly database"));
         } else if (mode_ != ShareMode::ReadOnly) {
             CheckDatabase();
         }
