@@ -149,7 +149,10 @@ int LijstOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit,
         for (const TWerknemerItem& item : lijst)
             uit << item.Werknemersnummer << "\t" << ZichtbareNaam(item.Naam) << "\n";
     }
-    return 0;
+    // Stored rows that cannot be listed are told, and the listing counts as failed.
+    for (const std::string& melding : meldingen.Foutmeldingen)
+        fout << "vkt2020-cli lijst: " << ZonderWagenterugloop(melding) << "\n";
+    return meldingen.Foutmeldingen.empty() ? 0 : 1;
 }
 
 int ToonOpdracht(const std::vector<std::string>& argumenten, std::ostream& uit, std::ostream& fout)
@@ -271,16 +274,16 @@ int VerwijderOpdracht(const std::vector<std::string>& argumenten, std::ostream& 
     TdmVektaris& dm = databases.Werknemers;
     TOpslagOmgeving opslag(dm);
     try {
-        if (!PositioneerOp(opslag.records, opslag.meldingen, nummer, "verwijder", fout))
+        // Deleted by its number, without reading its rows: also a calculation that cannot be read can go.
+        const std::vector<TWerknemerItem> lijst = opslag.records.VulWerknemerLijst();
+        if (std::none_of(lijst.begin(), lijst.end(),
+                         [&](const TWerknemerItem& item) { return item.Werknemersnummer == nummer; })) {
+            fout << "vkt2020-cli verwijder: de berekening met nummer " << nummer << " bestaat niet.\n";
             return 1;
-        opslag.scherm.dgGegevensWN.Load();
-        opslag.scherm.dgHeffingsgegevens.Load();
-        const TBerekeningInvoer invoer = InvoerVanOpgeslagenBerekening(dm);
-        const auto vast = LaadVasteHeffingsgegevens(dm, databases.Constanten, invoer);
-        opslag.opslag.KaartModus = kmBestaand;
+        }
         // As with opslaan, the delete is committed only after it was told.
         db::TEigenTransactie transactie(dm.adbQuelvar);
-        opslag.opslag.VerwijderBerekening(*vast);
+        opslag.opslag.VerwijderBerekening(nummer);
         for (const std::string& melding : opslag.meldingen.Meldingen)
             uit << ZonderWagenterugloop(melding) << "\n";
         uit.flush();

@@ -88,7 +88,7 @@ bool IsValidDate(int year, int month, int day)
 TDateTime EncodeDate(int year, int month, int day)
 {
     if (!IsValidDate(year, month, day))
-        throw Exception("Invalid date: " + std::to_string(day) + "-" + std::to_string(month) + "-" +
+        throw Exception("Ongeldige datum: " + std::to_string(day) + "-" + std::to_string(month) + "-" +
                         std::to_string(year));
     return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
                                              static_cast<unsigned>(day)) - kEpochDays);

@@ -38,7 +38,7 @@ Elements SplitElements(const std::string& text, const std::string& input)
     for (const char c : text) {
         if (c >= '0' && c <= '9') {
             if (numbers[index] > 1000)
-                throw Exception("element too large: " + input);
+                throw Exception("getal te groot: " + input);
             numbers[index] = numbers[index] * 10 + (c - '0');
             inNumber = true;
         } else if (IsSeparator(c)) {
@@ -46,9 +46,9 @@ Elements SplitElements(const std::string& text, const std::string& input)
                 continue; // a run of separators ends one number
             inNumber = false;
             if (++index == 6)
-                throw Exception("Too many elements");
+                throw Exception("te veel getallen");
         } else {
-            throw Exception("invalid character: \"" + std::string(1, c) + "\"");
+            throw Exception("ongeldig teken: \"" + std::string(1, c) + "\"");
         }
     }
     return {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]};
@@ -73,7 +73,7 @@ TDateTime ParseMonthFirst(const std::string& input, int currentYear)
             text += c;
     text = Trim(StripQuoteCharacters(Trim(ToUpperAscii(text))));
     if (text.size() < 3)
-        throw Exception("Invalid length");
+        throw Exception("te kort");
 
     bool pm = false;
     if (EndsWith(text, "AM")) {
@@ -85,23 +85,23 @@ TDateTime ParseMonthFirst(const std::string& input, int currentYear)
     Elements e = SplitElements(Trim(text), input);
 
     if (e.month < 1 || e.month > 12)
-        throw Exception("invalid month: " + std::to_string(e.month));
+        throw Exception("ongeldige maand: " + std::to_string(e.month));
     if (e.day < 1 || e.day > 31)
-        throw Exception("invalid day: " + std::to_string(e.day));
+        throw Exception("ongeldige dag: " + std::to_string(e.day));
     e.year = FullYear(e.year, currentYear);
     if (pm) {
         if (e.hour > 11)
-            throw Exception("invalid PM hour: " + std::to_string(e.hour));
+            throw Exception("ongeldig uur na de middag: " + std::to_string(e.hour));
         e.hour += 12;
     } else if (e.hour > 23) {
-        throw Exception("invalid hour: " + std::to_string(e.hour));
+        throw Exception("ongeldig uur: " + std::to_string(e.hour));
     }
     if (e.minute >= 60)
-        throw Exception("invalid minutes: " + std::to_string(e.minute));
+        throw Exception("ongeldige minuten: " + std::to_string(e.minute));
     if (e.second >= 60)
-        throw Exception("invalid seconds: " + std::to_string(e.second));
+        throw Exception("ongeldige seconden: " + std::to_string(e.second));
     if (!IsValidDate(e.year, e.month, e.day))
-        throw Exception("Invalid date: " + input);
+        throw Exception("Ongeldige datum: " + input);
 
     const TDateTime date = EncodeDate(e.year, e.month, e.day);
     const double time = (e.hour * 3600 + e.minute * 60 + e.second) / 86400.0;
@@ -134,7 +134,7 @@ double ADOFloatStringToFloat(const std::string& text)
             dutch += c == '.' ? ',' : c;
     double result = 0;
     if (!ParseDutchNumber(dutch, result))
-        throw Exception("ADOFloatStringToFloat: '" + text + "' is not a valid floating point value");
+        throw Exception("ADOFloatStringToFloat: '" + text + "' is geen getal");
     return result;
 }
 

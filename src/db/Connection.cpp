@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "db/DatabaseError.h"
+#include "db/Enginemelding.h"
 #include "db/Statement.h"
 
 #include <regex>
@@ -35,7 +36,8 @@ std::map<std::string, std::string> ParseConnectionString(const std::string& text
         if (equals != std::string::npos)
             pairs[ToUpperAscii(Trim(part.substr(0, equals)))] = Trim(part.substr(equals + 1));
         else if (!Trim(part).empty())
-            throw DatabaseError("Invalid connection string: " + text);
+            throw DatabaseError("De verbinding met de database is niet in orde (Invalid connection string: " + text +
+                                ")");
         start = end + 1;
     }
     return pairs;
@@ -69,6 +71,8 @@ FieldType TypeFromDeclaration(const std::string& declared)
     return FieldType::Double;
 }
 
+bool IsBusy(int result) { return (result & 0xFF) == SQLITE_BUSY || (result & 0xFF) == SQLITE_LOCKED; }
+
 std::string QuotedName(const std::string& name)
 {
     std::string quoted = "\"";
@@ -98,47 +102,111 @@ void Connection::Open()
     const auto pairs = ParseConnectionString(connectionString_);
     const auto source = pairs.find("DATA SOURCE");
     if (source == pairs.end() || source->second.empty())
-        throw DatabaseError("Invalid connection string: " + connectionString_);
+        throw DatabaseError("De verbinding met de database is niet in orde (Invalid connection string: " +
+                            connectionString_ + ")");
     const auto mode = pairs.find("MODE");
     fileName_ = source->second;
     mode_ = ModeFromText(mode != pairs.end() ? mode->second : std::string());
 
-    const int flags = mode_ == ShareMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    sqlite3* handle = nullptr;
-    const int result = sqlite3_open_v2(fileName_.c_str(), &handle, flags, nullptr);
-    if (result != SQLITE_OK) {
-        const std::string message = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(result);
-        sqlite3_close(handle);
-        throw DatabaseError(message + ": " + fileName_);
-    }
-    handle_ = handle;
+    OpenHandle(mode_ == ShareMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
     try {
-        sqlite3_extended_result_codes(handle_, 1);
-        Check(handle_, sqlite3_create_function(handle_, "UCase", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                               UCaseFunction, nullptr, nullptr));
+        // Everything is read and checked before anything is written: a
+        // damaged file is refused as it is.
+        if (mode_ == ShareMode::ReadOnly && !CheckDatabase()) {
+            // A writer was stopped in the middle of a save: its journal must be
+            // played back before the file can be read.
+            Close();
+            RecoverInterruptedSave();
+            OpenHandle(SQLITE_OPEN_READONLY);
+            if (!CheckDatabase())
+                throw DatabaseError(Enginemelding(SQLITE_READONLY_ROLLBACK, "attempt to write a readonly database"));
+        } else if (mode_ != ShareMode::ReadOnly) {
+            CheckDatabase();
+        }
         if (mode_ == ShareMode::Exclusive)
             TakeExclusiveLock();
         ApplyBusyTimeout();
-        // Reading the schema tells at once whether the file is a database.
-        Statement check(handle_, "SELECT count(*) FROM sqlite_schema");
-        check.Step();
     } catch (...) {
         Close();
         throw;
     }
 }
 
+void Connection::OpenHandle(int flags)
+{
+    sqlite3* handle = nullptr;
+    const int result = sqlite3_open_v2(fileName_.c_str(), &handle, flags, nullptr);
+    if (result != SQLITE_OK) {
+        const std::string message = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(result);
+        sqlite3_close(handle);
+        throw DatabaseError(Enginemelding(result, message) + ": " + fileName_);
+    }
+    handle_ = handle;
+    sqlite3_extended_result_codes(handle_, 1);
+    Check(handle_, sqlite3_create_function(handle_, "UCase", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                           UCaseFunction, nullptr, nullptr));
+    // A second process must be refused at once, not after the lock retries;
+    // a reader waits for a writer that holds the file briefly.
+    sqlite3_busy_timeout(handle_, mode_ == ShareMode::Exclusive ? 0 : BusyTimeout());
+}
+
+bool Connection::CheckDatabase()
+{
+    // Reading the schema tells whether the file is a database; it takes no
+    // lock that outlives it, so that of two writers starting at once one
+    // gets the file.
+    sqlite3_stmt* check = nullptr;
+    int result = sqlite3_prepare_v2(handle_, "SELECT count(*) FROM sqlite_schema", -1, &check, nullptr);
+    if (result == SQLITE_OK)
+        result = sqlite3_step(check);
+    sqlite3_finalize(check);
+    if (result == SQLITE_READONLY_ROLLBACK)
+        return false;
+    if (mode_ == ShareMode::Exclusive && IsBusy(result))
+        ThrowInUse();
+    Check(handle_, result);
+    // An empty file reads as a database without tables, and the first
+    // transaction would make it one: refuse it before that.
+    Statement pages(handle_, "PRAGMA page_count");
+    if (pages.Step() && sqlite3_column_int64(pages.Get(), 0) == 0)
+        throw DatabaseError("Het bestand is leeg, dus geen database: " + fileName_);
+    return true;
+}
+
+void Connection::RecoverInterruptedSave()
+{
+    // The engine plays the journal back when a connection that may write
+    // reads the file, as the next writer would; what was saved before the
+    // interrupted save is what is left.
+    sqlite3* handle = nullptr;
+    int result = sqlite3_open_v2(fileName_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr);
+    if (result == SQLITE_OK) {
+        sqlite3_extended_result_codes(handle, 1);
+        sqlite3_busy_timeout(handle, BusyTimeout());
+        result = sqlite3_exec(handle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
+    }
+    const std::string message = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(result);
+    sqlite3_close(handle);
+    if (result != SQLITE_OK)
+        throw DatabaseError(Enginemelding(SQLITE_READONLY_ROLLBACK, "attempt to write a readonly database") +
+                            "; het herstellen mislukte: " + Enginemelding(result, message));
+}
+
+void Connection::ThrowInUse() const
+{
+    throw DatabaseError("Het bestand is al in gebruik: '" + fileName_ +
+                        "' is geopend door een ander proces (it is already opened exclusively by another process).");
+}
+
 void Connection::TakeExclusiveLock()
 {
-    // A second process must be refused at once, not after the lock retries.
-    sqlite3_busy_timeout(handle_, 0);
     Check(handle_, sqlite3_exec(handle_, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr));
     const int result = sqlite3_exec(handle_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-    if ((result & 0xFF) == SQLITE_BUSY || (result & 0xFF) == SQLITE_LOCKED)
-        throw DatabaseError("Cannot open the file '" + fileName_ +
-                            "': it is already opened exclusively by another process.");
+    if (IsBusy(result))
+        ThrowInUse();
     Check(handle_, result);
-    // In exclusive locking mode the lock stays after the transaction ends.
+    // In exclusive locking mode the lock stays after the transaction ends; a
+    // transaction that changed nothing writes nothing.
     Check(handle_, sqlite3_exec(handle_, "COMMIT", nullptr, nullptr, nullptr));
 }
 
@@ -208,10 +276,11 @@ int Connection::Execute(const std::string& sql)
 {
     sqlite3* handle = Handle();
     char* error = nullptr;
-    if (sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+    const int result = sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, &error);
+    if (result != SQLITE_OK) {
         const std::string message = error != nullptr ? error : sqlite3_errmsg(handle);
         sqlite3_free(error);
-        throw DatabaseError(message);
+        throw DatabaseError(Enginemelding(result, message));
     }
     return sqlite3_changes(handle);
 }
@@ -219,7 +288,8 @@ int Connection::Execute(const std::string& sql)
 std::vector<ColumnInfo> Connection::Columns(const std::string& table)
 {
     Statement info(Handle(), "PRAGMA table_info(" + QuotedName(table) + ")");
-    static const std::regex kSize(R"(\(\s*(\d+)\s*\))");
+    // A width of more than nine digits is no width (and would overflow).
+    static const std::regex kSize(R"(\(\s*(\d{1,9})\s*\))");
     std::vector<ColumnInfo> columns;
     while (info.Step()) {
         ColumnInfo column;
@@ -236,7 +306,7 @@ std::vector<ColumnInfo> Connection::Columns(const std::string& table)
         columns.push_back(std::move(column));
     }
     if (columns.empty())
-        throw DatabaseError("no such table: " + table);
+        throw DatabaseError(Enginemelding(SQLITE_ERROR, "no such table: " + table));
     return columns;
 }
 

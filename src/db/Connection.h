@@ -51,8 +51,12 @@ public:
     void SetConnectionString(std::string text) { connectionString_ = std::move(text); }
     const std::string& ConnectionString() const { return connectionString_; }
 
-    // Opens the connection from the connection string; a DatabaseError with the
-    // engine's text on failure. Does nothing when already open.
+    // Opens the connection from the connection string; a DatabaseError on
+    // failure. Does nothing when already open. The file is checked before
+    // anything is written to it: an empty file or one that is no database is
+    // refused as it is. A read-only connection that finds the journal of a
+    // save that was interrupted (its program killed) has the engine play it
+    // back first, as the next writer would.
     void Open();
     // Virtual so that a connection that keeps knowledge of the open database
     // can forget it whenever the connection closes.
@@ -90,8 +94,14 @@ public:
     Statement& Prepared(const std::string& sql);
 
 private:
+    void OpenHandle(int flags);
+    // Throws when the file is no database or an empty one; false when a
+    // read-only connection meets the journal of an interrupted save.
+    bool CheckDatabase();
+    void RecoverInterruptedSave();
     void ApplyBusyTimeout();
     void TakeExclusiveLock();
+    [[noreturn]] void ThrowInUse() const;
 
     std::string connectionString_;
     std::string fileName_;

@@ -189,7 +189,7 @@ std::vector<Query::Condition> Query::ParseFilter() const
             throw DatabaseError("Invalid filter: " + filter_);
         const int column = ColumnIndex(m[1].str());
         if (column < 0)
-            throw DatabaseError("Field '" + m[1].str() + "' not found");
+            throw DatabaseError("Het veld " + m[1].str() + " ontbreekt");
         conditions.push_back(Condition{column, m[2].str(), FilterValue(m[3].str())});
     }
     return conditions;
@@ -230,7 +230,7 @@ bool Query::Locate(std::string_view column, const Value& value)
 {
     const int index = ColumnIndex(column);
     if (index < 0)
-        throw DatabaseError("Field '" + std::string(column) + "' not found");
+        throw DatabaseError("Het veld " + std::string(column) + " ontbreekt");
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         const Value& field = rows_[shown_[i]][static_cast<std::size_t>(index)];
         if (field.IsNull() == value.IsNull() && (value.IsNull() || Compare(field, value, false) == 0)) {

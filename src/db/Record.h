@@ -17,13 +17,15 @@ public:
     // The field of that name, or nullptr when the row has no such field.
     virtual const Value* FindField(std::string_view name) const = 0;
     bool HasField(std::string_view name) const { return FindField(name) != nullptr; }
-    // Throws a DatabaseError "Field 'name' not found" for an absent field.
+    // Throws a DatabaseError naming the field for an absent field.
     const Value& FieldByName(std::string_view name) const;
 
-    std::int64_t AsInteger(std::string_view name) const { return FieldByName(name).AsInteger(); }
-    double AsDouble(std::string_view name) const { return FieldByName(name).AsDouble(); }
-    bool AsBoolean(std::string_view name) const { return FieldByName(name).AsBoolean(); }
-    TDateTime AsDateTime(std::string_view name) const { return FieldByName(name).AsDateTime(); }
+    // A value that cannot be read so throws a DatabaseError that names the
+    // field and quotes the value.
+    std::int64_t AsInteger(std::string_view name) const;
+    double AsDouble(std::string_view name) const;
+    bool AsBoolean(std::string_view name) const;
+    TDateTime AsDateTime(std::string_view name) const;
     std::string AsText(std::string_view name) const { return FieldByName(name).AsText(); }
     bool IsNull(std::string_view name) const { return FieldByName(name).IsNull(); }
 };

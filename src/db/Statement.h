@@ -22,7 +22,8 @@ private:
     sqlite3_stmt* statement_ = nullptr;
 };
 
-// Throws a DatabaseError with the engine's text when result is an error code.
+// Throws a DatabaseError saying in Dutch what went wrong, with the engine's
+// text after it, when result is an error code.
 void Check(sqlite3* handle, int result);
 
 } // namespace vkt::db

@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "db/DatabaseError.h"
+#include "db/Waardetekst.h"
 
 #include <algorithm>
 #include <charconv>
@@ -28,6 +29,16 @@ bool ParseDouble(const std::string& text, double& result)
     const char* end = number.data() + number.size();
     const auto [stop, error] = std::from_chars(begin, end, result);
     return !number.empty() && error == std::errc{} && stop == end;
+}
+
+// The whole number nearest to a stored real; one outside the 64-bit range
+// (or not finite) has none, and rounding it would give any number at all.
+std::int64_t RoundedInteger(double value)
+{
+    constexpr double kLimit = 9223372036854775807.0; // 2^63
+    if (!(value > -kLimit && value < kLimit))
+        throw DatabaseError(Waardetekst(ShortestNumber(value)) + " is geen geheel getal dat het programma kan lezen");
+    return std::llround(value);
 }
 
 } // namespace
@@ -82,7 +93,7 @@ std::int64_t Value::AsInteger() const
         return std::get<std::int64_t>(data_);
     case FieldType::Double:
     case FieldType::DateTime:
-        return std::llround(std::get<double>(data_));
+        return RoundedInteger(std::get<double>(data_));
     case FieldType::Text:
         break;
     }
@@ -90,7 +101,7 @@ std::int64_t Value::AsInteger() const
     std::int64_t result = 0;
     const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), result);
     if (text.empty() || error != std::errc{} || stop != text.data() + text.size())
-        throw DatabaseError("'" + std::get<std::string>(data_) + "' is not a valid integer value");
+        throw DatabaseError(Waardetekst(std::get<std::string>(data_)) + " is geen geheel getal");
     return result;
 }
 
@@ -110,7 +121,7 @@ double Value::AsDouble() const
     }
     double result = 0;
     if (!ParseDouble(std::get<std::string>(data_), result))
-        throw DatabaseError("'" + std::get<std::string>(data_) + "' is not a valid floating point value");
+        throw DatabaseError(Waardetekst(std::get<std::string>(data_)) + " is geen getal");
     return result;
 }
 
@@ -133,7 +144,7 @@ bool Value::AsBoolean() const
         return true;
     if (text == "false" || text == "0")
         return false;
-    throw DatabaseError("'" + std::get<std::string>(data_) + "' is not a valid boolean value");
+    throw DatabaseError(Waardetekst(std::get<std::string>(data_)) + " is geen ja of nee");
 }
 
 TDateTime Value::AsDateTime() const
@@ -145,7 +156,7 @@ TDateTime Value::AsDateTime() const
         return *date;
     if (auto date = ParseDutchDate(Trimmed(text)))
         return *date;
-    throw DatabaseError("'" + text + "' is not a valid date and time");
+    throw DatabaseError(Waardetekst(text) + " is geen datum");
 }
 
 std::string Value::AsText() const

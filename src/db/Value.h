@@ -25,7 +25,8 @@ public:
     bool IsNull() const { return type_ == FieldType::Null; }
 
     // A null value reads as 0, false, an empty text or day 0. A value that
-    // cannot be converted throws a DatabaseError naming the value.
+    // cannot be converted throws a DatabaseError quoting the value in Dutch
+    // ("'zes' is geen geheel getal"); so does a real too large for an integer.
     std::int64_t AsInteger() const;
     double AsDouble() const;
     bool AsBoolean() const;

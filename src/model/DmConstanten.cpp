@@ -3,6 +3,7 @@
 #include "model/QuelvarException.h"
 #include "model/Verbinden.h"
 
+#include <cmath>
 #include <utility>
 
 namespace vkt {
@@ -58,9 +59,16 @@ bool TdmConstanten::Openen()
                         DecodePassword(VersleuteldWachtwoordConstanten), false, true, -1,
                         "Share Deny Read|Share Deny Write");
         adbConst.Open();
+        // Every figure is read and checked now, before the program starts.
+        LaadConstanten();
+        ControleerPercentages();
         return adbConst.Connected();
     } catch (const std::exception& error) {
-        throw EQuelvarException(error.what());
+        // The message names the file, also where the engine's text does not.
+        std::string oorzaak = error.what();
+        if (oorzaak.find(Bestandsnaam) == std::string::npos)
+            oorzaak += std::string(" (") + Bestandsnaam + ")";
+        throw EQuelvarException(oorzaak);
     }
 }
 
@@ -75,17 +83,39 @@ void TdmConstanten::OpenQuery(db::Query& query, const char* statement, TDateTime
 void TdmConstanten::LaadIngangsdatum(TQuelvarConst& constanten)
 {
     const TDateTime datum = constanten.Ingangsdatum();
-    OpenQuery(qrySociaalFiscaal, kSociaalFiscaal, datum);
-    OpenQuery(qryMinimumloon, kMinimumloon, datum);
-    OpenQuery(qryBijzondereTabellen, kBijzondereTabellen, datum);
-    OpenQuery(qryPremieloon, kPremieloon, datum);
+    try {
+        OpenQuery(qrySociaalFiscaal, kSociaalFiscaal, datum);
+        OpenQuery(qryMinimumloon, kMinimumloon, datum);
+        OpenQuery(qryBijzondereTabellen, kBijzondereTabellen, datum);
+        OpenQuery(qryPremieloon, kPremieloon, datum);
 
-    TFiscaal& fiscaal = constanten.Fiscaal();
-    fiscaal.LaadSociaalFiscaal(qrySociaalFiscaal);
-    fiscaal.LaadKortingen(qrySociaalFiscaal);
-    fiscaal.LaadMinimumloon(qryMinimumloon);
-    fiscaal.LaadBijzondereTabellen(qryBijzondereTabellen);
-    fiscaal.LaadPremieloon(qryPremieloon);
+        TFiscaal& fiscaal = constanten.Fiscaal();
+        fiscaal.LaadSociaalFiscaal(qrySociaalFiscaal);
+        fiscaal.LaadKortingen(qrySociaalFiscaal);
+        fiscaal.LaadMinimumloon(qryMinimumloon);
+        fiscaal.LaadBijzondereTabellen(qryBijzondereTabellen);
+        fiscaal.LaadPremieloon(qryPremieloon);
+    } catch (const std::exception& fout) {
+        throw EQuelvarException("De constanten van " + FormatDutchDate(datum) + " zijn niet te gebruiken: " +
+                                fout.what() + ".");
+    }
+}
+
+void TdmConstanten::ControleerPercentages()
+{
+    // The Zvw percentages that apply when the employer has none of its own.
+    qryPercentages.Close();
+    qryPercentages.Param("IngDat").SetDateTime(EncodeDate(9999, 12, 31));
+    qryPercentages.Open();
+    std::string fout;
+    if (qryPercentages.Eof())
+        fout = "de tabel Percentages heeft geen rij";
+    for (const char* kolom : {"PremieZfwWG", "PremieZfwWN"})
+        if (fout.empty() && (qryPercentages.IsNull(kolom) || !std::isfinite(qryPercentages.AsDouble(kolom))))
+            fout = std::string("in de tabel Percentages is de kolom ") + kolom + " leeg of geen eindig getal";
+    qryPercentages.Close();
+    if (!fout.empty())
+        throw EQuelvarException("De constanten zijn niet te gebruiken: " + fout + ".");
 }
 
 void TdmConstanten::LaadConstanten()

@@ -20,10 +20,14 @@ public:
     // from which the first calculation date is taken.
     explicit TdmConstanten(std::filesystem::path databaseMap, TDateTime vandaag = Today());
 
-    // Connects to the constants database; throws an EQuelvarException with the
-    // cause when it cannot.
+    // Connects to the constants database and loads and checks every figure
+    // of the three effective dates, so that a database that misses any
+    // (a table without the rows of a date, an empty value) is refused before
+    // the program starts; throws an EQuelvarException with the cause, naming
+    // the table, when it cannot.
     bool Openen();
-    // Fills the three constants objects.
+    // Fills the three constants objects; an EQuelvarException naming the
+    // date and the table when a figure is missing.
     void LaadConstanten();
     // Disconnects; false when that failed.
     bool Sluiten();
@@ -52,6 +56,7 @@ public:
 private:
     TQuelvarConst& ConstantenVan(TDateTime datum);
     void LaadIngangsdatum(TQuelvarConst& constanten);
+    void ControleerPercentages();
     void OpenQuery(db::Query& query, const char* statement, TDateTime datum);
 
     std::filesystem::path databaseMap_;

@@ -1,9 +1,14 @@
 #include "model/Fiscaal.h"
 
+#include "common/Exception.h"
+#include "common/Text.h"
+#include "db/DatabaseError.h"
 #include "db/Query.h"
 #include "model/Enumeraties.h"
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <vector>
 
 namespace vkt {
@@ -24,11 +29,51 @@ const std::array<const char*, AantalFiscaleWaarden> kWaardeNamen = {
     "BelThuiswerkGeenKortingOnder65", "BelThuiswerkKortingOnder65", "BelThuiswerkGeenKortingBoven65",
     "BelThuiswerkKortingBoven65", "KostenAftrekThuiswerk", "AnoniemenTarief"};
 
+const char* const kSociaalFiscaal = "SociaalFiscaal";
+const char* const kMinleef = "Minleef";
+const char* const kBijzondereBeloningen = "TabelBijzondereBeloningen";
+const char* const kLoontijdvakBedragen = "LoontijdvakBedragen";
+
+// A figure of the constants database. A calculation with a figure that is
+// missing, empty or not a finite number would give meaningless amounts
+// without a word, so loading stops with a message naming table and column.
+double Getal(const db::Query& query, const char* tabel, const std::string& kolom, const std::string& waar = {})
+{
+    const std::string plaats = "in de tabel " + std::string(tabel) + waar;
+    if (!query.HasField(kolom))
+        throw Exception("de tabel " + std::string(tabel) + " mist de kolom " + kolom);
+    if (query.Eof())
+        throw Exception("de tabel " + std::string(tabel) + " heeft geen rij" + waar);
+    if (query.IsNull(kolom))
+        throw Exception(plaats + " is de kolom " + kolom + " leeg");
+    double waarde = 0;
+    try {
+        waarde = query.FieldByName(kolom).AsDouble();
+    } catch (const db::DatabaseError& fout) {
+        throw Exception(plaats + " is de kolom " + kolom + " onleesbaar: " + fout.what());
+    }
+    if (!std::isfinite(waarde))
+        throw Exception(plaats + " is de kolom " + kolom + " geen eindig getal (" + ShortestNumber(waarde) + ")");
+    return waarde;
+}
+
+// Runs a loader; an error of the engine names the table it was reading.
+void Lees(const char* tabel, const std::function<void()>& lezen)
+{
+    try {
+        lezen();
+    } catch (const db::DatabaseError& fout) {
+        throw Exception("in de tabel " + std::string(tabel) + ": " + fout.what());
+    }
+}
+
 // The upper bounds, percentages and additions of one age group become the
 // four rows of its bracket table; the last row is open-ended.
 TSchijventabel LeesSchijven(const db::Query& query, const std::string& groep)
 {
-    auto getal = [&](const std::string& kolom, int k) { return query.AsDouble(kolom + std::to_string(k) + groep); };
+    auto getal = [&](const std::string& kolom, int k) {
+        return Getal(query, kSociaalFiscaal, kolom + std::to_string(k) + groep);
+    };
     TSchijventabel tabel{};
     double vorigeGrens = 0;
     for (int rij = 0; rij < 4; ++rij) {
@@ -40,17 +85,17 @@ TSchijventabel LeesSchijven(const db::Query& query, const std::string& groep)
     return tabel;
 }
 
-TBijzondereBeloningRij LeesBijzondereBeloning(const db::Query& query)
+TBijzondereBeloningRij LeesBijzondereBeloning(const db::Query& query, const std::string& waar)
 {
     TBijzondereBeloningRij rij;
-    rij.Jaarloon = query.AsDouble("Jaarloon");
+    rij.Jaarloon = Getal(query, kBijzondereBeloningen, "Jaarloon", waar);
     for (const TBijzondereBeloningKolom& kolom : BijzondereBeloningKolommen)
-        rij.*kolom.Veld = query.AsDouble(kolom.Naam);
+        rij.*kolom.Veld = Getal(query, kBijzondereBeloningen, kolom.Naam, waar);
     return rij;
 }
 
 // Puts the query on its first row whose column has the value; past the end
-// when there is none, where every field reads as empty.
+// when there is none.
 void ZoekEersteRij(db::Query& query, const char* kolom, std::int64_t waarde)
 {
     query.First();
@@ -81,33 +126,53 @@ const char* FiscaleWaardeNaam(TFiscaleWaarde waarde) { return kWaardeNamen.at(wa
 
 void TFiscaal::LaadSociaalFiscaal(db::Query& query)
 {
-    query.First();
-    for (int i = 0; i < AantalFiscaleWaarden; ++i)
-        waarden_[i] = query.AsDouble(kWaardeNamen[i]);
-    waarden_[fwFactorBerekenGrens] = static_cast<double>(query.AsInteger("FactorBerekenGrens"));
-    schijvenOnder65_ = LeesSchijven(query, "Onder65");
-    schijvenBoven65_ = LeesSchijven(query, "Boven65");
-    schijvenBoven65Geboren1946EnLater_ = LeesSchijven(query, "Boven65Geboren1946EnLater");
+    Lees(kSociaalFiscaal, [&] {
+        query.First();
+        for (int i = 0; i < AantalFiscaleWaarden; ++i)
+            waarden_[i] = Getal(query, kSociaalFiscaal, kWaardeNamen[i]);
+        waarden_[fwFactorBerekenGrens] = std::round(waarden_[fwFactorBerekenGrens]);
+        schijvenOnder65_ = LeesSchijven(query, "Onder65");
+        schijvenBoven65_ = LeesSchijven(query, "Boven65");
+        schijvenBoven65Geboren1946EnLater_ = LeesSchijven(query, "Boven65Geboren1946EnLater");
+    });
 }
 
 void TFiscaal::LaadKortingen(db::Query& query)
 {
-    for (int groep = 0; groep < AantalInwonergroepen; ++groep) {
-        ZoekEersteRij(query, "InwonergroepLBTabel", groep);
-        for (int k = 0; k < AantalKortingen; ++k)
-            kortingen_[groep][k] = query.AsDouble(kKortingNamen[k]);
-    }
+    Lees(kSociaalFiscaal, [&] {
+        for (int groep = 0; groep < AantalInwonergroepen; ++groep) {
+            ZoekEersteRij(query, "InwonergroepLBTabel", groep);
+            const std::string waar = " voor inwonergroep " + std::to_string(groep);
+            for (int k = 0; k < AantalKortingen; ++k)
+                kortingen_[groep][k] = Getal(query, kSociaalFiscaal, kKortingNamen[k], waar);
+        }
+    });
 }
 
 void TFiscaal::LaadMinimumloon(db::Query& query)
 {
-    query.First();
-    for (auto& rij : minimumloon_) {
-        if (query.Eof())
-            break;
-        rij = TMinimumloonRij{query.AsDouble("MinloonM"), query.AsDouble("MinloonW"), query.AsDouble("MinloonU")};
-        query.Next();
-    }
+    Lees(kMinleef, [&] {
+        // One row per age from 15 to 21; rows of other ages are ignored.
+        std::array<bool, AantalMinimumloonRijen> gelezen{};
+        for (query.First(); !query.Eof(); query.Next()) {
+            const double leeftijd = Getal(query, kMinleef, "Leeftijd");
+            const double plaats = leeftijd - EersteMinimumloonLeeftijd;
+            if (plaats < 0 || plaats >= AantalMinimumloonRijen || plaats != std::floor(plaats))
+                continue;
+            const auto i = static_cast<std::size_t>(plaats);
+            if (gelezen[i])
+                continue;
+            const std::string waar = " voor leeftijd " + std::to_string(static_cast<int>(leeftijd));
+            minimumloon_[i] = TMinimumloonRij{Getal(query, kMinleef, "MinloonM", waar),
+                                              Getal(query, kMinleef, "MinloonW", waar),
+                                              Getal(query, kMinleef, "MinloonU", waar)};
+            gelezen[i] = true;
+        }
+        for (std::size_t i = 0; i < gelezen.size(); ++i)
+            if (!gelezen[i])
+                throw Exception("de tabel " + std::string(kMinleef) + " heeft geen rij voor leeftijd " +
+                                std::to_string(EersteMinimumloonLeeftijd + static_cast<int>(i)));
+    });
 }
 
 void TFiscaal::LaadBijzondereTabellen(db::Query& query)
@@ -115,20 +180,28 @@ void TFiscaal::LaadBijzondereTabellen(db::Query& query)
     // The rows of each part (white or green, resident group) in one pass; the
     // statement returns each part in ascending Jaarloon.
     std::vector<TBijzondereBeloningRij> delen[2][AantalInwonergroepen];
-    for (query.First(); !query.Eof(); query.Next()) {
-        const auto groep = query.AsInteger("InwonergroepLBTabel");
-        if (groep >= 0 && groep < AantalInwonergroepen)
-            delen[query.AsBoolean("WitteTabel") ? 0 : 1][groep].push_back(LeesBijzondereBeloning(query));
-    }
+    Lees(kBijzondereBeloningen, [&] {
+        for (query.First(); !query.Eof(); query.Next()) {
+            const auto groep = query.AsInteger("InwonergroepLBTabel");
+            const bool wit = query.AsBoolean("WitteTabel");
+            const std::string waar = std::string(" voor de ") + (wit ? "witte" : "groene") +
+                                     " tabel van inwonergroep " + std::to_string(groep);
+            if (groep >= 0 && groep < AantalInwonergroepen)
+                delen[wit ? 0 : 1][groep].push_back(LeesBijzondereBeloning(query, waar));
+        }
+    });
     for (const bool wit : {true, false}) {
         const int plaatsen = wit ? WitteBijzondereBeloningRijen : GroeneBijzondereBeloningRijen;
         for (int groep = 0; groep < AantalInwonergroepen; ++groep) {
             const std::vector<TBijzondereBeloningRij>& rijen = delen[wit ? 0 : 1][groep];
+            if (rijen.empty())
+                throw Exception(std::string("de tabel ") + kBijzondereBeloningen + " heeft geen rij voor de " +
+                                (wit ? "witte" : "groene") + " tabel van inwonergroep " + std::to_string(groep));
             const int eerste = groep * BijzondereBeloningRijenPerGroep + (wit ? 0 : WitteBijzondereBeloningRijen);
             for (int i = 0; i < plaatsen; ++i) {
                 // A part with fewer rows than places repeats its last row.
                 const std::size_t bron = std::min<std::size_t>(static_cast<std::size_t>(i), rijen.size() - 1);
-                bijzondereBeloningen_[eerste + i] = rijen.empty() ? TBijzondereBeloningRij{} : rijen[bron];
+                bijzondereBeloningen_[eerste + i] = rijen[bron];
             }
         }
     }
@@ -136,9 +209,11 @@ void TFiscaal::LaadBijzondereTabellen(db::Query& query)
 
 void TFiscaal::LaadPremieloon(db::Query& query)
 {
-    query.First();
-    for (std::size_t i = 0; i < premieloonMaxima_.size(); ++i)
-        premieloonMaxima_[i] = query.AsDouble(PremieloonMaximaNamen[i]);
+    Lees(kLoontijdvakBedragen, [&] {
+        query.First();
+        for (std::size_t i = 0; i < premieloonMaxima_.size(); ++i)
+            premieloonMaxima_[i] = Getal(query, kLoontijdvakBedragen, PremieloonMaximaNamen[i]);
+    });
 }
 
 double TFiscaal::FactorGeenBon(int loontijdvak) const

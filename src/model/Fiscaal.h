@@ -94,7 +94,11 @@ constexpr int AantalBijzondereBeloningRijen = 5 * BijzondereBeloningRijenPerGroe
 // Every rate, limit and table of one effective date. Look-ups return copies.
 class TFiscaal {
 public:
-    // Loading, each from an open query positioned anywhere.
+    // Loading, each from an open query positioned anywhere. A missing row
+    // (no row for the date, a residence group, an age or a part of the
+    // special-rewards table) or a value that is empty or no finite number
+    // throws a vkt::Exception naming the table and the column: a calculation
+    // must not go on with 0 in its place.
     void LaadSociaalFiscaal(db::Query& query);
     void LaadKortingen(db::Query& query);
     void LaadMinimumloon(db::Query& query);

@@ -179,9 +179,18 @@ void TBerekeningOpslag::BewaarHeffingsgegevens(TVasteHeffingsgegevens& vast)
 void TBerekeningOpslag::VerwijderBerekening(TVasteHeffingsgegevens& vast)
 {
     KaartModus = kmVerwijderen;
+    VerwijderBerekening(dm_.Werknemersnummer);
+    TKolommen& kolommen = vast.Kolommen();
+    for (int k = 0; k < kolommen.Count(); ++k)
+        for (int r = 0; r < kolommen.Item(k).Count(); ++r)
+            kolommen.Item(k).GetRegel(r).Status = rsVerwijderd;
+}
+
+void TBerekeningOpslag::VerwijderBerekening(int nummer)
+{
     db::TEigenTransactie transactie(dm_.adbQuelvar);
     try {
-        VerwijderRijen(vast);
+        VerwijderRijen(nummer);
         transactie.Commit();
         Heropen(dm_.qryWNvkt);
         Heropen(dm_.qryVastHefGeg);
@@ -198,45 +207,37 @@ void TBerekeningOpslag::VerwijderBerekening(TVasteHeffingsgegevens& vast)
     meldingen_.ToonMelding("De gegevens zijn verwijderd.");
 }
 
-void TBerekeningOpslag::VerwijderRijen(TVasteHeffingsgegevens& vast)
+void TBerekeningOpslag::VerwijderRijen(int nummer)
 {
-    const int n = dm_.Werknemersnummer;
-    auto verwijder = [&](const char* actie, const std::string& sql, const char* parameter) {
-        Stap(actie, [&] {
-            db::Query opslaan(dm_.adbQuelvar, sql);
-            opslaan.Param(parameter).SetInteger(n);
-            opslaan.ExecSQL();
-        });
+    // By key, whatever the rows hold: rows the program did not write itself
+    // (other dates or kinds of levy data, lines without a wage component)
+    // and values it could not read go too, so that nothing is left for a
+    // new calculation that gets this number.
+    const struct {
+        const char* actie;
+        const char* sql;
+    } kStappen[] = {
+        {"het opslaan van de afwijkende berekeningsgrondslagen",
+         "DELETE FROM GrondslagWN WHERE Werkgeversnummer = :WGNummer AND Werknemersnummer = :WNNummer"},
+        // The funds attached to a calculation carry its number as their key.
+        {"het opslaan van de sociale fondsen", "DELETE FROM SociaalFondsWG WHERE Werkgeversnummer = :WNNummer"},
+        {kHeffingsgegevensActie,
+         "DELETE FROM Heffingsregels WHERE Werkgeversnummer = :WGNummer AND Werknemersnummer = :WNNummer"},
+        {kHeffingsgegevensActie,
+         "DELETE FROM Heffingsgegevens WHERE Werkgeversnummer = :WGNummer AND Werknemersnummer = :WNNummer"},
+        {kWerknemerActie,
+         "DELETE FROM BerekeningsgegevensVKT WHERE Werkgeversnummer = :WGNummer AND Werknemersnummer = :WNNummer"},
+        {kWerknemerActie,
+         "DELETE FROM Werknemersgegevens WHERE Werkgeversnummer = :WGNummer AND Werknemersnummer = :WNNummer"},
     };
-    verwijder("het opslaan van de afwijkende berekeningsgrondslagen",
-              std::string("DELETE FROM GRONDSLAGWN") + " WHERE Werknemersnummer = :Werknemersnummer ",
-              "Werknemersnummer");
-    verwijder("het opslaan van de sociale fondsen",
-              std::string("DELETE FROM SOCIAALFONDSWG") + " WHERE Werkgeversnummer = :Werkgeversnummer ",
-              "Werkgeversnummer");
-    Stap(kHeffingsgegevensActie, [&] {
-        TKolommen& kolommen = vast.Kolommen();
-        for (int k = 0; k < kolommen.Count(); ++k)
-            for (int r = 0; r < kolommen.Item(k).Count(); ++r)
-                kolommen.Item(k).GetRegel(r).Status = rsVerwijderd;
-        vast.Werkgeversnummer = dm_.Werkgeversnummer;
-        vast.Werknemersnummer = n;
-        kolommen.SlaRegelsOp(dm_.adbQuelvar, TdmVektaris::Hersteldatum(), TdmVektaris::Hersteldatum());
-    });
-    TOpenSets open({&scherm_.osGegevensWN, &scherm_.osBerekeningsgegevens, &scherm_.osHeffingsgegevens});
-    // A calculation without a levy row has none to delete.
-    if (!vast.GeenHeffingsrecord)
-        Stap(kHeffingsgegevensActie, [&] {
-            scherm_.dgHeffingsgegevens.Delete();
-            scherm_.dgHeffingsgegevens.Post();
+    for (const auto& stap : kStappen)
+        Stap(stap.actie, [&] {
+            db::Query verwijder(dm_.adbQuelvar, stap.sql);
+            if (verwijder.Params().Find("WGNummer") != nullptr)
+                verwijder.Param("WGNummer").SetInteger(dm_.Werkgeversnummer);
+            verwijder.Param("WNNummer").SetInteger(nummer);
+            verwijder.ExecSQL();
         });
-    Stap(kWerknemerActie, [&] {
-        scherm_.osBerekeningsgegevens.Delete();
-        scherm_.osBerekeningsgegevens.KeyValue("Werkgeversnummer").SetAsInteger(dm_.Werkgeversnummer);
-        scherm_.osBerekeningsgegevens.KeyValue("Werknemersnummer").SetAsInteger(n);
-        scherm_.dgGegevensWN.Delete();
-        scherm_.dgGegevensWN.Post();
-    });
 }
 
 } // namespace vkt

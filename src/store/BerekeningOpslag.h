@@ -43,8 +43,13 @@ public:
     // window then stays with a new, unsaved calculation); a failure of the
     // copy is shown and leaves the copy saved without formulas.
     void BewaarAls(TVasteHeffingsgegevens& vast, const std::string& naam);
-    // Deletes every row of the open calculation; says so when done.
+    // Deletes every row of the open calculation and marks its lines as
+    // deleted; says so when done.
     void VerwijderBerekening(TVasteHeffingsgegevens& vast);
+    // Deletes every row that carries the employee number in any table of a
+    // calculation, in one transaction, without reading them: also a
+    // calculation whose rows cannot be read can go. Says so when done.
+    void VerwijderBerekening(int nummer);
 
     TKaartModus KaartModus = kmGeen;
 
@@ -55,7 +60,7 @@ private:
     void BewaarHeffingsgegevens(TVasteHeffingsgegevens& vast);
     void VoegNieuweWerknemerToe();
     bool IsArtiest() const;
-    void VerwijderRijen(TVasteHeffingsgegevens& vast);
+    void VerwijderRijen(int nummer);
 
     TdmVektaris& dm_;
     TWerknemerRecords& records_;

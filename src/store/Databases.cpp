@@ -52,8 +52,7 @@ bool TDatabases::Openen(TDateTime berekeningsdatum, TMeldingen& meldingen, TToeg
 bool OpenConstanten(TdmConstanten& constanten, TMeldingen& meldingen)
 {
     try {
-        constanten.Openen();
-        constanten.LaadConstanten();
+        constanten.Openen(); // loads the constants too
         constanten.Sluiten();
         return true;
     } catch (const std::exception& error) {

@@ -4,8 +4,10 @@
 #include "model/QuelvarException.h"
 #include "model/Verbinden.h"
 #include "store/Instellingen.h"
+#include "store/Werknemerscontrole.h"
 
 #include <array>
+#include <limits>
 #include <string_view>
 
 namespace vkt {
@@ -25,7 +27,7 @@ const char* const kWerknemers =
     "FROM Werknemersgegevens INNER JOIN BerekeningsgegevensVKT ON "
     "Werknemersgegevens.Werkgeversnummer = BerekeningsgegevensVKT.Werkgeversnummer AND "
     "Werknemersgegevens.Werknemersnummer = BerekeningsgegevensVKT.Werknemersnummer "
-    "WHERE Werknemersgegevens.Ingangsdatum = :Ingangsdatum";
+    "WHERE Werknemersgegevens.Ingangsdatum = :Ingangsdatum AND ";
 const char* const kVasteHeffingsgegevens =
     "SELECT * FROM Heffingsgegevens LEFT JOIN GrondslagWN ON "
     "Heffingsgegevens.Werkgeversnummer = GrondslagWN.Werkgeversnummer AND "
@@ -71,7 +73,7 @@ TdmVektaris::TdmVektaris(std::filesystem::path databaseMap, TInstellingen& inste
 TdmVektaris::TdmVektaris(std::filesystem::path databaseMap) : TdmVektaris(std::move(databaseMap), nullptr) {}
 
 TdmVektaris::TdmVektaris(std::filesystem::path databaseMap, TInstellingen* instellingen)
-    : qryWG(adbQuelvar, kWerkgever), qryWNvkt(adbQuelvar, kWerknemers),
+    : qryWG(adbQuelvar, kWerkgever), qryWNvkt(adbQuelvar, std::string(kWerknemers) + BruikbaarNummer),
       qryVastHefGeg(adbQuelvar, kVasteHeffingsgegevens), qryVastHefReg(adbQuelvar, kVasteHeffingsregels),
       qryVKTSelectSociaalFonds(adbQuelvar, kSocialeFondsen), qryGrondslagWN(adbQuelvar, kGrondslagWN),
       qrySystemLC(adbQuelvar, kSysteemLooncomponenten),
@@ -100,8 +102,12 @@ bool TdmVektaris::Openen(TMeldingen& meldingen, TToegang toegang)
 {
     adbQuelvar.Close();
     try {
+        // Everything is checked before the program may write anything.
         Verbind(toegang);
+        if (toegang == TToegang::Exclusief)
+            ControleerIntegriteit();
         ControleerVersie();
+        ControleerWerknemersdatabase(adbQuelvar);
         return true;
     } catch (const std::exception& error) {
         meldingen.ToonFoutmelding(std::string("Er is een fout opgetreden bij  het openen van ") + Bestandsnaam + ".\r\nFout: " +
@@ -125,15 +131,38 @@ void TdmVektaris::Verbind(TToegang toegang)
     adbQuelvar.Open();
 }
 
+void TdmVektaris::ControleerIntegriteit()
+{
+    // A damaged file can hold a readable first page: a save into it would
+    // damage it further. The engine walks every page once.
+    db::Query controle(adbQuelvar, "PRAGMA quick_check(1)");
+    controle.Open();
+    const std::string uitkomst = controle.Eof() ? std::string() : controle.FieldByName("quick_check").AsText();
+    if (uitkomst != "ok")
+        throw EQuelvarException("Het databasebestand is beschadigd (" + uitkomst + ").");
+}
+
 void TdmVektaris::ControleerVersie()
 {
-    db::Query versie(adbQuelvar, "SELECT * FROM Versie");
+    db::Query versie(adbQuelvar, "SELECT Versie FROM Versie");
     versie.Open();
-    versie.First();
-    Versie = static_cast<int>(versie.AsInteger("Versie"));
-    if (Versie < VereisteVersie)
+    const db::Value& waarde = versie.FieldByName("Versie");
+    if (versie.Eof() || waarde.IsNull())
+        throw EQuelvarException("De tabel Versie van Vkt2020.db geeft geen versie: de database is onvolledig.");
+    double getal = 0;
+    try {
+        getal = waarde.AsDouble();
+    } catch (const std::exception& fout) {
+        throw EQuelvarException(std::string("De versie van de database is onleesbaar: ") + fout.what() + ".");
+    }
+    // Compared as a number: a stored real beyond the range of an int must
+    // not wrap round to a low version.
+    Versie = getal >= std::numeric_limits<int>::max()   ? std::numeric_limits<int>::max()
+             : getal <= std::numeric_limits<int>::min() ? std::numeric_limits<int>::min()
+                                                        : static_cast<int>(getal);
+    if (getal < VereisteVersie)
         throw EQuelvarException("Uw databaseversie is te laag om VKT te kunnen draaien. ");
-    if (Versie > VereisteVersie)
+    if (getal > VereisteVersie)
         throw EQuelvarException("Uw VKT-versie is te laag om de database te kunnen openen. ");
 }
 

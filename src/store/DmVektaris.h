@@ -25,6 +25,12 @@ enum class TToegang { Exclusief, Lezen };
 class TdmVektaris {
 public:
     static constexpr const char* Bestandsnaam = "Vkt2020.db";
+    // The condition under which an employee row's number can be a saved
+    // calculation's: a whole number that fits the program's numbers. A row
+    // with another value (text, a real, 0) is told to the user and left out.
+    static constexpr const char* BruikbaarNummer =
+        "typeof(Werknemersgegevens.Werknemersnummer) = 'integer' AND "
+        "Werknemersgegevens.Werknemersnummer BETWEEN 1 AND 2147483647";
     static constexpr int VereisteVersie = 202001;
 
     // databaseMap is the folder of the employee database. The last employee
@@ -35,7 +41,9 @@ public:
     ~TdmVektaris();
 
     // Opens the employee database (exclusively unless asked otherwise) and
-    // checks its version. On failure the reason goes to meldingen as an error
+    // checks it before anything is written: a writer has the whole file
+    // checked for damage; then its version and what every calculation needs
+    // (ControleerWerknemersdatabase). On failure the reason goes to meldingen as an error
     // message and the result is false; the program must then end.
     bool Openen(TMeldingen& meldingen, TToegang toegang = TToegang::Exclusief);
     // Reads the first employer and opens its system wage components, the
@@ -69,6 +77,7 @@ public:
 private:
     TdmVektaris(std::filesystem::path databaseMap, TInstellingen* instellingen);
     void Verbind(TToegang toegang);
+    void ControleerIntegriteit();
     void ControleerVersie();
 
     std::filesystem::path databaseMap_;

@@ -5,9 +5,11 @@
 #include "model/QuelvarException.h"
 #include "store/DmVektaris.h"
 #include "store/SocialeFondsen.h"
+#include "db/Waardetekst.h"
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace vkt {
 namespace {
@@ -30,6 +32,47 @@ constexpr TGrondslagPaar kGrondslagParen[] = {
     {"FormuleIP", "IngeschakeldIP", "fip", "indip"},
     {"FormuleWhk", "IngeschakeldWhk", "fwhk", "indwhk"},
 };
+
+// The current employee rows that the list cannot show: a number that is no
+// saved calculation's, or no settings row to go with it.
+const char* const kOnbruikbareWerknemers =
+    "SELECT rowid AS Rij, Naam, Werknemersnummer AS Nummer, EXISTS (SELECT 1 FROM BerekeningsgegevensVKT B WHERE "
+    "B.Werkgeversnummer = Werknemersgegevens.Werkgeversnummer AND B.Werknemersnummer = "
+    "Werknemersgegevens.Werknemersnummer) AS MetInstellingen FROM Werknemersgegevens WHERE Ingangsdatum = "
+    ":Ingangsdatum ORDER BY rowid";
+
+// Every employee number a row of the employer holds in any table, so that a
+// new calculation never takes over rows left under its number.
+const char* const kHoogsteNummer =
+    "SELECT MAX(Nummer) AS Hoogste FROM ("
+    "SELECT Werknemersnummer AS Nummer FROM Werknemersgegevens WHERE Werkgeversnummer = :WGNummer "
+    "UNION ALL SELECT Werknemersnummer FROM BerekeningsgegevensVKT WHERE Werkgeversnummer = :WGNummer "
+    "UNION ALL SELECT Werknemersnummer FROM Heffingsgegevens WHERE Werkgeversnummer = :WGNummer "
+    "UNION ALL SELECT Werknemersnummer FROM Heffingsregels WHERE Werkgeversnummer = :WGNummer "
+    "UNION ALL SELECT Werknemersnummer FROM GrondslagWN WHERE Werkgeversnummer = :WGNummer "
+    "UNION ALL SELECT Werkgeversnummer FROM SociaalFondsWG WHERE Werkgeversnummer <> 0"
+    ") WHERE typeof(Nummer) = 'integer'";
+
+// A stored value as a message quotes it.
+std::string Getoond(const db::Value& waarde)
+{
+    return waarde.IsNull() ? std::string("geen waarde") : db::Waardetekst(waarde.AsText());
+}
+
+// Why the row cannot be shown, or nothing when it can.
+std::optional<std::string> Onbruikbaar(const db::Query& rij)
+{
+    const db::Value& nummer = rij.FieldByName("Nummer");
+    const std::string naam = "de berekening " + Getoond(rij.FieldByName("Naam"));
+    const bool geheel = nummer.Type() == db::FieldType::Integer;
+    if (!geheel || nummer.AsInteger() < 1 || nummer.AsInteger() > std::numeric_limits<int>::max())
+        return naam + " (rij " + rij.AsText("Rij") + " van de tabel Werknemersgegevens) heeft in de kolom " +
+               "Werknemersnummer " + Getoond(nummer) + ", geen nummer van 1 tot en met " +
+               std::to_string(std::numeric_limits<int>::max());
+    if (!rij.AsBoolean("MetInstellingen"))
+        return naam + " (nummer " + nummer.AsText() + ") heeft geen rij in de tabel BerekeningsgegevensVKT";
+    return std::nullopt;
+}
 
 std::string KopieerGrondslagSQL()
 {
@@ -61,6 +104,7 @@ std::vector<TWerknemerItem> TWerknemerRecords::VulWerknemerLijst()
             }
             Initialised = true;
         }
+        MeldOnbruikbareBerekeningen();
         db::Query& werknemers = dm_.qryWNvkt;
         for (werknemers.First(); !werknemers.Eof(); werknemers.Next())
             lijst.push_back({static_cast<int>(werknemers.AsInteger("Werknemersnummer")), werknemers.AsText("Naam")});
@@ -73,6 +117,24 @@ std::vector<TWerknemerItem> TWerknemerRecords::VulWerknemerLijst()
         throw EQuelvarException("het openen van de werknemers-query.", error.what());
     }
     return lijst;
+}
+
+void TWerknemerRecords::MeldOnbruikbareBerekeningen()
+{
+    db::Query rijen(dm_.adbQuelvar, kOnbruikbareWerknemers);
+    rijen.Param("Ingangsdatum").SetDateTime(TdmVektaris::Hersteldatum());
+    rijen.Open();
+    std::string tekst;
+    for (; !rijen.Eof(); rijen.Next()) {
+        const auto reden = Onbruikbaar(rijen);
+        if (reden && gemeldeRijen_.insert(rijen.AsInteger("Rij")).second)
+            tekst += "\r\n- " + *reden + ".";
+    }
+    if (!tekst.empty())
+        meldingen_.ToonFoutmelding("Deze opgeslagen berekeningen in " + std::string(TdmVektaris::Bestandsnaam) +
+                                   " kunnen niet worden geopend en staan daarom niet in de lijst:" + tekst +
+                                   "\r\nDe andere berekeningen zijn gewoon te gebruiken; de database is niet "
+                                   "veranderd.");
 }
 
 bool TWerknemerRecords::LaadBerekening(int n)
@@ -105,7 +167,16 @@ bool TWerknemerRecords::LaadBerekening(int n)
 
 std::vector<int> TWerknemerRecords::OpgeslagenNummers() const
 {
-    db::Query nummers(dm_.adbQuelvar, "SELECT Werknemersnummer FROM Werknemersgegevens ORDER BY Werknemersnummer");
+    db::Query nummers(dm_.adbQuelvar, std::string("SELECT Werknemersgegevens.Werknemersnummer FROM Werknemersgegevens "
+                                                  "INNER JOIN BerekeningsgegevensVKT ON "
+                                                  "Werknemersgegevens.Werkgeversnummer = "
+                                                  "BerekeningsgegevensVKT.Werkgeversnummer AND "
+                                                  "Werknemersgegevens.Werknemersnummer = "
+                                                  "BerekeningsgegevensVKT.Werknemersnummer "
+                                                  "WHERE Werknemersgegevens.Ingangsdatum = :Ingangsdatum AND ") +
+                                          TdmVektaris::BruikbaarNummer +
+                                          " ORDER BY Werknemersgegevens.Werknemersnummer");
+    nummers.Param("Ingangsdatum").SetDateTime(TdmVektaris::Hersteldatum());
     nummers.Open();
     std::vector<int> lijst;
     for (; !nummers.Eof(); nummers.Next())
@@ -115,18 +186,17 @@ std::vector<int> TWerknemerRecords::OpgeslagenNummers() const
 
 int TWerknemerRecords::NieuwWerknemersnummer()
 {
-    db::Query nieuw(dm_.adbQuelvar, "SELECT MAX(Werknemersnummer) + 1 AS NewWNNummer FROM Werknemersgegevens "
-                                    "WHERE Werkgeversnummer = :WGNummer");
-    nieuw.Param("WGNummer").SetInteger(dm_.Werkgeversnummer);
-    nieuw.Open();
-    if (nieuw.IsNull("NewWNNummer"))
+    db::Query hoogste(dm_.adbQuelvar, kHoogsteNummer);
+    hoogste.Param("WGNummer").SetInteger(dm_.Werkgeversnummer);
+    hoogste.Open();
+    if (hoogste.IsNull("Hoogste"))
         return 1;
-    const std::int64_t nummer = nieuw.AsInteger("NewWNNummer");
+    const std::int64_t nummer = hoogste.AsInteger("Hoogste");
     // A number past the largest would wrap to a negative one.
-    if (nummer > std::numeric_limits<int>::max())
+    if (nummer >= std::numeric_limits<int>::max())
         throw EQuelvarException("Er kan geen nieuwe berekening worden opgeslagen: het hoogste nummer (" +
                                 std::to_string(std::numeric_limits<int>::max()) + ") is al in gebruik.");
-    return static_cast<int>(nummer);
+    return nummer < 1 ? 1 : static_cast<int>(nummer) + 1;
 }
 
 void TWerknemerRecords::KopieerGrondslag(int oud, THeffingsgegevens* vast)

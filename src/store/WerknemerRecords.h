@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,7 +31,11 @@ public:
 
     // The saved calculations in the order of the employee query. The first
     // call reads the employer and opens the queries; without an employer it
-    // says so and lists nothing. Afterwards the employee query rests on the
+    // says so and lists nothing. A current employee row that cannot be a
+    // saved calculation (its number is no whole number from 1 to the largest
+    // int, or it has no settings row) is left out and told once, as an error
+    // message naming the table, the column and the row; the database is left
+    // as it is. Afterwards the employee query rests on the
     // data module's employee, or on its last row when that is not listed.
     std::vector<TWerknemerItem> VulWerknemerLijst();
 
@@ -39,12 +45,14 @@ public:
     // leaves no employee chosen (-1); the result then is false.
     bool LaadBerekening(int n);
 
-    // The numbers of the saved calculations, lowest first, read from the
-    // database without moving the queries.
+    // The numbers of the saved calculations the list shows, lowest first,
+    // read from the database without moving the queries.
     std::vector<int> OpgeslagenNummers() const;
 
-    // The number a new calculation gets: the highest + 1, or 1 for the first.
-    // Raises an EQuelvarException when the highest is the largest int.
+    // The number a new calculation gets: the highest number any row of the
+    // employer holds in any table of a calculation + 1, or 1 for the first,
+    // so that it never takes over rows left under its number. Raises an
+    // EQuelvarException when the highest is the largest int.
     int NieuwWerknemersnummer();
 
     // Copies the deviating-basis formulas of employee oud to the data
@@ -56,9 +64,12 @@ public:
     bool Initialised = false;
 
 private:
+    void MeldOnbruikbareBerekeningen();
+
     TdmVektaris& dm_;
     TMeldingen& meldingen_;
     TSocialeFondsen* fondsen_;
+    std::set<std::int64_t> gemeldeRijen_; // rows told already, by rowid
 };
 
 } // namespace vkt

@@ -103,7 +103,9 @@ TEST(ConstantenOpdracht, AMissingOrDamagedDatabaseGivesTheStartUpMessage)
     std::ofstream(map.File("VktC2020.db")) << "dit is geen database maar een tekstbestand van voldoende lengte";
     r = Constanten({"--datum", "15-07-2020"});
     EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.fout.find("De fout betrof: ConnectDatabase: file is not a database"), std::string::npos) << r.fout;
+    EXPECT_NE(r.fout.find("De fout betrof: ConnectDatabase: Het bestand is geen database (file is not a database)"),
+              std::string::npos)
+        << r.fout;
 }
 
 TEST(JsonUitvoer, WholeNumbersHaveNoDecimalPartAndJsonHasNoInfinity)

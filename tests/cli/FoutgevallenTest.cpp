@@ -146,7 +146,9 @@ TEST(Foutgevallen, ADamagedConstantsDatabaseIsNamed)
     std::ofstream(databases.Map().File("VktC2020.db")) << "geen database, maar tekst van voldoende lengte voor een kop";
     const test::Uitvoer r = test::Voer(cli::BerekenOpdracht, Met({}));
     EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.fout.find("De fout betrof: ConnectDatabase: file is not a database (VktC2020.db)"), std::string::npos)
+    EXPECT_NE(r.fout.find("De fout betrof: ConnectDatabase: Het bestand is geen database (file is not a database) "
+                          "(VktC2020.db)"),
+              std::string::npos)
         << r.fout;
 }
 

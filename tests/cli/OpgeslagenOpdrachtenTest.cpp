@@ -150,7 +150,7 @@ TEST(OpgeslagenOpdrachten, AFailedSaveReportsTheSaveErrorAndChangesNothing)
     const test::Uitvoer r = test::Voer(cli::OpslaanOpdracht, {"--naam", "Tweede"});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.fout.find("Er is een fout opgetreden bij het opslaan van de heffingsgegevens. De operatie is "
-                          "geannuleerd.\n\nDe fout betrof: derde regel geweigerd"),
+                          "geannuleerd.\n\nDe fout betrof: De database weigert de wijziging (derde regel geweigerd)"),
               std::string::npos)
         << r.fout;
     EXPECT_TRUE(r.uit.empty());

@@ -43,18 +43,18 @@ struct ErrorCase {
 TEST(ADODateTimeStringToDateTime, RefusesWithItsOwnTexts)
 {
     const ErrorCase cases[] = {
-        {"#2/30/2020#", "Invalid date: #2/30/2020#"},
-        {"13/1/2020", "invalid month: 13"},
-        {"1/1/2020 12:00:00 PM", "invalid PM hour: 12"},
-        {"1/32/2020", "invalid day: 32"},
-        {"0/1/2020", "invalid month: 0"},
-        {"1/1/2020 24:00", "invalid hour: 24"},
-        {"1/1/2020 1:60", "invalid minutes: 60"},
-        {"1/1/2020 1:00:60", "invalid seconds: 60"},
-        {"1/1/2020 1:2:3 4", "Too many elements"},
-        {"1/1/2020x", "invalid character: \"X\""},
-        {"#1#", "Invalid length"},
-        {"1/1/20200", "element too large: 1/1/20200"},
+        {"#2/30/2020#", "Ongeldige datum: #2/30/2020#"},
+        {"13/1/2020", "ongeldige maand: 13"},
+        {"1/1/2020 12:00:00 PM", "ongeldig uur na de middag: 12"},
+        {"1/32/2020", "ongeldige dag: 32"},
+        {"0/1/2020", "ongeldige maand: 0"},
+        {"1/1/2020 24:00", "ongeldig uur: 24"},
+        {"1/1/2020 1:60", "ongeldige minuten: 60"},
+        {"1/1/2020 1:00:60", "ongeldige seconden: 60"},
+        {"1/1/2020 1:2:3 4", "te veel getallen"},
+        {"1/1/2020x", "ongeldig teken: \"X\""},
+        {"#1#", "te kort"},
+        {"1/1/20200", "getal te groot: 1/1/20200"},
     };
     for (const ErrorCase& c : cases) {
         try {
@@ -75,7 +75,7 @@ TEST(ADOFloatStringToFloat, ReadsPointDecimalsAndCommaThousands)
         ADOFloatStringToFloat("1.2.3");
         ADD_FAILURE() << "1.2.3 was accepted";
     } catch (const Exception& error) {
-        EXPECT_EQ(std::string(error.what()), "ADOFloatStringToFloat: '1.2.3' is not a valid floating point value");
+        EXPECT_EQ(std::string(error.what()), "ADOFloatStringToFloat: '1.2.3' is geen getal");
     }
 }
 

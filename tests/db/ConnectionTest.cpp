@@ -4,7 +4,10 @@
 #include "support/TempFolder.h"
 
 #include <chrono>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,7 +49,129 @@ int InChildProcess(Body body)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::string Bytes(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Write(const std::string& file, const std::string& bytes)
+{
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The message of the error that opening the file in that mode gives; empty
+// when it opened.
+std::string OpenError(const std::string& file, const std::string& mode)
+{
+    Connection connection;
+    connection.SetConnectionString(ConnectionString(file, mode));
+    try {
+        connection.Open();
+        return {};
+    } catch (const DatabaseError& error) {
+        EXPECT_FALSE(connection.Connected());
+        return error.what();
+    }
+}
+
 } // namespace
+
+TEST_F(ConnectionTest, AFileThatIsNoDatabaseIsRefusedAndLeftAsItIsInEveryMode)
+{
+    const std::string database = Bytes(file_);
+    const struct {
+        std::string bytes;
+        const char* message;
+    } kFiles[] = {
+        // The first transaction would make an empty or short file a database.
+        {"", "Het bestand is leeg, dus geen database: "},
+        {database.substr(0, 50), "Het databasebestand is beschadigd (database disk image is malformed)"},
+        {"geen database, maar tekst van voldoende lengte voor een kop van honderd tekens en nog wat meer ook",
+         "Het bestand is geen database (file is not a database)"},
+        {std::string(8192, '\xA5'), "Het bestand is geen database (file is not a database)"},
+    };
+    const std::string damaged = folder_.File("damaged.db");
+    for (const auto& file : kFiles)
+        for (const char* mode : {"Share Exclusive", "Share Deny None", "Share Deny Read|Share Deny Write"}) {
+            SCOPED_TRACE(std::to_string(file.bytes.size()) + " bytes, " + mode);
+            Write(damaged, file.bytes);
+            EXPECT_NE(OpenError(damaged, mode).find(file.message), std::string::npos) << OpenError(damaged, mode);
+            EXPECT_EQ(Bytes(damaged), file.bytes);
+        }
+}
+
+TEST_F(ConnectionTest, AReaderRecoversTheJournalOfASaveWhoseProgramWasKilled)
+{
+    // A writer killed in the middle of a save leaves its journal beside a
+    // half-written file; the engine plays it back for the next connection
+    // that may write, which a reader now opens briefly for it.
+    const int outcome = InChildProcess([&] {
+        Connection writer;
+        writer.SetConnectionString(ConnectionString(file_, "Share Exclusive"));
+        writer.Open();
+        writer.Execute("PRAGMA cache_size = 2");
+        writer.BeginTrans();
+        for (int i = 0; i < 500; ++i)
+            writer.Execute("INSERT INTO Werkgever (Werkgeversnummer, Naam) VALUES (" + std::to_string(i + 10) +
+                           ", '" + std::string(200, 'n') + "')");
+        std::fflush(nullptr);
+        _exit(0);
+        return 0;
+    });
+    ASSERT_EQ(outcome, 0);
+    ASSERT_TRUE(std::filesystem::exists(file_ + "-journal"));
+
+    Connection reader;
+    reader.SetConnectionString(ConnectionString(file_, "Share Deny Read|Share Deny Write"));
+    reader.Open();
+    Query count(reader, "SELECT COUNT(*) AS Aantal FROM Werkgever");
+    count.Open();
+    EXPECT_EQ(count.AsInteger("Aantal"), 0);
+    Query check(reader, "PRAGMA integrity_check");
+    check.Open();
+    EXPECT_EQ(check.AsText("integrity_check"), "ok");
+    EXPECT_THROW(reader.Execute("DELETE FROM Versie"), DatabaseError);
+}
+
+TEST_F(ConnectionTest, EngineErrorsAreToldInDutchWithTheEngineTextAfterThem)
+{
+    Connection writer;
+    writer.SetConnectionString(ConnectionString(file_, "Share Exclusive"));
+    writer.Open();
+    writer.Execute("INSERT INTO Werkgever (Werkgeversnummer) VALUES (1)");
+    Connection reader;
+    reader.SetConnectionString(ConnectionString(folder_.File("copy.db"), "Read"));
+    test::CreateDatabase(folder_.File("copy.db"), "CREATE TABLE T (N INTEGER)");
+    reader.Open();
+    const struct {
+        Connection* connection;
+        const char* sql;
+        const char* message;
+    } kCases[] = {
+        {&reader, "INSERT INTO T VALUES (1)",
+         "De database kan niet worden beschreven: het bestand of de map is alleen te lezen (attempt to write a "
+         "readonly database)"},
+        {&writer, "INSERT INTO Werkgever (Werkgeversnummer) VALUES (1)",
+         "Er staat al een rij met dezelfde sleutel in de database (UNIQUE constraint failed: "
+         "Werkgever.Werkgeversnummer)"},
+        {&writer, "SELECT Bestaatniet FROM Werkgever", "De kolom Bestaatniet ontbreekt in de database (no such "
+                                                       "column: Bestaatniet)"},
+        // A file that may not grow is as full as a full disk.
+        {&writer, "PRAGMA max_page_count = 1; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                  "WHERE i < 10) INSERT INTO Werkgever (Werkgeversnummer, Naam) SELECT i + 100, printf('%.4000c', "
+                  "'x') FROM n",
+         "De schijf is vol: de database kon niet worden bijgewerkt (database or disk is full)"},
+    };
+    for (const auto& c : kCases) {
+        try {
+            c.connection->Execute(c.sql);
+            ADD_FAILURE() << c.sql;
+        } catch (const DatabaseError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+    }
+}
 
 TEST_F(ConnectionTest, AnExclusiveConnectionRefusesASecondProcessAtOnce)
 {
@@ -122,7 +247,7 @@ TEST_F(ConnectionTest, FailuresCarryTheEngineText)
         connection.Execute("SELECT * FROM Bestaatniet");
         FAIL();
     } catch (const DatabaseError& error) {
-        EXPECT_STREQ(error.what(), "no such table: Bestaatniet");
+        EXPECT_STREQ(error.what(), "De tabel Bestaatniet ontbreekt in de database (no such table: Bestaatniet)");
     }
 }
 

@@ -198,7 +198,7 @@ TEST(DBDescription, AnUnreadableDefaultFailsTheLoad)
     KleineDatabase db("CREATE TABLE T (A DATETIME DEFAULT '13/1/2020');");
     TDBDescription& description = db.Verbinding().DBDescription();
     EXPECT_EQ(Message([&] { description.TableByName("T"); }),
-              "GetFieldDescription: ADODateTimeStringToDateTime: invalid month: 13");
+              "GetFieldDescription: ADODateTimeStringToDateTime: ongeldige maand: 13");
     EXPECT_EQ(description.TableCount(), 0);
 }
 

@@ -67,8 +67,24 @@ TEST_F(QueryTest, AbsentFieldsAreToldApart)
         query.FieldByName("OmschrijvingLC");
         FAIL();
     } catch (const DatabaseError& error) {
-        EXPECT_STREQ(error.what(), "Field 'OmschrijvingLC' not found");
+        EXPECT_STREQ(error.what(), "Het veld OmschrijvingLC ontbreekt");
     }
+}
+
+TEST_F(QueryTest, AStoredValueThatCannotBeReadIsToldWithItsField)
+{
+    connection_.Execute("UPDATE Heffingsgegevens SET Werknemersnummer = 'zes', SVDagen = 'veel' WHERE "
+                        "Werknemersnummer = 2");
+    Query query(connection_, "SELECT * FROM Heffingsgegevens WHERE Werknemersnummer = 'zes'");
+    query.Open();
+    try {
+        query.AsInteger("werknemersnummer");
+        FAIL();
+    } catch (const DatabaseError& error) {
+        EXPECT_STREQ(error.what(), "Het veld werknemersnummer: 'zes' is geen geheel getal");
+    }
+    EXPECT_THROW(query.AsDouble("SVDagen"), DatabaseError);
+    EXPECT_TRUE(query.AsBoolean("DagTabelToepassen"));
 }
 
 TEST_F(QueryTest, ParametersAreMatchedWithoutRegardToCaseAndMayRepeat)

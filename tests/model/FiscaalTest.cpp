@@ -5,6 +5,7 @@
 #include "model/DmConstanten.h"
 #include "model/Enumeraties.h"
 #include "model/Fiscaal.h"
+#include "model/QuelvarException.h"
 #include "support/Constanten.h"
 #include "support/TempFolder.h"
 
@@ -136,38 +137,62 @@ TEST_F(FiscaalTest, SpecialRewardRowsAreChosenByTheLastYearsWage)
     EXPECT_EQ(ongewijzigd.Jaarloon, 123);
 }
 
-TEST(FiscaalLaden, ExtraRowsAreIgnoredAndMissingOnesReadAsZero)
+TEST(FiscaalLaden, ExtraRowsAreIgnored)
 {
     test::TempFolder map;
     test::KopieerConstanten(map.Path(), "INSERT INTO Minleef VALUES ('2020-07-01 00:00:00', 22, 9999, 9999, 99);"
-                           "DELETE FROM Minleef WHERE Ingangsdatum = '2020-04-01 00:00:00' AND Leeftijd > 19;"
-                           "DELETE FROM SociaalFiscaal WHERE InwonergroepLBTabel = 4;"
-                           "UPDATE SociaalFiscaal SET AnoniemenTarief = NULL;");
+                                        "INSERT INTO Minleef VALUES ('2020-07-01 00:00:00', 14, 1, 1, 1);");
     TdmConstanten constanten(map.Path());
     ASSERT_TRUE(constanten.Openen());
     constanten.LaadConstanten();
     constanten.Berekeningsdatum = D(1, 7, 2020);
     const TFiscaal& juli = constanten.GetConstanten().Fiscaal();
-    EXPECT_EQ(juli.Minimumloon(21).MinloonM, 1680); // the eighth row is ignored
-    EXPECT_EQ(juli.AnoniemenTarief(), 0);
-    EXPECT_EQ(juli.Korting(arkm3Onder65, igSurinameAruba), 0);
-    constanten.Berekeningsdatum = D(1, 4, 2020);
-    EXPECT_EQ(constanten.GetConstanten().Fiscaal().Minimumloon(20).MinloonM, 0);
-    EXPECT_EQ(constanten.GetConstanten().Fiscaal().Minimumloon(19).MinloonM, 992.15);
+    EXPECT_EQ(juli.Minimumloon(15).MinloonM, 504);
+    EXPECT_EQ(juli.Minimumloon(21).MinloonM, 1680);
     EXPECT_TRUE(constanten.Sluiten());
 }
 
-TEST(FiscaalLaden, AMissingColumnStopsTheLoading)
+// A figure that is missing would be computed as 0 (a wage tax of -nan, a
+// special reward without tax): the database is refused when it opens.
+TEST(FiscaalLaden, AnIncompleteDatabaseIsRefusedAtOpeningNamingTheTable)
 {
-    test::TempFolder map;
-    test::KopieerConstanten(map.Path(), "ALTER TABLE LoontijdvakBedragen DROP COLUMN DagMaxZvw");
-    TdmConstanten constanten(map.Path());
-    constanten.Openen();
-    try {
-        constanten.LaadConstanten();
-        FAIL() << "loaded without the column";
-    } catch (const db::DatabaseError& error) {
-        EXPECT_STREQ(error.what(), "Field 'DagMaxZvw' not found");
+    const std::string kJanuari = "De constanten van 01-01-2020 zijn niet te gebruiken: ";
+    const struct {
+        const char* sql;
+        std::string melding;
+    } kGevallen[] = {
+        {"DELETE FROM SociaalFiscaal", kJanuari + "de tabel SociaalFiscaal heeft geen rij."},
+        {"DELETE FROM SociaalFiscaal WHERE Ingangsdatum < '2020-03-01'",
+         kJanuari + "de tabel SociaalFiscaal heeft geen rij."},
+        {"DELETE FROM SociaalFiscaal WHERE InwonergroepLBTabel = 4",
+         kJanuari + "de tabel SociaalFiscaal heeft geen rij voor inwonergroep 4."},
+        {"UPDATE SociaalFiscaal SET AnoniemenTarief = NULL",
+         kJanuari + "in de tabel SociaalFiscaal is de kolom AnoniemenTarief leeg."},
+        {"UPDATE SociaalFiscaal SET BerekenGrens = 9e999",
+         kJanuari + "in de tabel SociaalFiscaal is de kolom BerekenGrens geen eindig getal (inf)."},
+        {"UPDATE SociaalFiscaal SET ahk1OnderAOW = 'veel' WHERE InwonergroepLBTabel = 2",
+         kJanuari + "in de tabel SociaalFiscaal voor inwonergroep 2 is de kolom ahk1OnderAOW onleesbaar: 'veel' is "
+                    "geen getal."},
+        {"DELETE FROM Minleef WHERE Ingangsdatum = '2020-04-01 00:00:00' AND Leeftijd > 19",
+         "De constanten van 01-04-2020 zijn niet te gebruiken: de tabel Minleef heeft geen rij voor leeftijd 20."},
+        {"DELETE FROM TabelBijzondereBeloningen WHERE WitteTabel = 0 AND InwonergroepLBTabel = 3",
+         kJanuari + "de tabel TabelBijzondereBeloningen heeft geen rij voor de groene tabel van inwonergroep 3."},
+        {"DELETE FROM LoontijdvakBedragen", kJanuari + "de tabel LoontijdvakBedragen heeft geen rij."},
+        {"ALTER TABLE LoontijdvakBedragen DROP COLUMN DagMaxZvw",
+         kJanuari + "de tabel LoontijdvakBedragen mist de kolom DagMaxZvw."},
+        {"DELETE FROM Percentages", "De constanten zijn niet te gebruiken: de tabel Percentages heeft geen rij."},
+    };
+    for (const auto& geval : kGevallen) {
+        SCOPED_TRACE(geval.sql);
+        test::TempFolder map;
+        test::KopieerConstanten(map.Path(), geval.sql);
+        TdmConstanten constanten(map.Path());
+        try {
+            constanten.Openen();
+            ADD_FAILURE() << "opened";
+        } catch (const EQuelvarException& error) {
+            EXPECT_EQ(std::string(error.what()), geval.melding + " (VktC2020.db)");
+        }
     }
 }
 

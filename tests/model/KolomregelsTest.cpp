@@ -655,7 +655,7 @@ TEST_F(KolomregelsLadenTest, AMissingColumnFailsOnlyForTheClassThatReadsIt)
         premie.LoadFromDataSet(rij);
         FAIL() << "loaded without a franchise column";
     } catch (const db::DatabaseError& error) {
-        EXPECT_STREQ(error.what(), "Field 'Franchise' not found");
+        EXPECT_STREQ(error.what(), "Het veld Franchise ontbreekt");
     }
 }
 

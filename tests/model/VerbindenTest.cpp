@@ -100,7 +100,9 @@ TEST_F(ConnectDatabaseTest, RefusesWhatCannotBeOpenedAndLeavesNoWayToReconnect)
     std::FILE* uit = std::fopen(kapot.c_str(), "w");
     std::fputs("geen database, maar gewoon een tekst die lang genoeg is voor een kop", uit);
     std::fclose(uit);
-    EXPECT_NE(Fout(kapot).find("ConnectDatabase: file is not a database"), std::string::npos) << Fout(kapot);
+    EXPECT_NE(Fout(kapot).find("ConnectDatabase: Het bestand is geen database (file is not a database)"),
+              std::string::npos)
+        << Fout(kapot);
 }
 
 TEST_F(ConnectDatabaseTest, OpensWithTheConnectionStringAndLockProperties)

@@ -86,7 +86,7 @@ TEST_F(DbParamsTest, AFailedWriteIsUndoneAndReportedWithItsName)
         SetDBParamValue(&Verbinding(), "SelSysColor", "0");
         FAIL() << "no error";
     } catch (const std::exception& fout) {
-        EXPECT_STREQ(fout.what(), "SetDBParamValue (SelSysColor): fout");
+        EXPECT_STREQ(fout.what(), "SetDBParamValue (SelSysColor): De database weigert de wijziging (fout)");
     }
     EXPECT_FALSE(Verbinding().InTransaction());
     EXPECT_EQ(GetDBParamValue(&Verbinding(), "SelSysColor"), "255");
@@ -108,7 +108,8 @@ TEST_F(DbParamsTest, AFailedReadIsReportedWithItsName)
         GetDBParamValue(&Verbinding(), "SelSysColor");
         FAIL() << "no error";
     } catch (const std::exception& fout) {
-        EXPECT_STREQ(fout.what(), "GetDBParamValue (SelSysColor): no such table: dbparams");
+        EXPECT_STREQ(fout.what(),
+                     "GetDBParamValue (SelSysColor): De tabel dbparams ontbreekt in de database (no such table: dbparams)");
     }
 }
 

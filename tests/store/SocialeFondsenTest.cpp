@@ -287,18 +287,22 @@ TEST_F(SocialeFondsenTest, SavingNeverChangesTheDescriptionOfAnAttachedFund)
 TEST_F(SocialeFondsenTest, DatabaseErrorsCarryTheOperationThatFailed)
 {
     Voer("ALTER TABLE SociaalFondsWG RENAME TO Weg");
+    const auto ontbreekt = [](const std::string& tabel) {
+        return "De tabel " + tabel + " ontbreekt in de database (no such table: " + tabel + ")";
+    };
     TNieuwSociaalFonds nieuw(Dm());
     nieuw.Omschrijving = "Pensioenfonds";
     const std::vector<std::pair<std::function<void()>, std::string>> gevallen = {
-        {[&] { fondsen_.LaadCatalogus(); }, "TfrmSocialeFondsen.Load: no such table: SociaalFondsWG"},
-        {[&] { nieuw.OmschrijvingOK("x"); }, "TfrmNieuwSociaalFondsVKT.OmschrijvingOK: no such table: SociaalFondsWG"},
+        {[&] { fondsen_.LaadCatalogus(); }, "TfrmSocialeFondsen.Load: " + ontbreekt("SociaalFondsWG")},
+        {[&] { nieuw.OmschrijvingOK("x"); }, "TfrmNieuwSociaalFondsVKT.OmschrijvingOK: " + ontbreekt("SociaalFondsWG")},
         {[&] { nieuw.GetNieuwFondsnummer(0); },
-         "TfrmNieuwSociaalFondsVKT.GetNieuwFondsnummer: no such table: SociaalFondsWG"},
+         "TfrmNieuwSociaalFondsVKT.GetNieuwFondsnummer: " + ontbreekt("SociaalFondsWG")},
         {[&] { nieuw.AppendSociaalFondsWG(0, 1, 0, 0); },
-         "TfrmNieuwSociaalFondsVKT.AppendSociaalFondsWG: no such table: SOCIAALFONDSWG"},
+         "TfrmNieuwSociaalFondsVKT.AppendSociaalFondsWG: " + ontbreekt("SOCIAALFONDSWG")},
         {[&] { nieuw.BewaarNieuwFonds(); },
          "Er is een fout opgetreden bij het opslaan van de sociale fondsen\r\n\r\nDe fout betrof: "
-         "TfrmNieuwSociaalFondsVKT.GetNieuwFondsnummer: no such table: SociaalFondsWG"},
+         "TfrmNieuwSociaalFondsVKT.GetNieuwFondsnummer: " +
+             ontbreekt("SociaalFondsWG")},
     };
     for (const auto& [opdracht, tekst] : gevallen) {
         try {
