@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -92,9 +91,9 @@ int main(int argc, char** argv)
     vkt::widgets::TVensterMeldingen venstermeldingen;
     vkt::app::TFoutuitvoerMeldingen foutuitvoer;
     vkt::TMeldingen& meldingen = automatisch ? static_cast<vkt::TMeldingen&>(foutuitvoer) : venstermeldingen;
-    const std::string gebruikersmap =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-    vkt::app::TApplicatie applicatie(vkt::Databasemappen(gebruikersmap), instellingen, meldingen,
+    // The user's data folder as the command line finds it (the desktop's own
+    // standard paths would fall back to the root folder without HOME).
+    vkt::app::TApplicatie applicatie(vkt::Databasemappen(vkt::GebruikersDataMap()), instellingen, meldingen,
                                      {.SsoStart = opties.SsoStart, .Startvenster = !automatisch,
                                       .ZonderGebruiker = automatisch});
     if (!applicatie.Start())

@@ -25,6 +25,7 @@
 #include <QLineSeries>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -819,6 +820,33 @@ private slots:
         const QString fout = QString::fromUtf8(programma.readAllStandardError());
         QVERIFY2(fout.contains(melding), qPrintable(fout));
         QVERIFY(!QDir(map.filePath("tabs")).exists() || QDir(map.filePath("tabs")).isEmpty());
+    }
+
+    // Installed, without HOME and XDG_DATA_HOME, the program makes no
+    // database where it happens to be started: it says why it cannot start.
+    void WithoutADataFolderTheInstalledProgramSaysSo()
+    {
+        QTemporaryDir map;
+        QDir(map.path()).mkpath("bin");
+        QDir(map.path()).mkpath("share/vkt2020");
+        QDir(map.path()).mkpath("werkmap");
+        QVERIFY(QFile::copy(QString::fromStdString((DataFolder() / "vkt2020").string()), map.filePath("bin/vkt2020")));
+        for (const char* bestand : {"Vkt2020.db", "VktC2020.db"})
+            QVERIFY(QFile::copy(QString::fromStdString((DataFolder() / bestand).string()),
+                                map.filePath(QString("share/vkt2020/") + bestand)));
+        QProcess programma;
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        for (const char* naam : {"HOME", "XDG_DATA_HOME", "VKT2020_DATA"})
+            omgeving.remove(naam);
+        omgeving.insert("XDG_CONFIG_HOME", map.filePath("instellingen"));
+        programma.setProcessEnvironment(omgeving);
+        programma.setWorkingDirectory(map.filePath("werkmap"));
+        programma.start(map.filePath("bin/vkt2020"), {"--meet-opstart", "-sso_start"});
+        QVERIFY(programma.waitForFinished(30000));
+        QCOMPARE(programma.exitCode(), 1);
+        const QString fout = QString::fromUtf8(programma.readAllStandardError());
+        QVERIFY2(fout.contains("Er is geen map voor de gegevens van de gebruiker gevonden"), qPrintable(fout));
+        QVERIFY(QDir(map.filePath("werkmap")).isEmpty());
     }
 
     void EveryInputHasItsCaptionAsAccessibleName()
